@@ -1,0 +1,61 @@
+// Shared state and the window-free shared routines.
+#include "Generell.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "data/Fileread.h"
+
+TLanguageTable LanguageTable;
+int CurrentLanguage = 2;
+bool SoundsOn = true;
+bool MusicOn = true;
+qint64 ScreenColorCount = 0;
+TColor PanelColor = 0;
+TColor FrameColor = 0;
+TColor HighlightColor = 0;
+TColor CorrectColor = 0;
+QImage TemplateBitmap;
+
+namespace {
+TSoundOutput* soundOutput = nullptr;
+}
+
+QString LanguageText(int number) { return LanguageTable[CurrentLanguage][number]; }
+
+QString ProgramDirectory() {
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+    // Tools and tests may run before an application object exists.
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
+}
+
+QString ProgramFile(const QString& name) { return ProgramDirectory() + QLatin1Char('/') + name; }
+
+void LoadLanguageTable() { LoadLanguageTable(ProgramFile(QStringLiteral("lang.crp"))); }
+
+void LoadLanguageTable(const QString& fileName) {
+    TByteFile file(fileName);
+    while (!file.AtEnd()) {
+        const int number = file.ReadWord();
+        for (int language = 1; language <= LanguageCount; ++language) {
+            if (number < 1 || number > LanguageStringCount) throw ERangeError();
+            LanguageTable[language][number] = file.ReadText();
+        }
+    }
+}
+
+void ProcessMessages() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}
+
+void SetSoundOutput(TSoundOutput* output) { soundOutput = output; }
+
+void PlayEffect(const QString& fileName, int channel) {
+    if (!SoundsOn || !soundOutput) return;
+    soundOutput->PlayEffect(ProgramFile(fileName), channel == 1 ? 1 : 2);
+}
+
+void PlayMusic(const QString& fileName, int startPosition) {
+    if (!MusicOn || !soundOutput) return;
+    soundOutput->PlayMusic(ProgramFile(fileName), startPosition);
+}

@@ -1,0 +1,59 @@
+// Shared application state (language, sound switches, colour scheme,
+// template bitmap) and the shared routines that need no window.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "data/RangeArray.h"
+#include "platform/Colors.h"
+
+constexpr int LanguageCount = 6;  // 1 Swedish, 2 English, 3 French, 4 German, 5 Spanish, 6 Italian
+constexpr int LanguageStringCount = 34;
+
+// Interface texts by [language 1..6][string number 1..34].
+using TLanguageTable = RangeArray<RangeArray<QString, 1, LanguageStringCount>, 1, LanguageCount>;
+
+extern TLanguageTable LanguageTable;
+extern int CurrentLanguage;
+extern bool SoundsOn;
+extern bool MusicOn;
+extern qint64 ScreenColorCount;
+extern TColor PanelColor;
+extern TColor FrameColor;
+extern TColor HighlightColor;
+extern TColor CorrectColor;
+extern QImage TemplateBitmap;
+
+// The text of a string number in the current language.
+QString LanguageText(int number);
+
+// Folder of the running executable, without a trailing separator.
+QString ProgramDirectory();
+// ProgramDirectory() + "/" + name.
+QString ProgramFile(const QString& name);
+
+// Reads ProgramDirectory()/lang.crp into LanguageTable; raises on failure.
+void LoadLanguageTable();
+// The same from a given file; a string number outside 1..34 fails before
+// any text of its record is stored.
+void LoadLanguageTable(const QString& fileName);
+
+// Lets pending window messages (repaints, timer ticks) run. Every place
+// that yields to the event loop goes through here.
+void ProcessMessages();
+
+// Where effects and music go; the windowed layer installs the real
+// players. Without one everything stays silent.
+class TSoundOutput {
+public:
+    virtual ~TSoundOutput() = default;
+    virtual void PlayEffect(const QString& fullName, int channel) = 0;
+    virtual void PlayMusic(const QString& fullName, int startPosition) = 0;
+};
+void SetSoundOutput(TSoundOutput* output);
+
+// Plays a wave file beside the program: channel 1, or 2 for any other number.
+void PlayEffect(const QString& fileName, int channel);
+// Plays a MIDI file beside the program from the given position.
+void PlayMusic(const QString& fileName, int startPosition);

@@ -1,0 +1,72 @@
+// CArea and CAreor: named outline polygons from the area files, with the
+// hit test, and the small floating-point helpers of the geometry.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "data/RangeArray.h"
+
+struct GeoPoint {
+    float Lat = 0;
+    float Lon = 0;
+};
+
+class CArea {
+public:
+    static constexpr int MaxPoints = 500;
+
+    // True when the code is the primary or one of the alternative codes.
+    bool Matches(const QString& code) const;
+
+    QString Code;
+    RangeArray<QString, 1, 6> Names;  // by language number
+    QString AltCode1;
+    QString AltCode2;
+    QString FlagFile;  // relative to the flags folder; empty: no flag
+    double North = 0;
+    double South = 0;
+    double East = 0;
+    double West = 0;
+    GeoPoint Seed1;
+    GeoPoint Seed2;
+    qint32 Reserved = 0;
+    qint32 PointCount = 0;
+    std::vector<GeoPoint> Points;  // PointCount points, closed implicitly
+    bool Selected = false;
+    bool Answered = false;
+    qint32 Attempts = 0;  // attempt at which the area was answered, 1 = first
+};
+
+class CAreor {
+public:
+    static constexpr int MaxAreas = 500;
+
+    CAreor() = default;
+    CAreor(const CAreor&) = delete;
+    CAreor& operator=(const CAreor&) = delete;
+
+    // Reads an area file; raises the reader's errors, or the range error
+    // for a 501st record or point.
+    void Load(const QString& fileName);
+    void ResetMarks();
+    void Select(const QString& code);
+    void MarkAnswered(const QString& code, qint32 attempts);
+    CArea* FindByCode(const QString& code) const;  // last with that primary code
+    CArea* AreaAt(const GeoPoint& p) const;        // selected area under p, inner one wins
+
+    // Areas in file order, 0-based; Count of them.
+    CArea& Area(int i) const { return *Areas[std::size_t(i)]; }
+    qint32 Count = 0;
+    std::vector<std::unique_ptr<CArea>> Areas;
+};
+
+// Maps v from lo..hi onto outLo..outHi; a tiny guard keeps 0..0 finite.
+float Interpolate(float v, float hi, float lo, float outHi, float outLo);
+float MaxSingle(float a, float b);
+float MinSingle(float a, float b);
+// c in the half-open interval from the smaller of a, b to the larger.
+bool Between(double a, double b, double c);
+// Even-odd test with an eastward ray over the first n vertices.
+bool PointInPolygon(const GeoPoint& p, const GeoPoint* vertices, int n);

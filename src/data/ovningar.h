@@ -1,0 +1,32 @@
+// COvningar: the exercise catalogue read from Ovning.crp.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "exercise/ovning.h"
+
+class COvningar {
+public:
+    COvningar() = default;
+    ~COvningar();
+    COvningar(const COvningar&) = delete;
+    COvningar& operator=(const COvningar&) = delete;
+
+    // Reads every record; raises the reader's errors or the range error.
+    // Entries read before a failure stay in the catalogue.
+    void Load(const QString& fileName);
+
+    // First entry whose name in the current language equals the text.
+    COvning* FindByName(const QString& name) const;
+
+    COvning* First = nullptr;
+
+private:
+    COvning* Append(const QString& kind);
+    std::vector<std::unique_ptr<COvning>> entries_;  // owns the list, in file order
+};
+
+// The exercise object for a record's kind.
+std::unique_ptr<COvning> CreateExercise(const QString& kind);

@@ -1,0 +1,2 @@
+// COvning: the catalogue part of every exercise.
+#include "ovning.h"

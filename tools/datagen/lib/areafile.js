@@ -1,0 +1,92 @@
+// Turns named areas into the records of an area file: one ring per record, capped, simplified, seeded.
+'use strict';
+const { CrpWriter, degUnits } = require('./crp');
+const { cutAntimeridian, clipRect, areaKm2, bbox, openRing, pointInRing } = require('./geom');
+const { simplifyRings } = require('./topo');
+const { computeSeeds } = require('./seeds');
+
+const MAX_RECORDS = 500, MAX_POINTS = 500;
+
+// Edges along ±180° stay straight in lon/lat but are curves on the game's map.
+function densifyEdges(r, step) {
+  const out = [];
+  for (let i = 0; i < r.length; i++) {
+    const a = r[i], b = r[(i + 1) % r.length];
+    out.push(a);
+    if (Math.abs(a[0]) === 180 && a[0] === b[0]) {
+      const n = Math.ceil(Math.abs(b[1] - a[1]) / step);
+      for (let k = 1; k < n; k++) out.push([a[0], Math.round((a[1] + (b[1] - a[1]) * k / n) * 10000) / 10000]);
+    }
+  }
+  return out.length <= MAX_POINTS ? out : r;
+}
+
+// areas: [{code, alt1, alt2, names[6], flag, polygons: [[outer, ...holes], ...]}]
+function buildAreaRecords(areas, opt) {
+  const pieces = [];
+  areas.forEach((a, ai) => {
+    const rings = [];
+    for (const poly of a.polygons) {
+      for (let r of cutAntimeridian(poly[0])) {
+        if (opt.clip) r = clipRect(r, opt.clip);
+        r = openRing(r);
+        if (r.length >= 3) rings.push({ ring: r, km2: areaKm2(r) });
+      }
+    }
+    if (!rings.length) return;
+    rings.sort((x, y) => y.km2 - x.km2);
+    rings.forEach((r, k) => pieces.push({ ai, main: k === 0, ...r }));
+  });
+
+  // Every area keeps its largest part; smaller parts go by size until the record cap.
+  const main = pieces.filter(p => p.main);
+  const rest = pieces.filter(p => !p.main && p.km2 >= (opt.minKm2 || 0)).sort((x, y) => y.km2 - x.km2 || x.ai - y.ai);
+  if (main.length > MAX_RECORDS) throw new Error(`${opt.name}: ${main.length} areas exceed the cap of ${MAX_RECORDS} records`);
+  const chosen = main.concat(rest.slice(0, MAX_RECORDS - main.length));
+
+  const simplified = simplifyRings(chosen, { minWeight: opt.minWeight, maxPoints: MAX_POINTS });
+  const lakes = (opt.lakes || []).map(l => ({ ring: l, box: bbox(l) }));
+  const records = [];
+  chosen.forEach((p, k) => {
+    let ring = simplified[k];
+    if (!ring) {
+      if (p.main) throw new Error(`${opt.name}: the main part of ${areas[p.ai].code} collapsed in simplification`);
+      return;
+    }
+    ring = densifyEdges(ring, 3);
+    const seeds = computeSeeds(ring, lakes, opt.exercisePx);
+    if (!seeds) {
+      if (p.main) console.warn(`${opt.name}: no interior seed for the main part of ${areas[p.ai].code}; part dropped`);
+      return;
+    }
+    records.push({ area: areas[p.ai], ai: p.ai, km2: p.km2, ring, box: bbox(ring), ...seeds });
+  });
+  // File order: areas in the given order, each area's parts largest first.
+  records.sort((x, y) => x.ai - y.ai || y.km2 - x.km2);
+  return records;
+}
+
+function encodeAreaRecords(records) {
+  if (records.length > MAX_RECORDS) throw new Error(`${records.length} records exceed the cap of ${MAX_RECORDS}`);
+  const w = new CrpWriter();
+  for (const r of records) {
+    const a = r.area;
+    if (r.ring.length > MAX_POINTS) throw new Error(`${a.code}: ${r.ring.length} points exceed the cap`);
+    for (const [lon, lat] of [r.seed1, r.seed2]) {
+      if (!pointInRing(lat, lon, r.ring)) throw new Error(`${a.code}: seed ${lat},${lon} outside its ring`);
+    }
+    w.text(a.code); w.text(a.alt1 || ''); w.text(a.alt2 || '');
+    if (a.names.length !== 6 || a.names.some(n => !n)) throw new Error(`${a.code}: missing a name`);
+    a.names.forEach(n => w.text(n));
+    w.text(a.flag || '');
+    w.word(0);
+    w.word(r.ring.length);
+    w.degrees(r.box.n); w.degrees(r.box.s); w.degrees(r.box.e); w.degrees(r.box.w);
+    w.degrees(r.seed1[1]); w.degrees(r.seed1[0]);
+    w.degrees(r.seed2[1]); w.degrees(r.seed2[0]);
+    for (const [lon, lat] of r.ring) { w.degrees(lat); w.degrees(lon); }
+  }
+  return w.toBuffer();
+}
+
+module.exports = { buildAreaRecords, encodeAreaRecords, degUnits };

@@ -1,0 +1,51 @@
+// Flag pictures: SVG rendered by rsvg-convert, then written as uncompressed 24-bit BMP.
+'use strict';
+const { execFileSync } = require('child_process');
+const { PNG } = require('pngjs');
+
+function renderSvg(svgFile, args) {
+  try {
+    return PNG.sync.read(execFileSync('rsvg-convert', ['-a', ...args, svgFile], { maxBuffer: 64 << 20 }));
+  } catch (e) {
+    throw new Error(`rsvg-convert failed on ${svgFile}: ${e.message} (install the Debian package librsvg2-bin)`);
+  }
+}
+
+// 60 pixels high in true proportions; very wide flags are narrowed to 120 pixels instead.
+function renderFlag(svgFile, height = 60, maxWidth = 120) {
+  let png = renderSvg(svgFile, ['-h', String(height)]);
+  if (png.width > maxWidth) png = renderSvg(svgFile, ['-w', String(maxWidth)]);
+  return png;
+}
+
+// Transparent parts (non-rectangular flags) are laid on white.
+function pngToBmp24(png) {
+  const { width: w, height: h, data } = png;
+  const rowSize = Math.ceil(w * 3 / 4) * 4;
+  const size = 54 + rowSize * h;
+  const b = Buffer.alloc(size);
+  b.write('BM', 0, 'ascii');
+  b.writeUInt32LE(size, 2);
+  b.writeUInt32LE(54, 10);
+  b.writeUInt32LE(40, 14);
+  b.writeInt32LE(w, 18);
+  b.writeInt32LE(h, 22);
+  b.writeUInt16LE(1, 26);
+  b.writeUInt16LE(24, 28);
+  b.writeUInt32LE(rowSize * h, 34);
+  b.writeInt32LE(2835, 38);
+  b.writeInt32LE(2835, 42);
+  for (let y = 0; y < h; y++) {
+    const row = 54 + (h - 1 - y) * rowSize;
+    for (let x = 0; x < w; x++) {
+      const i = (y * w + x) * 4, a = data[i + 3];
+      const mix = c => Math.round((c * a + 255 * (255 - a)) / 255);
+      b[row + x * 3] = mix(data[i + 2]);
+      b[row + x * 3 + 1] = mix(data[i + 1]);
+      b[row + x * 3 + 2] = mix(data[i]);
+    }
+  }
+  return b;
+}
+
+module.exports = { renderFlag, renderSvg, pngToBmp24 };
