@@ -9,9 +9,14 @@ const { writeAtomic } = require('./lib/crp');
 const { buildAreaRecords, encodeAreaRecords } = require('./lib/areafile');
 const { renderFlag, pngToBmp24 } = require('./lib/bmp');
 const src = require('./lib/sources');
-const { pointInRing, bbox } = require('./lib/geom');
+const { pointInRing, bbox, areaKm2 } = require('./lib/geom');
+const admin1 = require('./lib/admin1');
+const { placeSeaSeeds, fitView } = require('./lib/seaseeds');
+const { CrpWriter } = require('./lib/crp');
+const { makeView } = require('./lib/raster');
 const { simplifyRings } = require('./lib/topo');
 const { computeSeeds } = require('./lib/seeds');
+const { seedStaysInside } = require('./lib/seedcheck');
 const LAKE_NAMES = require('./lib/lakenames');
 const { transliterate } = require('./lib/text');
 
@@ -23,6 +28,8 @@ const log = (...a) => console.log(...a);
 const cache = {};
 function once(key, fn) { if (!(key in cache)) cache[key] = fn(); return cache[key]; }
 
+// Lakes are filled in border mode, which leaks over the whole map when a seed's pixel lies
+// outside the lake's drawn outline; lakes whose seeds cannot be made safe in every view are left out.
 function waterBodies() {
   return once('waters', () => {
     const list = src.lakes(1000);
@@ -36,26 +43,25 @@ function waterBodies() {
       }
     }
     const simplified = simplifyRings(list, { minWeight: 0.0005, maxPoints: 500 });
-    const out = [];
+    const checkViews = waterViews().map(makeView);
+    const out = [], dropped = [];
     list.forEach((l, i) => {
       const ring = simplified[i];
       if (!ring) return;
       const hit = LAKE_NAMES.find(([lon, lat]) => pointInRing(lat, lon, l.ring));
       const names = (hit ? hit.slice(2) : LAKE_NAMES.GENERIC).map(transliterate);
-      out.push({ ring, km2: l.km2, names, code: `W${String(out.length + 1).padStart(3, '0')}` });
+      const box = bbox(ring);
+      const seeds = computeSeeds(ring, [], 0.1, seed => checkViews.every(v => seedStaysInside(ring, box, seed, v)));
+      if (!seeds) { dropped.push(names[1]); return; }
+      out.push({ ring, box, km2: l.km2, names, code: `W${String(out.length + 1).padStart(3, '0')}`, ...seeds });
     });
+    if (dropped.length) log(`lakes left out (no safe fill point): ${dropped.length}`);
     return out;
   });
 }
 
 function writeWaters() {
-  const waters = waterBodies();
-  const records = [];
-  for (const wb of waters) {
-    const seeds = computeSeeds(wb.ring, [], 0.1);
-    if (!seeds) continue;
-    records.push({ area: { code: wb.code, names: wb.names, flag: '' }, ring: wb.ring, box: bbox(wb.ring), ...seeds });
-  }
+  const records = waterBodies().map(wb => ({ area: { code: wb.code, names: wb.names, flag: '' }, ring: wb.ring, box: wb.box, seed1: wb.seed1, seed2: wb.seed2 }));
   writeAtomic(path.join(OUT, 'Vatten.crp'), encodeAreaRecords(records));
   log(`Vatten.crp: ${records.length} water bodies`);
   return records;
@@ -64,8 +70,16 @@ function writeWaters() {
 function area1() {
   return once('AREA1', () => {
     const areas = src.worldAreas();
+    // Areas too small for the 1:50m outlines (the Vatican is a single point there) take the 1:10m one.
+    for (const a of areas) {
+      if (Math.max(0, ...a.polygons.map(p => areaKm2(p[0]))) < 0.3) {
+        const detailed = admin1.countries(c => c === a.code)[0];
+        if (!detailed) throw new Error(`no outline for ${a.code}`);
+        a.polygons = detailed.polygons;
+      }
+    }
     const lakes = waterBodies().map(w => w.ring);
-    const recs = buildAreaRecords(areas, { name: 'AREA1', minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, lakes });
+    const recs = buildAreaRecords(areas, { name: 'AREA1', minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, lakes, views: views(CONTINENT_VIEWS, 0).map(makeView) });
     writeAtomic(path.join(OUT, 'AREA1.crp'), encodeAreaRecords(recs));
     log(`AREA1.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((s, r) => s + r.ring.length, 0)} points`);
     return recs;
@@ -83,7 +97,56 @@ function writeFlags() {
   log(`flags: ${codes.size} pictures`);
 }
 
-const STEPS = { waters: writeWaters, area1, flags: writeFlags };
+const SIZES = [[1280, 660], [1900, 960]];
+const CONTINENT_VIEWS = [
+  ['world', 85, -60, 0], ['world-full', 90, -90, 0], ['Europe', 72, 34, 15], ['Africa', 38, -36, 18],
+  ['Asia', 60, -12, 95], ['North America', 75, 5, -100], ['South America', 14, -57, -60],
+  ['Oceania', 5, -50, 150], ['Middle East', 43, 10, 45], ['Caribbean', 30, 8, -75],
+];
+
+function views(list, file) {
+  const out = [];
+  for (const [W, H] of SIZES) for (const [name, T, B, C] of list) out.push({ name, T, B, C, W, H, file });
+  return out;
+}
+
+// Views that the game fits to all regions of one country (what a country's region exercise shows).
+function countryViews(records, file) {
+  const by = new Map();
+  for (const r of records) {
+    const c = r.area.alt1;
+    if (!c || !r.area.region) continue;
+    const b = by.get(c) || { n: -1e9, s: 1e9, e: -1e9, w: 1e9 };
+    b.n = Math.max(b.n, r.box.n); b.s = Math.min(b.s, r.box.s); b.e = Math.max(b.e, r.box.e); b.w = Math.min(b.w, r.box.w);
+    by.set(c, b);
+  }
+  const out = [];
+  for (const [W, H] of SIZES) for (const [c, b] of [...by].sort()) out.push({ name: c, ...fitView(b, W, H), file });
+  return out;
+}
+
+function writeSea(name, files, viewList) {
+  const { seeds, report } = placeSeaSeeds(files, viewList);
+  const w = new CrpWriter();
+  for (const [lon, lat] of seeds) { w.degrees(lat); w.degrees(lon); }
+  writeAtomic(path.join(OUT, name), w.toBuffer());
+  log(`${name}: ${seeds.length} sea seeds`);
+  if (process.env.DATAGEN_VERBOSE) report.forEach(l => log('  ' + l));
+  return seeds;
+}
+
+// Lakes are drawn on maps 1 to 3.
+function waterViews() {
+  return views(CONTINENT_VIEWS, 0);
+}
+
+function hav1() {
+  const lakes = waterBodies().map(w => w.ring);
+  const files = [{ records: area1(), lakes }];
+  return writeSea('Hav1.crp', files, views(CONTINENT_VIEWS, 0));
+}
+
+const STEPS = { waters: writeWaters, area1, flags: writeFlags, hav1 };
 
 function main() {
   const want = process.argv.slice(2);

@@ -4,6 +4,7 @@ const { CrpWriter, degUnits } = require('./crp');
 const { cutAntimeridian, clipRect, areaKm2, bbox, openRing, pointInRing } = require('./geom');
 const { simplifyRings } = require('./topo');
 const { computeSeeds } = require('./seeds');
+const { seedStaysInside } = require('./seedcheck');
 
 const MAX_RECORDS = 500, MAX_POINTS = 500;
 
@@ -47,6 +48,7 @@ function buildAreaRecords(areas, opt) {
   const simplified = simplifyRings(chosen, { minWeight: opt.minWeight, maxPoints: MAX_POINTS });
   const lakes = (opt.lakes || []).map(l => ({ ring: l, box: bbox(l) }));
   const records = [];
+  const unsafe = [];
   chosen.forEach((p, k) => {
     let ring = simplified[k];
     if (!ring) {
@@ -54,13 +56,20 @@ function buildAreaRecords(areas, opt) {
       return;
     }
     ring = densifyEdges(ring, 3);
-    const seeds = computeSeeds(ring, lakes, opt.exercisePx);
+    const box = bbox(ring);
+    const accept = opt.views ? (seed => opt.views.every(v => seedStaysInside(ring, box, seed, v))) : null;
+    const seeds = computeSeeds(ring, lakes, opt.exercisePx, accept);
     if (!seeds) {
-      if (p.main) console.warn(`${opt.name}: no interior seed for the main part of ${areas[p.ai].code}; part dropped`);
+      // No interior point fills safely in every view: a small island is dropped, the only
+      // part of an area keeps its best interior point.
+      const fallback = p.main ? computeSeeds(ring, lakes, opt.exercisePx) : null;
+      unsafe.push(`${areas[p.ai].code}${p.main ? '' : ' (part dropped)'}`);
+      if (fallback) records.push({ area: areas[p.ai], ai: p.ai, km2: p.km2, ring, box: bbox(ring), ...fallback });
       return;
     }
     records.push({ area: areas[p.ai], ai: p.ai, km2: p.km2, ring, box: bbox(ring), ...seeds });
   });
+  if (unsafe.length) console.warn(`${opt.name}: no seed fills safely in every view for ${unsafe.join(', ')}`);
   // File order: areas in the given order, each area's parts largest first.
   records.sort((x, y) => x.ai - y.ai || y.km2 - x.km2);
   return records;

@@ -37,13 +37,13 @@ function validSeed(lon, lat, ring, lakes, margin) {
 }
 
 // Candidate pixels in order of decreasing distance; the first that passes the exact test wins.
-function bestPixel(proj, idx, dist, ring, lakes, margin) {
+function bestPixel(proj, idx, dist, ring, lakes, margin, accept) {
   const order = idx.slice().sort((a, b) => dist[b] - dist[a] || a - b);
-  for (const i of order.slice(0, 200)) {
+  for (const i of order.slice(0, 400)) {
     const x = i % proj.W, y = (i - x) / proj.W;
     const [lon, lat] = proj.inv(x + 0.5, y + 0.5);
     const p = [r4(lon), r4(lat)];
-    if (validSeed(p[0], p[1], ring, lakes, margin)) return { p, i };
+    if (validSeed(p[0], p[1], ring, lakes, margin) && (!accept || accept(p))) return { p, i };
   }
   return null;
 }
@@ -57,7 +57,7 @@ function regionMask(proj, ring, lakes, withOutline) {
 }
 
 // lakes: [{ring, box}] that may overlap the ring; exercisePx: degrees per pixel at exercise scale.
-function computeSeeds(ring, lakes, exercisePx) {
+function computeSeeds(ring, lakes, exercisePx, accept) {
   const box = bbox(ring);
   const near = lakes.filter(l => l.box.w <= box.e && l.box.e >= box.w && l.box.s <= box.n && l.box.n >= box.s);
   const size = Math.max(box.e - box.w, box.n - box.s, 1e-4);
@@ -66,8 +66,8 @@ function computeSeeds(ring, lakes, exercisePx) {
   const fdist = distance(fine.W, fine.H, i => fine.a[i] === 1);
   const fidx = []; for (let i = 0; i < fine.a.length; i++) if (fine.a[i]) fidx.push(i);
   const margin = Math.min(0.0003, size / 1000);
-  let s1 = bestPixel(fineProj, fidx, fdist, ring, near, margin);
-  if (!s1) s1 = bestPixel(fineProj, fidx, fdist, ring, near, 0);
+  let s1 = bestPixel(fineProj, fidx, fdist, ring, near, margin, accept);
+  if (!s1) s1 = bestPixel(fineProj, fidx, fdist, ring, near, 0, accept);
   if (!s1) return null;
   const seed1 = s1.p;
 
@@ -88,7 +88,7 @@ function computeSeeds(ring, lakes, exercisePx) {
       }
       if (best) {
         const d = distance(proj.W, proj.H, ok);
-        const s2 = bestPixel(proj, best, d, ring, near, margin);
+        const s2 = bestPixel(proj, best, d, ring, near, margin, accept);
         if (s2) return { seed1, seed2: s2.p, pinched: true };
       }
     }
@@ -98,7 +98,7 @@ function computeSeeds(ring, lakes, exercisePx) {
   const x1 = s1.i % fineProj.W, y1 = (s1.i - x1) / fineProj.W;
   const r = fdist[s1.i] / 3; // chamfer units are 3 per pixel step
   const far = fidx.filter(i => { const x = i % fineProj.W, y = (i - x) / fineProj.W; return Math.hypot(x - x1, y - y1) >= r && fdist[i] * 2 >= fdist[s1.i]; });
-  const s2 = far.length ? bestPixel(fineProj, far, fdist, ring, near, margin) : null;
+  const s2 = far.length ? bestPixel(fineProj, far, fdist, ring, near, margin, accept) : null;
   return { seed1, seed2: s2 ? s2.p : seed1, pinched: false };
 }
 
