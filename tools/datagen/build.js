@@ -7,7 +7,9 @@ const path = require('path');
 const topojson = require('topojson-client');
 const { writeAtomic } = require('./lib/crp');
 const { buildAreaRecords, encodeAreaRecords } = require('./lib/areafile');
-const { renderFlag, pngToBmp24 } = require('./lib/bmp');
+const { renderFlag, renderSvg, pngToBmp24 } = require('./lib/bmp');
+const { continentPictures } = require('./lib/continents');
+const { PNG } = require('pngjs');
 const src = require('./lib/sources');
 const { pointInRing, bbox, areaKm2 } = require('./lib/geom');
 const admin1 = require('./lib/admin1');
@@ -88,7 +90,9 @@ function area1() {
 
 function writeFlags() {
   const codes = new Set();
-  for (const r of area1()) if (r.area.flag) codes.add(r.area.code.toLowerCase());
+  for (const recs of [area1(), area2(), area3(), area4(), area5()]) {
+    for (const r of recs) if (r.area.flag) codes.add(r.area.flag.replace(/\.bmp$/, ''));
+  }
   const dir = path.join(OUT, 'flags');
   for (const c of [...codes].sort()) {
     const png = renderFlag(path.join(src.FLAG_DIR, `${c}.svg`));
@@ -135,18 +139,103 @@ function writeSea(name, files, viewList) {
   return seeds;
 }
 
+const EUROPE_VIEWS = [
+  ['Europe', 72, 34, 15], ['Europe wide', 75, 25, 20], ['Scandinavia', 72, 54, 15], ['Balkans', 48, 35, 22],
+  ['Western Europe', 60, 35, 0], ['Central Europe', 56, 44, 15], ['Mediterranean', 47, 30, 15], ['British Isles', 61, 49, -5],
+];
+const AMERICA_VIEWS = [
+  ['North America', 75, 5, -100], ['North America wide', 84, 5, -95], ['Lower 48', 50, 24, -96],
+  ['Central America', 33, 5, -90], ['Canada', 84, 41, -95], ['Alaska', 72, 50, -155],
+];
+
 // Lakes are drawn on maps 1 to 3.
 function waterViews() {
-  return views(CONTINENT_VIEWS, 0);
+  return views(CONTINENT_VIEWS, 0).concat(views(EUROPE_VIEWS, 0), views(AMERICA_VIEWS, 0));
+}
+
+function regionFile(name, opt) {
+  return once(name, () => {
+    const areas = admin1.regionsWithContext(opt.countries, opt.context || (() => true));
+    const recs = buildAreaRecords(areas, { name, ...opt, views: opt.views.map(makeView) });
+    writeAtomic(path.join(OUT, `${name}.crp`), encodeAreaRecords(recs));
+    log(`${name}.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((s, r) => s + r.ring.length, 0)} points`);
+    return recs;
+  });
+}
+
+const lakeRings = () => waterBodies().map(w => w.ring);
+
+// Map 2: Europe's countries in detail, with the neighbouring parts of Africa and Asia.
+function area2() {
+  return regionFile('AREA2', {
+    countries: [], clip: { w: -32, e: 70, s: 24, n: 83 }, minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
+    lakes: lakeRings(), views: views(EUROPE_VIEWS, 0),
+  });
+}
+
+// Map 3: states, provinces and territories of the United States, Canada and Mexico.
+function area3() {
+  return regionFile('AREA3', {
+    countries: ['US', 'CA', 'MX'], clip: { w: -180, e: -10, s: 5, n: 84 }, minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
+    lakes: lakeRings(), views: views(AMERICA_VIEWS, 0),
+  });
+}
+
+const AREA4_COUNTRIES = ['DE', 'SE', 'FR', 'IT', 'ES', 'PL', 'NO', 'GB'];
+const AREA5_COUNTRIES = ['AU', 'BR', 'IN', 'CN', 'AR', 'ZA', 'JP'];
+
+// Map 4: regions of European countries.
+function area4() {
+  return regionFile('AREA4', {
+    countries: AREA4_COUNTRIES, clip: { w: -25, e: 45, s: 27, n: 72 }, minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
+    lakes: [], views: views(EUROPE_VIEWS, 0),
+  });
+}
+
+// Map 5: regions elsewhere; tiny island states are left out of the surroundings to stay within the record cap.
+function area5() {
+  const big = new Set(admin1.countries(null).filter(c => Math.max(...c.polygons.map(p => areaKm2(p[0]))) >= 2000).map(c => c.code));
+  return regionFile('AREA5', {
+    countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04,
+    lakes: [], views: views(CONTINENT_VIEWS, 0),
+  });
 }
 
 function hav1() {
-  const lakes = waterBodies().map(w => w.ring);
-  const files = [{ records: area1(), lakes }];
-  return writeSea('Hav1.crp', files, views(CONTINENT_VIEWS, 0));
+  const lakes = lakeRings();
+  const files = [{ records: area1(), lakes }, { records: area4(), lakes: [] }, { records: area5(), lakes: [] }];
+  const list = views(CONTINENT_VIEWS, 0).concat(views(EUROPE_VIEWS, 1), countryViews(area4(), 1), countryViews(area5(), 2));
+  return writeSea('Hav1.crp', files, list);
 }
 
-const STEPS = { waters: writeWaters, area1, flags: writeFlags, hav1 };
+function hav2() {
+  return writeSea('Hav2.crp', [{ records: area2(), lakes: lakeRings() }], views(EUROPE_VIEWS, 0));
+}
+
+function hav3() {
+  const recs = area3();
+  return writeSea('Hav3.crp', [{ records: recs, lakes: lakeRings() }], views(AMERICA_VIEWS, 0).concat(countryViews(recs, 0)));
+}
+
+function writeContinents() {
+  const pics = continentPictures(area1());
+  for (const [name, data] of Object.entries(pics)) writeAtomic(path.join(ROOT, 'resources', 'continents', name), data);
+  log(`continent pictures: ${Object.keys(pics).length}`);
+}
+
+// Small flags for the language screen.
+function writeLangFlags() {
+  for (const c of ['se', 'gb', 'fr', 'de', 'es', 'it']) {
+    const png = renderSvg(path.join(src.FLAG_DIR, `${c}.svg`), ['-h', '32']);
+    writeAtomic(path.join(ROOT, 'resources', 'langflags', `${c}.png`), PNG.sync.write(png));
+  }
+  log('language flags: 6');
+}
+
+const STEPS = {
+  waters: writeWaters, area1, flags: writeFlags, continents: writeContinents, langflags: writeLangFlags,
+  area2, area3, area4, area5, hav1, hav2, hav3,
+};
 
 function main() {
   const want = process.argv.slice(2);
