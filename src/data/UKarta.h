@@ -1,0 +1,100 @@
+// CKarta: the map of an exercise: its geography, the view with its
+// projection between degrees and pixels, its colours, and the drawing that
+// paints it into a picture by outlines and flood fills.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "data/Areor.h"
+#include "data/Orter.h"
+#include "data/RangeArray.h"
+#include "platform/Colors.h"
+#include "platform/RasterSurface.h"
+
+class TPicture;
+
+class CKarta {
+  public:
+    static constexpr int MaxSeaSeeds = 100;
+
+    CKarta() = default;
+    ~CKarta();
+    CKarta(const CKarta&) = delete;
+    CKarta& operator=(const CKarta&) = delete;
+
+    // --- Set-up -----------------------------------------------------------
+
+    // The picture the map draws on (not owned); W and H are its size.
+    TPicture* Image = nullptr;
+    // The geography, owned by the map; absent until a screen attaches them.
+    std::unique_ptr<CAreor> Areas;
+    std::unique_ptr<CAreor> Waters;  // lakes; empty for maps 4 and 5
+    std::unique_ptr<COrter> Places;
+
+    RangeArray<GeoPoint, 1, MaxSeaSeeds> SeaSeeds;
+    qint32 SeaSeedCount = 0;
+    bool ShowGrid = false;
+
+    // Reads a sea seed file (latitude, longitude pairs in 1/10000 degree).
+    // Raises the reader's errors, or the range error for a 101st point.
+    void LoadSeaSeeds(const QString& fileName);
+
+    // --- View and projection -----------------------------------------------
+
+    float CentreLongitude = 0;
+    float TopLatitude = 0;
+    float BottomLatitude = 0;
+    qint32 WidthDivisor = 1;
+
+    TColor LandColor = Colors::Gray;
+    TColor AreaColor = Colors::Green;
+    TColor SeaColor = Colors::Navy;
+    TColor WaterColor = Colors::Navy;  // becomes the colour found in the picture
+
+    // Width and height of the picture in pixels (0 without one).
+    int W() const;
+    int H() const;
+
+    // WidthDivisor from the view's middle latitude: 90 at the equator, 140 at a pole.
+    void UpdateDivisor();
+    // Sets the view to the selected areas, widening it until their longitude
+    // range fits; never runs past the poles; a whole-world view without any.
+    void FitToSelection();
+
+    qint32 LatToY(float lat) const;
+    qint32 LonLatToX(float lon, float lat) const;
+    float YToLat(int y) const;
+    float PixelToLon(int y, int x) const;
+    // True inside the picture without its outermost rows and columns.
+    bool InsideImage(int x, int y) const;
+    // Distance in whole pixels between the projected point and place.
+    qint32 PixelDistance(const GeoPoint& point, const COrt& place) const;
+
+    // --- Drawing (in the order an exercise redraws the map) ----------------
+
+    void Clear();
+    void DrawAreaOutlines(int width);
+    bool IsVisible(const CArea& area) const;
+    void DrawWaters();  // ends with DrawFrame
+    void DrawFrame();
+    void FillSeas();
+    void FillArea(const CArea& area, TColor colour);
+    void ColourAreasByCode(const QString& code, TColor colour);
+    void ColourSelectedAreas();
+    void DrawGrid(int step, TColor colour, TPenMode mode);  // ends with DrawFrame
+    void DrawPlaces();
+    void DrawPlace(const COrt& place, TColor colour);
+
+    // Colour of a selected area by its marks; false when it stays as it is.
+    bool SelectedAreaColour(const CArea& area, TColor& colour) const;
+    // Background of an answered place's name box by its attempts.
+    static TColor PlaceLabelColour(qint32 attempts);
+
+  private:
+    TRasterSurface& Canvas() const;
+    void Changed() const;
+    QPoint Project(const GeoPoint& p) const;
+    float VisibleHalfWidth() const;
+    void DrawOutline(const CArea& shape, bool markEnds, TColor endColour);
+};

@@ -1,0 +1,24 @@
+// The picture model: control size, bitmap and its canvas.
+#include "Picture.h"
+
+#include <QPainter>
+
+TPicture::TPicture(QSize size, QObject* parent) : QObject(parent), size_(size), canvas_(bitmap_) {}
+
+TRasterSurface& TPicture::Canvas() {
+    if (bitmap_.size() != size_ && !size_.isEmpty()) {
+        QImage resized(size_, QImage::Format_RGB32);
+        resized.fill(Qt::white);
+        if (!bitmap_.isNull()) {
+            QPainter painter(&resized);
+            painter.drawImage(0, 0, bitmap_);
+        }
+        bitmap_ = std::move(resized);
+    }
+    return canvas_;
+}
+
+void TPicture::SetBitmap(const QImage& image) {
+    bitmap_ = image.convertToFormat(QImage::Format_RGB32);
+    NotifyChanged();
+}
