@@ -85,7 +85,7 @@ function placeSeaSeeds(files, views, { max = 100, minPx = 40 } = {}) {
         const [lon, lat] = v.inv(x, y);
         if (lon < -180 || lon > 180) continue;
         const p = [Math.round(lon * 10000) / 10000, Math.round(lat * 10000) / 10000];
-        if (isSea(p[0], p[1], fs, 0.05)) { seeds.push(p); added++; break; }
+        if (isSea(p[0], p[1], fs, Math.max(0.005, 1 / v.s))) { seeds.push(p); added++; break; }
       }
     }
     report.push(`${vw.name || ''} ${vw.W}x${vw.H}: ${candidates.length} unseeded sea regions, ${added} seeds added`);
