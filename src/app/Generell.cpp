@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPainter>
 
 #include "data/Fileread.h"
 
@@ -58,4 +59,19 @@ void PlayEffect(const QString& fileName, int channel) {
 void PlayMusic(const QString& fileName, int startPosition) {
     if (!MusicOn || !soundOutput) return;
     soundOutput->PlayMusic(ProgramFile(fileName), startPosition);
+}
+
+void ResetImageFromTemplate(QImage& picture, QSize size) {
+    ProcessMessages();
+    QImage reset(size, QImage::Format_RGB32);
+    if (!reset.isNull()) {
+        reset.fill(Qt::white);
+        QPainter painter(&reset);
+        painter.drawImage(0, 0, TemplateBitmap);
+    }
+    picture = std::move(reset);
+}
+
+void FloodFillAt(TRasterSurface& surface, int x, int y, TColor colour, TFillStyle style) {
+    surface.FloodFill(x, y, colour, style);
 }

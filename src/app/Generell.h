@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include "data/RangeArray.h"
 #include "platform/Colors.h"
+#include "platform/RasterSurface.h"
 
 constexpr int LanguageCount = 6;  // 1 Swedish, 2 English, 3 French, 4 German, 5 Spanish, 6 Italian
 constexpr int LanguageStringCount = 34;
@@ -57,3 +59,10 @@ void SetSoundOutput(TSoundOutput* output);
 void PlayEffect(const QString& fileName, int channel);
 // Plays a MIDI file beside the program from the given position.
 void PlayMusic(const QString& fileName, int startPosition);
+
+// Replaces the picture by TemplateBitmap cut or extended (white) to the
+// given size, after letting pending window messages run.
+void ResetImageFromTemplate(QImage& picture, QSize size);
+// Flood fill with the surface's current fill colour: Surface repaints the
+// region of `colour` around (x, y), Border fills up to pixels of `colour`.
+void FloodFillAt(TRasterSurface& surface, int x, int y, TColor colour, TFillStyle style);

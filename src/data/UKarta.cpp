@@ -1,6 +1,422 @@
 // The map: sea seeds, view, projection and the flood-fill drawing.
 #include "UKarta.h"
 
+#include <cmath>
+#include <limits>
+
+#include "app/Generell.h"
+#include "data/Fileread.h"
 #include "platform/Picture.h"
 
+namespace {
+
+// Round to nearest, halves to the even neighbour, saturated to the 32-bit
+// range (a degenerate view must not turn into undefined behaviour).
+qint32 Nearest(double v) {
+    if (std::isnan(v)) return 0;
+    constexpr double lo = std::numeric_limits<qint32>::min();
+    constexpr double hi = std::numeric_limits<qint32>::max();
+    return qint32(std::nearbyint(std::clamp(v, lo, hi)));
+}
+
+bool SameColour(TColor a, TColor b) {
+    return (a & 0x00FFFFFFu) == (b & 0x00FFFFFFu);
+}
+
+float ClampLatitude(float lat) {
+    return lat > 90 ? 90.0f : lat < -90 ? -90.0f : lat;
+}
+
+float ReadSeedDegrees(TByteFile& file) {
+    return float(file.ReadInt32()) / 10000.0f;
+}
+
+// Longest the widening of FitToSelection may go on; each pass widens by 2 %,
+// so even a tiny view reaches the poles long before.
+constexpr int MaxWideningPasses = 100000;
+
+}  // namespace
+
 CKarta::~CKarta() = default;
+
+// --- Set-up ----------------------------------------------------------------
+
+void CKarta::LoadSeaSeeds(const QString& fileName) {
+    // Read into a copy so that a bad file leaves the map's seeds as they were.
+    RangeArray<GeoPoint, 1, MaxSeaSeeds> seeds;
+    qint32 count = 1;
+    TByteFile file(fileName);
+    while (!file.AtEnd()) {
+        GeoPoint& seed = seeds[count];
+        seed.Lat = ReadSeedDegrees(file);
+        seed.Lon = ReadSeedDegrees(file);
+        if (!file.AtEnd()) ++count;
+    }
+    SeaSeeds = seeds;
+    SeaSeedCount = count;
+}
+
+// --- View and projection ---------------------------------------------------
+
+int CKarta::W() const {
+    return Image ? Image->Width() : 0;
+}
+int CKarta::H() const {
+    return Image ? Image->Height() : 0;
+}
+
+void CKarta::UpdateDivisor() {
+    const double middle = (double(TopLatitude) + BottomLatitude) / 2;
+    WidthDivisor = 90 + Nearest(std::fabs(middle) / 90 * 50);
+}
+
+float CKarta::VisibleHalfWidth() const {
+    return MinSingle(CentreLongitude - PixelToLon(H(), 0),
+                     MinSingle(CentreLongitude - PixelToLon(H() / 2, 0), 1000));
+}
+
+void CKarta::FitToSelection() {
+    float north = -10000, south = 10000, east = -10000, west = 10000;
+    bool any = false;
+    if (Areas) {
+        for (const auto& area : Areas->Areas) {
+            if (!area->Selected || area->PointCount <= 0) continue;
+            any = true;
+            if (area->East > east) east = float(area->East);
+            if (area->North > north) north = float(area->North);
+            if (area->West < west) west = float(area->West);
+            if (area->South < south) south = float(area->South);
+        }
+    }
+    if (!any) {
+        // Nothing to fit to: show the whole world rather than an inverted view.
+        CentreLongitude = 0;
+        TopLatitude = 90;
+        BottomLatitude = -90;
+        UpdateDivisor();
+        return;
+    }
+    CentreLongitude = float((double(west) + east) / 2);
+    const double margin = (double(north) - south) / 25;
+    TopLatitude = float(north + margin);
+    BottomLatitude = float(south - margin);
+    if (TopLatitude - BottomLatitude < 1) {
+        // Areas along a single parallel: give the view some height to scale by.
+        TopLatitude = float(double(TopLatitude) + 0.5);
+        BottomLatitude = float(double(BottomLatitude) - 0.5);
+    }
+    UpdateDivisor();
+    if (W() <= 0 || H() <= 0) return;  // no picture to fit into
+
+    const float half = MaxSingle(CentreLongitude - west, east - CentreLongitude);
+    // Widen until the longitude range fits, but not past a pole: there the
+    // bottom row's half width is 0 and would never grow.
+    for (int pass = 0; pass < MaxWideningPasses && VisibleHalfWidth() < half; ++pass) {
+        if (TopLatitude >= 90 || BottomLatitude <= -90) break;
+        TopLatitude = float(double(TopLatitude) + (double(TopLatitude) - BottomLatitude) / 100);
+        BottomLatitude =
+            float(double(BottomLatitude) - (double(TopLatitude) - BottomLatitude) / 100);
+        UpdateDivisor();
+    }
+}
+
+qint32 CKarta::LatToY(float lat) const {
+    lat = ClampLatitude(lat);
+    return Nearest(double(H()) - Interpolate(lat, TopLatitude, BottomLatitude, float(H()), 0));
+}
+
+qint32 CKarta::LonLatToX(float lon, float lat) const {
+    const double halfWidth = W() / 2.0;
+    lat = ClampLatitude(lat);
+    if (lat == 90 || lat == -90) return Nearest(halfWidth);
+    const float s = float(double(H()) / (double(TopLatitude) - BottomLatitude));
+    const float d = float(double(lon) - CentreLongitude);
+    const double chord = std::sqrt(8100.0 - double(lat) * lat);
+    return Nearest(chord * d / WidthDivisor * s + halfWidth);
+}
+
+float CKarta::YToLat(int y) const {
+    return ClampLatitude(Interpolate(float(y), float(H()), 0, BottomLatitude, TopLatitude));
+}
+
+float CKarta::PixelToLon(int y, int x) const {
+    const float lat = YToLat(y);
+    if (lat == 90 || lat == -90) return CentreLongitude;
+    const float s = float(double(H()) / (double(TopLatitude) - BottomLatitude));
+    const double chord = std::sqrt(8100.0 - double(lat) * lat);
+    return float(CentreLongitude + (double(x) - W() / 2) / chord * WidthDivisor / s);
+}
+
+bool CKarta::InsideImage(int x, int y) const {
+    return x > 0 && x < W() && y > 0 && y < H();
+}
+
+qint32 CKarta::PixelDistance(const GeoPoint& point, const COrt& place) const {
+    const double dy = double(LatToY(point.Lat)) - LatToY(float(place.Latitude));
+    const double dx = double(LonLatToX(point.Lon, point.Lat)) -
+                      LonLatToX(float(place.Longitude), float(place.Latitude));
+    return Nearest(std::sqrt(dx * dx + dy * dy));
+}
+
+QPoint CKarta::Project(const GeoPoint& p) const {
+    return {LonLatToX(p.Lon, p.Lat), LatToY(p.Lat)};
+}
+
+// --- Drawing ---------------------------------------------------------------
+
+TRasterSurface* CKarta::Surface() const {
+    if (!Image || W() <= 0 || H() <= 0) return nullptr;
+    return &Image->Canvas();
+}
+
+void CKarta::Changed() const {
+    if (Image) Image->NotifyChanged();
+}
+
+void CKarta::Clear() {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    s->SetFillColor(LandColor);
+    s->FillRect(0, 0, W(), H());
+    Changed();
+}
+
+bool CKarta::IsVisible(const CArea& area) const {
+    const float north = float(area.North);
+    return area.North >= BottomLatitude && area.South <= TopLatitude &&
+           LonLatToX(float(area.East), north) >= -100 &&
+           LonLatToX(float(area.West), north) <= W() + 100;
+}
+
+void CKarta::DrawAreaOutlines(int width) {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    s->SetPenColor(Colors::Black);
+    s->SetPenMode(TPenMode::Copy);
+    s->SetNoFill();
+    s->Rectangle(0, 0, W(), H());
+    s->SetPenWidth(width);
+    if (Areas) {
+        for (const auto& area : Areas->Areas) {
+            if (area->PointCount <= 0 || !IsVisible(*area)) continue;
+            const QPoint first = Project(area->Points[0]);
+            s->MoveTo(first.x(), first.y());
+            QPoint previous = first;
+            for (int j = 0; j < area->PointCount; ++j) {
+                const QPoint p = Project(area->Points[std::size_t(j)]);
+                if (p != previous) {
+                    // Lines leave their end pixel out; set both ends so fills cannot leak.
+                    s->LineTo(p.x(), p.y());
+                    s->SetPixel(p.x(), p.y(), Colors::Black);
+                    s->SetPixel(previous.x(), previous.y(), Colors::Black);
+                }
+                previous = p;
+            }
+            s->LineTo(first.x(), first.y());
+        }
+    }
+    s->SetPenMode(TPenMode::Copy);
+    s->Rectangle(0, 0, W(), H());
+    Changed();
+}
+
+void CKarta::DrawWaters() {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    s->SetPenColor(WaterColor);
+    s->SetPenWidth(1);
+    s->SetNoFill();
+    s->Rectangle(0, 0, W(), H());
+    const TColor pen = s->PenColor();
+    if (Waters) {
+        for (const auto& water : Waters->Areas) {
+            if (water->PointCount <= 0) continue;
+            const QPoint first = Project(water->Points[0]);
+            s->MoveTo(first.x(), first.y());
+            QPoint previous = first;
+            for (int j = 0; j < water->PointCount; ++j) {
+                const QPoint p = Project(water->Points[std::size_t(j)]);
+                s->LineTo(p.x(), p.y());
+                s->SetPixel(p.x(), p.y(), pen);
+                s->SetPixel(previous.x(), previous.y(), pen);
+                previous = p;
+            }
+            s->LineTo(first.x(), first.y());
+            s->SetPixel(first.x(), first.y(), pen);
+            s->SetPixel(previous.x(), previous.y(), pen);
+
+            // A lake's fill stops only at its own outline colour, as the
+            // surface holds it (read back after the first fill).
+            s->SetFillColor(WaterColor);
+            const QPoint seed1 = Project(water->Seed1);
+            if (InsideImage(seed1.x(), seed1.y())) {
+                FloodFillAt(*s, seed1.x(), seed1.y(), WaterColor, TFillStyle::Border);
+                WaterColor = s->Pixel(seed1.x(), seed1.y());
+            }
+            const QPoint seed2 = Project(water->Seed2);
+            if (InsideImage(seed2.x(), seed2.y()))
+                FloodFillAt(*s, seed2.x(), seed2.y(), WaterColor, TFillStyle::Border);
+        }
+    }
+    DrawFrame();
+}
+
+void CKarta::DrawFrame() {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    s->SetPenColor(Colors::Black);
+    s->SetPenWidth(5);
+    s->SetPenMode(TPenMode::Copy);
+    s->SetNoFill();
+    s->Rectangle(0, 0, W(), H());
+    s->SetFillSolid();
+    Changed();
+}
+
+void CKarta::FillSeas() {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    s->SetFillColor(SeaColor);
+    const int count = std::min<int>(SeaSeedCount, MaxSeaSeeds);
+    for (int i = 1; i <= count; ++i) {
+        const QPoint p = Project(SeaSeeds[i]);
+        if (!SameColour(s->Pixel(p.x(), p.y()), SeaColor) && InsideImage(p.x(), p.y())) {
+            FloodFillAt(*s, p.x(), p.y(), LandColor, TFillStyle::Surface);
+            Changed();
+            ProcessMessages();
+        }
+    }
+    Changed();
+}
+
+void CKarta::FillArea(const CArea& area, TColor colour) {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    for (const GeoPoint& seed : {area.Seed1, area.Seed2}) {
+        s->SetFillColor(colour);
+        const QPoint p = Project(seed);
+        const TColor c = s->Pixel(p.x(), p.y());
+        // A seed on an outline, in a lake or already coloured changes nothing.
+        if (!SameColour(c, Colors::Black) && !SameColour(c, WaterColor) && !SameColour(c, colour) &&
+            InsideImage(p.x(), p.y()))
+            FloodFillAt(*s, p.x(), p.y(), c, TFillStyle::Surface);
+    }
+    Changed();
+}
+
+void CKarta::ColourAreasByCode(const QString& code, TColor colour) {
+    if (!Areas) return;
+    for (const auto& area : Areas->Areas)
+        if (area->Matches(code) && area->Selected) FillArea(*area, colour);
+}
+
+bool CKarta::SelectedAreaColour(const CArea& area, TColor& colour) const {
+    if (!area.Answered) {
+        colour = AreaColor;
+        return true;
+    }
+    switch (area.Attempts) {
+        case 1:
+            colour = Colors::White;
+            return true;
+        case 2:
+            colour = MakeColor(255, 255, 128);
+            return true;
+        case 3:
+            colour = Colors::Yellow;
+            return true;
+        default:
+            if (area.Attempts <= 0) return false;
+            colour = Colors::Red;
+            return true;
+    }
+}
+
+void CKarta::ColourSelectedAreas() {
+    if (!Areas) return;
+    for (const auto& area : Areas->Areas) {
+        TColor colour = 0;
+        if (area->Selected && SelectedAreaColour(*area, colour)) FillArea(*area, colour);
+    }
+}
+
+void CKarta::DrawGrid(int step, TColor colour, TPenMode mode) {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    if (step > 0) {
+        const float south = MaxSingle(BottomLatitude, -89);
+        const float north = MinSingle(TopLatitude, 89);
+        const float c = CentreLongitude;
+        s->SetPenColor(colour);
+        s->SetPenWidth(1);
+        s->SetPenMode(mode);
+        // Meridians in quarter-step pieces so they follow the curvature.
+        const int qFrom = 4 * (Nearest(south) / step) - 4;
+        const int qTo = 4 * (Nearest(north) / step) + 3;
+        const int kFrom = Nearest(double(c) - 180) / step;
+        const int kTo = Nearest(double(c) + 180) / step;
+        for (int q = qFrom; q <= qTo; ++q) {
+            const float a = float(double(q) * step / 4);
+            const float b = float(double(a) + step / 4.0);
+            for (int k = kFrom; k <= kTo; ++k) {
+                const float lon = float(k * step);
+                s->MoveTo(LonLatToX(lon, a), LatToY(a));
+                s->LineTo(LonLatToX(lon, b), LatToY(b));
+            }
+        }
+        // Parallels: straight rows a full 360 degrees wide.
+        for (int m = Nearest(south) / step; m <= Nearest(north) / step; ++m) {
+            const float lat = float(m * step);
+            if (std::fabs(lat) >= 90) continue;
+            const int y = LatToY(lat);
+            s->MoveTo(LonLatToX(float(double(c) - 180), lat), y);
+            s->LineTo(LonLatToX(float(double(c) + 180), lat), y);
+        }
+    }
+    s->SetPenMode(TPenMode::Copy);
+    DrawFrame();
+}
+
+void CKarta::DrawPlaces() {
+    if (!Places) return;
+    for (const COrt* place = Places->First; place; place = place->Next)
+        if (place->Selected && !place->Answered) DrawPlace(*place, Colors::Green);
+}
+
+TColor CKarta::PlaceLabelColour(qint32 attempts) {
+    switch (attempts) {
+        case 1:
+            return Colors::White;
+        case 2:
+            return MakeColor(255, 255, 160);
+        case 3:
+            return Colors::Yellow;
+        default:
+            return HighlightColor;
+    }
+}
+
+void CKarta::DrawPlace(const COrt& place, TColor colour) {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    const int r = W() / 250 + 2;
+    const int x = LonLatToX(float(place.Longitude), float(place.Latitude));
+    const int y = LatToY(float(place.Latitude));
+    s->SetPenColor(Colors::White);
+    s->SetPenWidth(1);
+    s->SetFillColor(colour);
+    s->Ellipse(x - r, y - r, x + r, y + r);
+    if (place.Answered) {
+        // The name box starts at the top of the dot, centred on it.
+        s->SetFillColor(PlaceLabelColour(place.Attempts));
+        s->SetPenColor(Colors::Black);
+        s->SetFont(QStringLiteral("Arial"), 8);
+        const QString& text = place.Names[CurrentLanguage];
+        const int w = s->TextWidth(text);
+        const int h = s->TextHeight(text);
+        s->Rectangle(x - w / 2 - 4, y - r, x + w / 2 + 4, y - r + h);
+        s->SetNoFill();
+        s->TextOut(x - w / 2, y - r, text);
+    }
+    Changed();
+}

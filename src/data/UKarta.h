@@ -3,6 +3,7 @@
 // paints it into a picture by outlines and flood fills.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <memory>
 
@@ -92,9 +93,8 @@ class CKarta {
     static TColor PlaceLabelColour(qint32 attempts);
 
   private:
-    TRasterSurface& Canvas() const;
-    void Changed() const;
+    TRasterSurface* Surface() const;  // none without a picture of some size
+    void Changed() const;             // lets the picture repaint
     QPoint Project(const GeoPoint& p) const;
     float VisibleHalfWidth() const;
-    void DrawOutline(const CArea& shape, bool markEnds, TColor endColour);
 };
