@@ -1,0 +1,468 @@
+// The map: sea seed files, view fitting, projection and the drawing steps
+// checked pixel by pixel on small pictures.
+#include <gtest/gtest.h>
+
+#include "app/Generell.h"
+#include "data/UKarta.h"
+#include "platform/Picture.h"
+#include "support/CrpWriter.h"
+#include "support/TempDir.h"
+
+namespace {
+
+CArea& AddBox(CAreor& areas, const QString& code, double south, double west, double north,
+              double east) {
+    auto area = std::make_unique<CArea>();
+    area->Code = code;
+    area->Names[1] = code;
+    area->North = north;
+    area->South = south;
+    area->East = east;
+    area->West = west;
+    area->Seed1 = area->Seed2 = GeoPoint{float((north + south) / 2), float((east + west) / 2)};
+    area->Points = {{float(south), float(west)},
+                    {float(north), float(west)},
+                    {float(north), float(east)},
+                    {float(south), float(east)}};
+    area->PointCount = 4;
+    areas.Areas.push_back(std::move(area));
+    areas.Count = qint32(areas.Areas.size());
+    return *areas.Areas.back();
+}
+
+class MapTest : public TempDirTest {
+  protected:
+    MapTest() {
+        map.Areas = std::make_unique<CAreor>();
+        map.Waters = std::make_unique<CAreor>();
+        map.Places = std::make_unique<COrter>();
+    }
+    void View(int w, int h, float top, float bottom, float centre) {
+        picture.SetSize(QSize(w, h));
+        map.Image = &picture;
+        map.TopLatitude = top;
+        map.BottomLatitude = bottom;
+        map.CentreLongitude = centre;
+        map.UpdateDivisor();
+    }
+    TColor At(const GeoPoint& p) {
+        return picture.Canvas().Pixel(map.LonLatToX(p.Lon, p.Lat), map.LatToY(p.Lat));
+    }
+    TColor At(int x, int y) { return picture.Canvas().Pixel(x, y); }
+    QString SeedFile(int points) {
+        CrpWriter w;
+        for (int i = 0; i < points; ++i) w.Degrees(-i * 0.5).Degrees(i * 1.25);
+        w.Save(Path("Hav1.crp"));
+        return Path("Hav1.crp");
+    }
+    // Clear, outlines, waters, seas: the common start of every redraw.
+    void DrawBase(int border = 1) {
+        map.Clear();
+        map.DrawAreaOutlines(border);
+        map.DrawWaters();
+        map.FillSeas();
+    }
+
+    TPicture picture;
+    CKarta map;
+};
+
+// --- Defaults and sea seeds ---------------------------------------------------------
+
+TEST_F(MapTest, NewMapHasTheDocumentedDefaults) {
+    CKarta fresh;
+    EXPECT_EQ(fresh.Image, nullptr);
+    EXPECT_EQ(fresh.SeaSeedCount, 0);
+    EXPECT_FALSE(fresh.ShowGrid);
+    EXPECT_EQ(fresh.WidthDivisor, 1);
+    EXPECT_EQ(fresh.LandColor, MakeColor(128, 128, 128));
+    EXPECT_EQ(fresh.AreaColor, MakeColor(0, 128, 0));
+    EXPECT_EQ(fresh.SeaColor, MakeColor(0, 0, 128));
+    EXPECT_EQ(fresh.WaterColor, MakeColor(0, 0, 128));
+}
+
+TEST_F(MapTest, SeaSeedFilesOfZeroThreeAndOneHundredPoints) {
+    map.LoadSeaSeeds(SeedFile(3));
+    EXPECT_EQ(map.SeaSeedCount, 3);
+    EXPECT_FLOAT_EQ(map.SeaSeeds[3].Lat, -1.0f);
+    EXPECT_FLOAT_EQ(map.SeaSeeds[3].Lon, 2.5f);
+
+    CKarta empty;
+    empty.LoadSeaSeeds(SeedFile(0));
+    EXPECT_EQ(empty.SeaSeedCount, 1);
+    EXPECT_FLOAT_EQ(empty.SeaSeeds[1].Lat, 0);
+    EXPECT_FLOAT_EQ(empty.SeaSeeds[1].Lon, 0);
+
+    map.LoadSeaSeeds(SeedFile(100));
+    EXPECT_EQ(map.SeaSeedCount, 100);
+    EXPECT_FLOAT_EQ(map.SeaSeeds[100].Lon, 123.75f);
+}
+
+TEST_F(MapTest, BadSeaSeedFilesFailAndKeepTheSeedsLoadedBefore) {
+    map.LoadSeaSeeds(SeedFile(3));
+    EXPECT_THROW(map.LoadSeaSeeds(SeedFile(101)), ERangeError);
+    EXPECT_EQ(map.SeaSeedCount, 3);
+    CrpWriter cut;
+    cut.Degrees(10).Degrees(20).Degrees(30);  // ends inside the second point
+    cut.Save(Path("cut.crp"));
+    EXPECT_THROW(map.LoadSeaSeeds(Path("cut.crp")), EInOutError);
+    EXPECT_THROW(map.LoadSeaSeeds(Path("missing.crp")), EFileNotFound);
+    EXPECT_EQ(map.SeaSeedCount, 3);
+    EXPECT_FLOAT_EQ(map.SeaSeeds[2].Lon, 1.25f);
+}
+
+// --- View and projection ----------------------------------------------------------
+
+TEST_F(MapTest, WidthDivisorGrowsWithTheViewsMiddleLatitude) {
+    const struct {
+        float top, bottom;
+        int divisor;
+    } cases[] = {{10, -10, 90}, {50, 40, 115},    {-40, -50, 115}, {70, 50, 123},
+                 {90, 90, 140}, {-80, -100, 140}, {10, 8, 95}};
+    for (const auto& c : cases) {
+        map.TopLatitude = c.top;
+        map.BottomLatitude = c.bottom;
+        map.UpdateDivisor();
+        EXPECT_EQ(map.WidthDivisor, c.divisor) << c.top << " " << c.bottom;
+    }
+}
+
+TEST_F(MapTest, ProjectsTheWorkedExampleAndBack) {
+    View(600, 400, 70, 30, 10);
+    EXPECT_EQ(map.WidthDivisor, 118);
+    EXPECT_EQ(map.LatToY(50), 200);
+    EXPECT_EQ(map.LonLatToX(20, 50), 363);
+    EXPECT_FLOAT_EQ(map.YToLat(200), 50);
+    EXPECT_NEAR(map.PixelToLon(200, 363), 19.934, 0.001);
+    EXPECT_EQ(map.LatToY(70), 0);
+    EXPECT_EQ(map.LatToY(30), 400);
+    EXPECT_EQ(map.LonLatToX(10, 45), 300);  // the centre meridian
+}
+
+TEST_F(MapTest, PolesAndClampedLatitudes) {
+    View(601, 400, 95, 30, 10);
+    EXPECT_EQ(map.LatToY(95), map.LatToY(90));
+    EXPECT_EQ(map.LatToY(-120), map.LatToY(-90));
+    EXPECT_EQ(map.LonLatToX(-170, 90), 300);  // Nearest(300.5): halves go to even
+    View(603, 400, 95, 30, 10);
+    EXPECT_EQ(map.LonLatToX(55, -90), 302);  // Nearest(301.5)
+    // Rows above 90 north map to 90 and from there to the centre longitude.
+    EXPECT_FLOAT_EQ(map.YToLat(0), 90);
+    EXPECT_FLOAT_EQ(map.PixelToLon(0, 5), 10);
+}
+
+TEST_F(MapTest, InsideImageExcludesTheOutermostRowsAndColumns) {
+    View(100, 50, 70, 30, 10);
+    EXPECT_FALSE(map.InsideImage(0, 10));
+    EXPECT_FALSE(map.InsideImage(100, 10));
+    EXPECT_FALSE(map.InsideImage(10, 0));
+    EXPECT_FALSE(map.InsideImage(10, 50));
+    EXPECT_TRUE(map.InsideImage(1, 1));
+    EXPECT_TRUE(map.InsideImage(99, 49));
+}
+
+TEST_F(MapTest, FitsASmallSelectionWithItsMarginOnly) {
+    View(800, 600, 0, 0, 0);
+    AddBox(*map.Areas, "X", 50, 10, 60, 20).Selected = true;
+    AddBox(*map.Areas, "far", -40, 100, -30, 120);  // not selected: ignored
+    map.FitToSelection();
+    EXPECT_NEAR(map.TopLatitude, 60.4, 1e-4);
+    EXPECT_NEAR(map.BottomLatitude, 49.6, 1e-4);
+    EXPECT_FLOAT_EQ(map.CentreLongitude, 15);
+    EXPECT_EQ(map.WidthDivisor, 121);
+}
+
+TEST_F(MapTest, WidensTheViewUntilAWideSelectionFits) {
+    View(800, 600, 0, 0, 0);
+    AddBox(*map.Areas, "X", 0, 0, 10, 100).Selected = true;
+    map.FitToSelection();
+    EXPECT_NEAR(map.TopLatitude, 41.33, 0.01);
+    EXPECT_NEAR(map.BottomLatitude, -31.64, 0.01);
+    EXPECT_FLOAT_EQ(map.CentreLongitude, 50);
+    EXPECT_EQ(map.WidthDivisor, 93);
+    // The whole width of the selection is on the picture now.
+    EXPECT_GE(map.LonLatToX(0, 0), 0);
+    EXPECT_LE(map.LonLatToX(100, 0), 800);
+}
+
+TEST_F(MapTest, WideningStopsAtAPole) {
+    View(800, 600, 0, 0, 0);
+    AddBox(*map.Areas, "AQ", -85, -180, -60, 180).Selected = true;
+    map.FitToSelection();  // would never end if it widened past the pole
+    EXPECT_LE(map.BottomLatitude, -90);
+    EXPECT_GT(map.BottomLatitude, -95);
+    EXPECT_LT(map.TopLatitude, 90);
+}
+
+TEST_F(MapTest, NothingSelectedGivesTheWholeWorld) {
+    View(800, 600, 0, 0, 0);
+    AddBox(*map.Areas, "X", 0, 0, 10, 10);
+    map.FitToSelection();
+    EXPECT_FLOAT_EQ(map.TopLatitude, 90);
+    EXPECT_FLOAT_EQ(map.BottomLatitude, -90);
+    EXPECT_FLOAT_EQ(map.CentreLongitude, 0);
+    EXPECT_EQ(map.WidthDivisor, 90);
+    EXPECT_EQ(map.LatToY(0), 300);
+}
+
+TEST_F(MapTest, ASelectionAlongOneParallelStillGetsAView) {
+    View(800, 600, 0, 0, 0);
+    AddBox(*map.Areas, "flat", 20, 0, 20, 30).Selected = true;
+    map.FitToSelection();
+    EXPECT_GT(map.TopLatitude, map.BottomLatitude);
+    EXPECT_GE(map.LonLatToX(0, 20), 0);
+    EXPECT_LE(map.LonLatToX(30, 20), 800);
+}
+
+TEST_F(MapTest, PixelDistanceIsBetweenWholeProjectedPixels) {
+    View(600, 400, 70, 30, 10);
+    COrt place;
+    place.Latitude = 50;
+    place.Longitude = 20;
+    EXPECT_EQ(map.PixelDistance({50, 20}, place), 0);
+    EXPECT_EQ(map.PixelDistance({50.02f, 19.99f}, place), 0);  // same pixel
+    // Ten pixels up and LonLatToX's own step to the side.
+    const int dx = map.LonLatToX(20, 49) - 363;
+    const int expected = int(std::lround(std::sqrt(double(dx * dx + 100))));
+    EXPECT_EQ(map.PixelDistance({49, 20}, place), expected);
+}
+
+// --- Drawing ------------------------------------------------------------------------
+
+TEST_F(MapTest, WithoutAPictureDrawingDoesNothing) {
+    map.TopLatitude = 70;
+    map.BottomLatitude = 30;
+    AddBox(*map.Areas, "X", 40, 0, 50, 10).Selected = true;
+    map.Clear();
+    map.DrawAreaOutlines(1);
+    map.DrawWaters();
+    map.FillSeas();
+    map.ColourSelectedAreas();
+    map.DrawGrid(10, Colors::Silver, TPenMode::NotXor);
+    map.DrawPlaces();
+    EXPECT_TRUE(picture.Bitmap().isNull());
+}
+
+TEST_F(MapTest, OutlinesAndFrameBoundTheSea) {
+    View(400, 300, 60, 0, 20);
+    const CArea& a = AddBox(*map.Areas, "A", 10, 0, 40, 20);
+    map.SeaSeedCount = 2;
+    map.SeaSeeds[1] = {50, 30};
+    map.SeaSeeds[2] = {80, 0};  // off the picture: skipped
+    DrawBase();
+    EXPECT_EQ(At(a.Seed1), map.LandColor);
+    EXPECT_EQ(At({55, 30}), map.SeaColor);
+    EXPECT_EQ(At({5, 50}), map.SeaColor);
+    EXPECT_EQ(At(0, 0), Colors::Black);  // the frame, 5 wide around row 0
+    EXPECT_EQ(At(2, 150), Colors::Black);
+    EXPECT_EQ(At(3, 150), map.SeaColor);
+    EXPECT_EQ(At(map.LonLatToX(0, 10), map.LatToY(10)), Colors::Black);  // a corner
+}
+
+TEST_F(MapTest, BorderWidthZeroDrawsLikeOne) {
+    View(300, 200, 60, 0, 20);
+    AddBox(*map.Areas, "A", 10, 0, 40, 20);
+    AddBox(*map.Areas, "B", 5, 15, 35, 50);
+    map.Clear();
+    map.DrawAreaOutlines(1);
+    const QImage one = picture.Bitmap().copy();
+    map.Clear();
+    map.DrawAreaOutlines(0);
+    EXPECT_EQ(picture.Bitmap(), one);
+    map.Clear();
+    map.DrawAreaOutlines(3);
+    EXPECT_NE(picture.Bitmap(), one);
+}
+
+TEST_F(MapTest, AreasBeyondTheSidesAreNotOutlined) {
+    View(300, 200, 60, 0, 20);
+    const CArea& far = AddBox(*map.Areas, "far", 10, 150, 40, 170);
+    EXPECT_FALSE(map.IsVisible(far));
+    const CArea& north = AddBox(*map.Areas, "north", 65, 0, 80, 20);
+    EXPECT_FALSE(map.IsVisible(north));
+    const CArea& in = AddBox(*map.Areas, "in", 10, 0, 40, 20);
+    EXPECT_TRUE(map.IsVisible(in));
+}
+
+TEST_F(MapTest, SelectedAreasAreColouredByAttempts) {
+    View(700, 200, 40, 0, 35);
+    const struct {
+        bool answered;
+        int attempts;
+        TColor colour;
+    } cases[] = {{false, 0, MakeColor(0, 128, 0)},    {true, 1, MakeColor(255, 255, 255)},
+                 {true, 2, MakeColor(255, 255, 128)}, {true, 3, MakeColor(255, 255, 0)},
+                 {true, 4, MakeColor(255, 0, 0)},     {true, 7, MakeColor(255, 0, 0)},
+                 {true, 0, MakeColor(128, 128, 128)}};
+    int i = 0;
+    for (const auto& c : cases) {
+        CArea& a = AddBox(*map.Areas, QString::number(i), 10, i * 10, 30, i * 10 + 8);
+        a.Selected = true;
+        a.Answered = c.answered;
+        a.Attempts = c.attempts;
+        ++i;
+    }
+    AddBox(*map.Areas, "unselected", 32, 0, 38, 8);
+    DrawBase();
+    map.ColourSelectedAreas();
+    for (std::size_t k = 0; k < std::size(cases); ++k)
+        EXPECT_EQ(At(map.Areas->Area(int(k)).Seed1), cases[k].colour) << k;
+    EXPECT_EQ(At(map.Areas->Area(7).Seed1), map.LandColor);
+}
+
+TEST_F(MapTest, FillAreaRecoloursTheRegionAndSkipsOutlinesLakesAndSameColour) {
+    View(300, 200, 60, 0, 20);
+    CArea& a = AddBox(*map.Areas, "A", 10, 0, 40, 20);
+    DrawBase();
+    map.FillArea(a, Colors::Red);
+    const QImage red = picture.Bitmap().copy();
+    EXPECT_EQ(At(a.Seed1), Colors::Red);
+    map.FillArea(a, Colors::Red);
+    EXPECT_EQ(picture.Bitmap(), red);
+    map.FillArea(a, Colors::Yellow);
+    EXPECT_EQ(At(a.Seed1), Colors::Yellow);
+    EXPECT_EQ(At({12, 2}), Colors::Yellow);
+    const QImage yellow = picture.Bitmap().copy();
+    a.Seed1 = a.Seed2 = {10, 10};  // on the outline
+    map.FillArea(a, Colors::White);
+    EXPECT_EQ(picture.Bitmap(), yellow);
+}
+
+TEST_F(MapTest, ColourAreasByCodeTouchesSelectedMatchesOnly) {
+    View(300, 200, 60, 0, 20);
+    CArea& a = AddBox(*map.Areas, "A", 10, 0, 40, 10);
+    a.AltCode1 = "ALT";
+    a.Selected = true;
+    CArea& b = AddBox(*map.Areas, "ALT", 10, 20, 40, 30);  // matches, not selected
+    DrawBase();
+    map.ColourAreasByCode("ALT", Colors::Lime);
+    EXPECT_EQ(At(a.Seed1), Colors::Lime);
+    EXPECT_EQ(At(b.Seed1), map.LandColor);
+}
+
+TEST_F(MapTest, LakesPaintOverBordersAndReadBackTheirColour) {
+    View(300, 200, 60, 0, 20);
+    AddBox(*map.Areas, "A", 10, 0, 40, 20);
+    AddBox(*map.Areas, "B", 10, 20, 40, 40);
+    CArea& lake = AddBox(*map.Waters, "lake", 20, 15, 30, 25);  // across the border
+    lake.Seed1 = {25, 17};
+    lake.Seed2 = {25, 23};
+    map.WaterColor = 0x02FF0000u;  // palette-relative blue
+    DrawBase();
+    EXPECT_EQ(map.WaterColor, Colors::Blue);
+    EXPECT_EQ(At({25, 20}), Colors::Blue);   // the border inside the lake is gone
+    EXPECT_EQ(At({15, 20}), Colors::Black);  // outside the lake it stays
+    EXPECT_EQ(At({25, 17}), Colors::Blue);
+    EXPECT_EQ(At({25, 23}), Colors::Blue);
+    // Area fills leave the lake alone.
+    map.FillArea(map.Areas->Area(0), Colors::Red);
+    EXPECT_EQ(At({25, 17}), Colors::Blue);
+    EXPECT_EQ(At({15, 5}), Colors::Red);
+}
+
+TEST_F(MapTest, WatersWithoutLakesDrawOnlyTheFrames) {
+    View(120, 80, 60, 0, 20);
+    map.Clear();
+    map.DrawFrame();
+    const QImage frameOnly = picture.Bitmap().copy();
+    map.Clear();
+    map.DrawWaters();
+    EXPECT_EQ(picture.Bitmap(), frameOnly);
+    EXPECT_EQ(At(2, 40), Colors::Black);
+    EXPECT_EQ(At(3, 40), map.LandColor);
+    EXPECT_EQ(At(117, 40), Colors::Black);
+    EXPECT_EQ(At(116, 40), map.LandColor);
+}
+
+TEST_F(MapTest, GraticuleDrawsParallelsAndMeridiansInTheGivenMode) {
+    View(600, 400, 70, 30, 10);
+    map.Clear();
+    map.DrawGrid(10, Colors::Silver, TPenMode::NotXor);
+    const TColor notXor = MakeColor(191, 191, 191);  // NOT (grey XOR silver)
+    for (int lat : {40, 50, 60}) EXPECT_EQ(At(150, map.LatToY(lat)), notXor) << lat;
+    EXPECT_EQ(At(150, map.LatToY(45)), map.LandColor);
+    EXPECT_EQ(At(map.LonLatToX(20, 45), map.LatToY(45)), notXor);  // meridian 20 east
+    EXPECT_EQ(At(map.LonLatToX(15, 45), map.LatToY(45)), map.LandColor);
+    EXPECT_EQ(At(1, 1), Colors::Black);  // the frame comes last
+
+    map.Clear();
+    map.DrawGrid(10, map.AreaColor, TPenMode::Mask);
+    EXPECT_EQ(At(150, map.LatToY(50)), MakeColor(0, 128, 0));  // grey AND green
+}
+
+TEST_F(MapTest, PlacesAreDotsAndAnsweredOnesGetNameBoxes) {
+    HighlightColor = MakeColor(255, 64, 64);
+    View(1000, 400, 70, 30, 10);
+    map.Clear();
+    COrt place;
+    place.Latitude = 50;
+    place.Longitude = 10;
+    place.Names[CurrentLanguage] = "Bern";
+    const int x = map.LonLatToX(10, 50), y = map.LatToY(50);
+    map.DrawPlace(place, Colors::Green);
+    EXPECT_EQ(At(x, y), Colors::Green);
+    EXPECT_EQ(At(x - 6, y), Colors::White);  // radius 1000 div 250 + 2, white rim
+    EXPECT_EQ(At(x - 7, y), map.LandColor);
+    EXPECT_EQ(At(x + 5, y), Colors::White);
+    EXPECT_EQ(At(x + 6, y), map.LandColor);  // right bound exclusive
+
+    place.Answered = true;
+    const struct {
+        int attempts;
+        TColor box;
+    } cases[] = {{1, MakeColor(255, 255, 255)},
+                 {2, MakeColor(255, 255, 160)},
+                 {3, MakeColor(255, 255, 0)},
+                 {4, MakeColor(255, 64, 64)},
+                 {0, MakeColor(255, 64, 64)}};
+    for (const auto& c : cases) {
+        place.Attempts = c.attempts;
+        map.DrawPlace(place, Colors::Yellow);
+        // Inside the box's left margin, clear of the text.
+        const int w = picture.Canvas().TextWidth("Bern");
+        EXPECT_EQ(At(x - w / 2 - 2, y - 6 + 2), c.box) << c.attempts;
+        EXPECT_EQ(At(x - w / 2 - 4, y - 6 + 2), Colors::Black);  // box outline
+    }
+}
+
+TEST_F(MapTest, NarrowPicturesGetTheSmallestDots) {
+    View(200, 100, 70, 30, 10);
+    map.Clear();
+    COrt place;
+    place.Latitude = 50;
+    place.Longitude = 10;
+    map.DrawPlace(place, Colors::Green);
+    const int x = map.LonLatToX(10, 50), y = map.LatToY(50);
+    EXPECT_EQ(At(x - 2, y), Colors::White);
+    EXPECT_EQ(At(x - 3, y), map.LandColor);
+}
+
+TEST_F(MapTest, DrawPlacesShowsSelectedUnansweredPlacesOnly) {
+    CrpWriter w;
+    PlaceRecord p;
+    p.Code = "A";
+    p.Member1 = "K";
+    p.Lat = 50;
+    p.Lon = 0;
+    WritePlace(w, p);
+    p.Code = "B";
+    p.Lon = 10;
+    WritePlace(w, p);
+    p.Code = "C";
+    p.Lon = 20;
+    WritePlace(w, p);
+    w.Save(Path("Ort1.crp"));
+    map.Places->Load(Path("Ort1.crp"));
+    map.Places->Select("K", 10, false, false);
+    COrt* b = map.Places->First->Next;
+    b->Answered = true;
+    map.Places->First->Next->Next->Selected = false;
+    View(600, 400, 70, 30, 10);
+    map.Clear();
+    map.DrawPlaces();
+    EXPECT_EQ(At({50, 0}), Colors::Green);
+    EXPECT_EQ(At({50, 10}), map.LandColor);
+    EXPECT_EQ(At({50, 20}), map.LandColor);
+}
+
+}  // namespace
