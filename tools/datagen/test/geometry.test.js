@@ -1,0 +1,120 @@
+// Ring geometry: the game's point-in-polygon rule, antimeridian cuts, shared-border simplification and seeds.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const { pointInRing, cutAntimeridian, clipRect, signedArea, bbox } = require('../lib/geom');
+const { simplifyRings } = require('../lib/topo');
+const { computeSeeds } = require('../lib/seeds');
+const { seedStaysInside } = require('../lib/seedcheck');
+const { continentAt } = require('../lib/continents');
+const { nearest, makeView } = require('../lib/raster');
+
+const square = [[0, 0], [10, 0], [10, 10], [0, 10]]; // [lon, lat]
+
+test('point in ring follows the game: south and west edges inside, north and east outside', () => {
+  assert.ok(pointInRing(5, 5, square));
+  assert.ok(pointInRing(0, 5, square));
+  assert.ok(!pointInRing(10, 5, square));
+  assert.ok(pointInRing(5, 0, square));
+  assert.ok(!pointInRing(5, 10, square));
+  assert.ok(!pointInRing(5, 5, [[0, 0], [10, 10]]));
+});
+
+test('a ring stitched across 180 degrees is cut into pieces on both sides', () => {
+  const ring = [[170, 60], [-170, 60], [-170, 70], [170, 70]];
+  const pieces = cutAntimeridian(ring);
+  assert.strictEqual(pieces.length, 2);
+  for (const p of pieces) {
+    const b = bbox(p);
+    assert.ok(b.w >= -180 && b.e <= 180, JSON.stringify(b));
+  }
+  const total = pieces.reduce((s, p) => s + Math.abs(signedArea(p)), 0);
+  assert.ok(Math.abs(total - 200) < 1e-9);
+});
+
+test('a ring around the pole is closed along the map edge and the pole', () => {
+  const ring = [];
+  for (let lon = -180; lon < 180; lon += 30) ring.push([lon, -70]);
+  const [closed] = cutAntimeridian(ring);
+  const b = bbox(closed);
+  assert.ok(b.s < -89.9 && b.w === -180 && b.e === 180);
+  assert.ok(pointInRing(-80, 10, closed));
+  assert.ok(!pointInRing(-60, 10, closed));
+});
+
+test('rings that do not cross 180 degrees are left alone; clipping keeps the inside', () => {
+  assert.deepStrictEqual(cutAntimeridian(square), [square]);
+  const c = clipRect(square, { w: 5, e: 20, s: -5, n: 20 });
+  assert.deepStrictEqual(bbox(c), { n: 10, s: 0, e: 10, w: 5 });
+});
+
+function circle(cx, cy, r, n) {
+  const out = [];
+  for (let i = 0; i < n; i++) out.push([cx + r * Math.cos(2 * Math.PI * i / n), cy + r * Math.sin(2 * Math.PI * i / n)]);
+  return out;
+}
+
+test('neighbours keep one identical border after simplification', () => {
+  // Two areas sharing a wiggly border.
+  const border = [];
+  for (let i = 0; i <= 200; i++) border.push([5 + 0.3 * Math.sin(i / 5), i * 0.05]);
+  const left = [[0, 0], ...border, [0, 10]];
+  const right = [[10, 0], [10, 10], ...border.slice().reverse()];
+  const [a, b] = simplifyRings([{ ring: left }, { ring: right }], { minWeight: 0.01 });
+  const key = p => p.join(',');
+  const onBorder = ring => ring.filter(p => p[0] > 4 && p[0] < 6).map(key).sort();
+  assert.ok(onBorder(a).length < 200);
+  assert.deepStrictEqual(onBorder(a), onBorder(b));
+});
+
+test('a ring above the point cap is thinned to at most 500 points', () => {
+  const [r] = simplifyRings([{ ring: circle(0, 0, 10, 3000) }], { minWeight: 0, maxPoints: 500 });
+  assert.ok(r.length <= 500 && r.length > 100, String(r.length));
+});
+
+test('seed 1 lies deep inside; seed 2 goes to the part a pinch cuts off', () => {
+  // Two 4x4 squares joined by a neck narrower than one pixel at 0.2 degrees a pixel.
+  const ring = [[0, 0], [4, 0], [4, 1.95], [6, 1.95], [6, 0], [10, 0], [10, 4], [6, 4], [6, 2.05], [4, 2.05], [4, 4], [0, 4]];
+  const s = computeSeeds(ring, [], 0.2);
+  assert.ok(s.pinched);
+  for (const p of [s.seed1, s.seed2]) assert.ok(pointInRing(p[1], p[0], ring));
+  assert.ok((s.seed1[0] < 4) !== (s.seed2[0] < 4), JSON.stringify(s));
+});
+
+test('seeds avoid lakes and fall back to a second interior point without a pinch', () => {
+  const lake = circle(5, 5, 2, 40);
+  const s = computeSeeds(square, [{ ring: lake, box: bbox(lake) }], 0.5);
+  assert.ok(!s.pinched);
+  for (const p of [s.seed1, s.seed2]) {
+    assert.ok(pointInRing(p[1], p[0], square));
+    assert.ok(!pointInRing(p[1], p[0], lake));
+  }
+});
+
+test('a seed whose pixel lies outside the drawn outline is rejected', () => {
+  const view = makeView({ T: 10, B: 0, C: 5, W: 100, H: 100 });
+  const ring = [[2, 2], [8, 2], [8, 8], [2, 8]];
+  assert.ok(seedStaysInside(ring, bbox(ring), [5, 5], view));
+  // A thin sliver: its interior point rounds to a pixel beside the one-pixel outline.
+  const sliver = [[2, 2], [8, 2.05], [8, 2.1], [2, 2.15]];
+  assert.ok(seedStaysInside(sliver, bbox(sliver), [5, 2.1], view));
+  const ell = [[0, 0], [8, 0], [8, 2], [2, 2], [2, 8], [0, 8]];
+  const fine = makeView({ T: 10, B: -1, C: 4, W: 110, H: 110 });
+  assert.ok(seedStaysInside(ell, bbox(ell), [1, 1], fine));
+  assert.ok(!seedStaysInside(ell, bbox(ell), [6, 6], fine));
+});
+
+test('rounding halves to even, as the game does', () => {
+  assert.deepStrictEqual([2.5, 3.5, -1.5, 1.4999].map(nearest), [2, 4, -2, 1]);
+});
+
+test('continents: Russia and Turkey split where Europe ends, overseas France by position', () => {
+  assert.strictEqual(continentAt('RU', 37, 55), 'eur');
+  assert.strictEqual(continentAt('RU', 100, 60), 'asi');
+  assert.strictEqual(continentAt('TR', 28.9, 41.1), 'eur');
+  assert.strictEqual(continentAt('TR', 33, 39), 'asi');
+  assert.strictEqual(continentAt('FR', -53, 4), 'syd');
+  assert.strictEqual(continentAt('FR', 2, 47), 'eur');
+  assert.strictEqual(continentAt('MX', -100, 20), 'nor');
+  assert.strictEqual(continentAt('AQ', 0, -80), null);
+});
