@@ -1,0 +1,44 @@
+// TfrmAbout: version, credits, README.TXT, the project's web page and the
+// two sound options, stored when OK is pressed.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class TPicture;
+
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr char Version[] = "2.91";
+    static constexpr char WebHost[] = "https://www.glomira.example.org";
+
+    explicit TfrmAbout(QWidget* parent = nullptr);
+
+    void cmdOKClick();
+    void Label3MouseDown();
+    // The web page for a language: Swedish has its own.
+    static QString WebPage(int language);
+
+    QString ReadmeFile;  // README.TXT beside the program
+    QLabel* lblVersion;
+    QCheckBox* chkSound;
+    QCheckBox* chkMusic;
+    TPicture* Label3;
+    QPlainTextEdit* memAbout;
+    QPushButton* cmdOK;
+    QFrame* Shape4;
+    QFrame* Shape5;
+
+  protected:
+    void showEvent(QShowEvent* event) override;  // FormShow
+
+  private:
+    void FormShow();
+    void FillReadme();
+};

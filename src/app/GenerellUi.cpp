@@ -1,0 +1,86 @@
+// Window-bound shared routines.
+#include "GenerellUi.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVariant>
+
+#include "app/Generell.h"
+#include "platform/GifImage.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBoxes.h"
+
+namespace {
+constexpr char TagProperty[] = "tag";
+}
+
+void SetTag(QObject* object, int tag) {
+    object->setProperty(TagProperty, tag);
+}
+
+int Tag(const QObject* object) {
+    return object->property(TagProperty).toInt();
+}
+
+void TranslateCaptions(QWidget* form) {
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        const int tag = Tag(control);
+        if (tag == 0) continue;
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setText(LanguageText(tag));
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            label->setText(LanguageText(tag));
+    }
+    if (const int tag = Tag(form); tag != 0) form->setWindowTitle(LanguageText(tag));
+}
+
+void ShowGifPicture(QLabel* control, const QString& fileName) {
+    try {
+        control->setPixmap(QPixmap::fromImage(LoadGifImage(ProgramFile(fileName))));
+    } catch (const std::exception&) {
+        ShowMessage(TMessageKind::Plain,
+                    QStringLiteral("Kunde inte visa bilden ") + fileName + QLatin1Char('.'));
+    }
+}
+
+QString LanguageCode(int language) {
+    static const char* const codes[] = {"sv", "en", "fr", "de", "es", "it"};
+    if (language < 1 || language > LanguageCount) return QStringLiteral("en");
+    return QString::fromLatin1(codes[language - 1]);
+}
+
+void ShowHelpTopic(int topic) {
+    ShowHelp(ProgramFile(QStringLiteral("help")), LanguageCode(CurrentLanguage), topic);
+}
+
+void ShowHelpContents() {
+    ShowHelpTopic(HelpContents);
+}
+
+TKeyPreview::TKeyPreview(QWidget* form, THandler handler)
+    : QObject(form), form_(form), handler_(std::move(handler)) {
+    qApp->installEventFilter(this);
+}
+
+bool TKeyPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    // A key ignored by a control travels on to its parents; take it at the first stop.
+    if (static_cast<QWidget*>(watched)->window() != form_) return false;
+    return handler_(*static_cast<QKeyEvent*>(event));
+}
+
+void OpenHelpOnF1(QWidget* form) {
+    new TKeyPreview(form, [](const QKeyEvent& key) {
+        if (key.key() != Qt::Key_F1) return false;
+        ShowHelpContents();
+        return true;
+    });
+}
+
+void TPicture::mousePressEvent(QMouseEvent* event) {
+    emit mouseDown(event->button());
+    QLabel::mousePressEvent(event);
+}

@@ -1,0 +1,61 @@
+// Shared routines that need windows: captions from the language table by
+// tag, the GIF picture, help, and forms that see keys before their controls.
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QKeyEvent;
+class QMouseEvent;
+class QWidget;
+
+// A control's tag is the string number of its caption (0: leave it alone).
+void SetTag(QObject* object, int tag);
+int Tag(const QObject* object);
+
+// Push buttons and labels of the form with a tag take their caption from the
+// language table in the current language; so does the form by its own tag.
+// Other controls keep their captions whatever their tag.
+void TranslateCaptions(QWidget* form);
+
+// Shows ProgramDirectory()/fileName in the label; on failure the label keeps
+// its picture and a plain box says "Kunde inte visa bilden <name>.".
+void ShowGifPicture(QLabel* control, const QString& fileName);
+
+// Help beside the program, in the current language.
+QString LanguageCode(int language);  // "sv", "en", "fr", "de", "es", "it"
+void ShowHelpTopic(int topic);
+void ShowHelpContents();
+
+// Hands the form every key press meant for it or any of its controls before
+// they see it; the handler returns true when it took the key.
+class TKeyPreview : public QObject {
+  public:
+    using THandler = std::function<bool(const QKeyEvent&)>;
+    TKeyPreview(QWidget* form, THandler handler);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* form_;
+    THandler handler_;
+};
+
+// The usual preview: F1 opens the help contents.
+void OpenHelpOnF1(QWidget* form);
+
+// A picture or text that reports mouse presses (flags, flowers, links).
+class TPicture : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+
+  signals:
+    void mouseDown(Qt::MouseButton button);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,38 @@
+// TfrmLang: the welcome screen that asks for the language. Its modal result
+// is the language number 1..6, or 42 when the player cancels.
+#pragma once
+
+#include <QDialog>
+
+#include "data/RangeArray.h"
+
+class QPushButton;
+class QRadioButton;
+class TPicture;
+
+class TfrmLang : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int CancelResult = 42;
+
+    explicit TfrmLang(QWidget* parent = nullptr);
+
+    void cmdOKClick();
+    void cmdAvbrytClick();
+    void reject() override;  // Escape and the close command mean cancel
+
+    // By language number: chkSve, chkEng, chkFra, chkTys, chkSpa, chkIta.
+    QRadioButton* LanguageButton(int language) const { return buttons_[language]; }
+    QPushButton* cmdOK;
+    QPushButton* cmdAvbryt;
+
+  protected:
+    void showEvent(QShowEvent* event) override;  // FormShow
+
+  private:
+    void FormShow();
+    void AddRow(int language, const QString& flag, const QString& caption, int row);
+
+    RangeArray<QRadioButton*, 1, 6> buttons_{};
+    RangeArray<TPicture*, 1, 6> flags_{};
+};

@@ -1,0 +1,104 @@
+// The help window on QTextBrowser; links between pages follow relative to
+// the shown page, links to the web go to the system's browser.
+#include "HelpViewer.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <map>
+
+namespace {
+
+QString TopicFile(int topic) {
+    static const std::map<int, QString> files = {
+        {100, QStringLiteral("about.html")},      {101, QStringLiteral("mainmenu.html")},
+        {102, QStringLiteral("mapscreen.html")},  {103, QStringLiteral("multiplechoice.html")},
+        {104, QStringLiteral("flagscreen.html")},
+    };
+    const auto found = files.find(topic);
+    return found == files.end() ? QStringLiteral("index.html") : found->second;
+}
+
+QPointer<THelpViewer>& Window() {
+    static QPointer<THelpViewer> window;
+    return window;
+}
+
+}  // namespace
+
+QString HelpPageFile(const QString& helpFolder, const QString& language, int topic) {
+    const QString own =
+        helpFolder + QLatin1Char('/') + language + QLatin1Char('/') + TopicFile(topic);
+    if (QFileInfo(own).isFile()) return own;
+    return helpFolder + QStringLiteral("/en/") + TopicFile(topic);
+}
+
+THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("Glomira Help"));
+    resize(640, 560);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(true);
+
+    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
+    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    auto* forward = new QPushButton(QStringLiteral("Forward"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(contents, &QPushButton::clicked, this, [this] {
+        const QFileInfo page(CurrentPage());
+        ShowPage(page.absolutePath() + QStringLiteral("/index.html"));
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+}
+
+void THelpViewer::ShowPage(const QString& fileName) {
+    if (!QFileInfo(fileName).isFile()) {
+        browser_->setHtml(QStringLiteral("<h2>Help is not available</h2><p>The help page %1 "
+                                         "was not found. Please reinstall Glomira.</p>")
+                              .arg(fileName.toHtmlEscaped()));
+        return;
+    }
+    browser_->setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
+}
+
+QString THelpViewer::CurrentPage() const {
+    return browser_->source().toLocalFile();
+}
+
+QString THelpViewer::Text() const {
+    return browser_->toPlainText();
+}
+
+void ShowHelp(const QString& helpFolder, const QString& language, int topic) {
+    if (!Window()) {
+        Window() = new THelpViewer;  // deletes itself when closed
+        Window()->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    Window()->ShowPage(HelpPageFile(helpFolder, language, topic));
+    Window()->show();
+    Window()->raise();
+    Window()->activateWindow();
+}
+
+THelpViewer* HelpWindow() {
+    return Window();
+}
+
+void CloseHelp() {
+    delete Window();
+}

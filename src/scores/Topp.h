@@ -1,0 +1,43 @@
+// TfrmTopplista: the overview of every exercise's best result, read from
+// scores.hgh (never written here).
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "scores/ScoreFile.h"
+
+class COvningar;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class TPicture;
+
+class TfrmTopplista : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TfrmTopplista(QWidget* parent = nullptr);
+
+    // Loads and shows the list modally; a file that cannot be read gives an
+    // error box with its reason instead. Returns the modal result.
+    static int Execute(QWidget* parent, const QString& fileName, const COvningar& catalogue);
+
+    // Raises the reading errors of ReadScores, "Range check error" for numbers
+    // below 1 and for a catalogue number outside 1..90. A missing file is an
+    // empty list.
+    void LoadScores(const QString& fileName, const COvningar& catalogue);
+    void FillOverview(const COvningar& catalogue);
+    void SwapFlowers();  // imgBlomma1MouseDown, imgBlomma2MouseDown
+
+    TScoreTable ScoreTable;
+    QFrame* Panel1;
+    QLabel* lblRubrik;
+    TPicture* imgBlomma1;
+    TPicture* imgBlomma2;
+    QTableWidget* grdLista;
+    QPushButton* cmdOK;
+
+  protected:
+    void showEvent(QShowEvent* event) override;  // FormShow
+};
