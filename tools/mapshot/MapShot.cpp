@@ -1,0 +1,265 @@
+// Loads, draws and lists an exercise's map exactly as the map screen and the
+// area and place exercises do, for people who make or check exercises.
+#include "MapShot.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include "app/Generell.h"
+#include "data/Fileread.h"
+#include "data/UKarta.h"
+#include "data/ovningar.h"
+#include "platform/Picture.h"
+
+namespace {
+
+// The settings of one map exercise, from the catalogue or given by hand.
+struct TSetup {
+    QString Title;
+    QString Kind = QStringLiteral("AREA");
+    int MapNo = 0;
+    int PlaceFileNo = 0;
+    int BorderWidth = 1;
+    int MaxPlaceRank = 255;
+    bool RequireFlag1 = false, RequireFlag2 = false;
+    TColor Land = 0, Area = 0, Sea = 0;
+    double Top = 0, Bottom = 0, Centre = 0;
+    QStringList Items;
+};
+
+bool IsAll(const QStringList& items) {
+    return items.size() == 1 && items.front().compare("all", Qt::CaseInsensitive) == 0;
+}
+
+QString Quoted(const QString& s) {
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+COvning* FindExercise(const COvningar& catalogue, const QString& wanted) {
+    bool isNumber = false;
+    const int number = wanted.toInt(&isNumber);
+    if (isNumber) {
+        for (COvning* e = catalogue.First; e; e = e->Next)
+            if (e->Number == number) return e;
+        return nullptr;
+    }
+    return catalogue.FindByName(wanted);
+}
+
+TSetup SetupFromCatalogue(const TMapShotRequest& request) {
+    const QString file = QDir(request.ProgramDir).filePath(QStringLiteral("Ovning.crp"));
+    COvningar catalogue;
+    try {
+        catalogue.Load(file);
+    } catch (const Exception& e) {
+        throw MapShotError(
+            QStringLiteral("Cannot read the exercise catalogue %1: %2").arg(file, e.Message()));
+    }
+    COvning* entry = FindExercise(catalogue, request.Exercise);
+    if (!entry)
+        throw MapShotError(QStringLiteral("No exercise %1 in %2 (give its number, or its name "
+                                          "in language %3).")
+                               .arg(Quoted(request.Exercise), file)
+                               .arg(request.Language));
+    TSetup s;
+    s.Title =
+        QStringLiteral("%1 (exercise %2)").arg(entry->Names[CurrentLanguage]).arg(entry->Number);
+    s.Kind = entry->Kind;
+    s.MapNo = entry->MapNo;
+    s.PlaceFileNo = entry->PlaceFileNo;
+    s.BorderWidth = entry->BorderWidth;
+    s.MaxPlaceRank = entry->MaxPlaceRank;
+    s.RequireFlag1 = entry->RequirePlaceFlag1;
+    s.RequireFlag2 = entry->RequirePlaceFlag2;
+    s.Land = entry->LandColor;
+    s.Area = entry->AreaColor;
+    s.Sea = entry->SeaColor;
+    s.Top = entry->TopLatitude;
+    s.Bottom = entry->BottomLatitude;
+    s.Centre = entry->CentreLongitude;
+    for (int i = 1; i <= entry->ItemCount; ++i) s.Items << entry->Items[i];
+    return s;
+}
+
+TSetup MakeSetup(const TMapShotRequest& r) {
+    TSetup s;
+    if (!r.Exercise.isEmpty()) {
+        s = SetupFromCatalogue(r);
+    } else {
+        if (!r.MapNo)
+            throw MapShotError(
+                QStringLiteral("Give an exercise (number or name), or a map number with --map."));
+        s.Title = QStringLiteral("map %1").arg(*r.MapNo);
+        s.Items = {QStringLiteral("all")};
+    }
+    if (r.Kind) s.Kind = r.Kind->toUpper();
+    if (r.MapNo) s.MapNo = *r.MapNo;
+    if (r.PlaceFileNo) s.PlaceFileNo = *r.PlaceFileNo;
+    if (r.BorderWidth) s.BorderWidth = *r.BorderWidth;
+    if (r.MaxPlaceRank) s.MaxPlaceRank = *r.MaxPlaceRank;
+    if (r.Top) s.Top = *r.Top;
+    if (r.Bottom) s.Bottom = *r.Bottom;
+    if (r.Centre) s.Centre = *r.Centre;
+    if (r.Items) s.Items = *r.Items;
+    if (r.Exercise.isEmpty() && !r.PlaceFileNo && s.Kind == QLatin1String("ORT")) s.PlaceFileNo = 1;
+    if (s.Kind != QLatin1String("AREA") && s.Kind != QLatin1String("ORT"))
+        throw MapShotError(QStringLiteral("%1 is of kind %2, which shows no map; add --kind AREA "
+                                          "or --kind ORT to draw its map anyway.")
+                               .arg(s.Title, Quoted(s.Kind)));
+    return s;
+}
+
+template <typename Loader>
+void LoadFile(const QString& dir, const QString& name, Loader load) {
+    const QString path = QDir(dir).filePath(name);
+    try {
+        load(path);
+    } catch (const Exception& e) {
+        throw MapShotError(QStringLiteral("Cannot load %1: %2").arg(path, e.Message()));
+    }
+}
+
+// The map screen's loading: the place file, then by map number.
+void LoadGeography(CKarta& map, const TSetup& s, const QString& dir, bool placesAlways) {
+    map.Areas = std::make_unique<CAreor>();
+    map.Waters = std::make_unique<CAreor>();
+    map.Places = std::make_unique<COrter>();
+    if (placesAlways || s.PlaceFileNo > 0)
+        LoadFile(dir, QStringLiteral("Ort%1.crp").arg(s.PlaceFileNo),
+                 [&](const QString& f) { map.Places->Load(f); });
+    if (s.MapNo < 1 || s.MapNo > 5) return;  // the screen loads nothing else then
+    if (s.MapNo <= 3)
+        LoadFile(dir, QStringLiteral("Vatten.crp"), [&](const QString& f) { map.Waters->Load(f); });
+    LoadFile(dir, QStringLiteral("AREA%1.crp").arg(s.MapNo),
+             [&](const QString& f) { map.Areas->Load(f); });
+    const int sea = s.MapNo <= 3 ? s.MapNo : 1;
+    LoadFile(dir, QStringLiteral("Hav%1.crp").arg(sea),
+             [&](const QString& f) { map.LoadSeaSeeds(f); });
+    map.ShowGrid = s.MapNo == 1;
+}
+
+void SelectItems(CKarta& map, const TSetup& s) {
+    if (IsAll(s.Items)) {
+        for (const auto& area : map.Areas->Areas)
+            if (area->PointCount > 0) area->Selected = true;
+        for (COrt* p = map.Places->First; p; p = p->Next)
+            if (p->Rank <= s.MaxPlaceRank) p->Selected = true;
+        return;
+    }
+    for (const QString& key : s.Items) map.Areas->Select(key);
+    for (const QString& key : s.Items)
+        map.Places->Select(key, s.MaxPlaceRank, s.RequireFlag1, s.RequireFlag2);
+}
+
+// Why a seed will not colour its area, judged on the drawn map before colouring.
+QString SeedNote(const CKarta& map, const TRasterSurface& canvas, QPoint p, int seed) {
+    const TColor c = canvas.Pixel(p.x(), p.y());
+    QString why;
+    if (!map.InsideImage(p.x(), p.y()))
+        why = QStringLiteral("outside the picture");
+    else if (c == Colors::Black)
+        why = QStringLiteral("on an outline");
+    else if (c == (map.WaterColor & 0xFFFFFF))
+        why = QStringLiteral("in a lake");
+    else if (c == (map.SeaColor & 0xFFFFFF))
+        why = QStringLiteral("in the sea (open outline, or seed outside its area)");
+    return why.isEmpty() ? why : QStringLiteral("seed %1 %2").arg(seed).arg(why);
+}
+
+}  // namespace
+
+TMapShotResult RenderMap(const TMapShotRequest& request) {
+    if (request.Language < 1 || request.Language > LanguageCount)
+        throw MapShotError(
+            QStringLiteral("The language must be 1 to 6, not %1.").arg(request.Language));
+    if (request.Size.width() < 1 || request.Size.height() < 1 || request.Size.width() > 16384 ||
+        request.Size.height() > 16384)
+        throw MapShotError(QStringLiteral("The picture size must be 1x1 to 16384x16384."));
+    if (request.Answered && (*request.Answered < 0 || *request.Answered > 100))
+        throw MapShotError(QStringLiteral("The attempt must be 0 to 100."));
+    CurrentLanguage = request.Language;
+    const TSetup s = MakeSetup(request);
+    const bool places = s.Kind == QLatin1String("ORT");
+
+    CKarta map;
+    // The screen always loads the entry's place file; --places 0 skips it.
+    LoadGeography(map, s, request.ProgramDir, !request.Exercise.isEmpty() && !request.PlaceFileNo);
+    // As the exercises' start does: the place kind's silver, then the entry's colours.
+    if (places) map.LandColor = map.AreaColor = Colors::Silver;
+    if (s.Area) map.AreaColor = s.Area;
+    if (s.Sea) map.SeaColor = s.Sea;
+    if (s.Land) map.LandColor = s.Land;
+    map.CentreLongitude = float(s.Centre);
+    map.BottomLatitude = float(s.Bottom);
+    map.TopLatitude = float(s.Top);
+    SelectItems(map, s);
+
+    TPicture picture(request.Size);
+    map.Image = &picture;
+    map.UpdateDivisor();
+    if (map.TopLatitude == 0 && map.BottomLatitude == 0) map.FitToSelection();
+
+    map.Clear();
+    map.DrawAreaOutlines(s.BorderWidth);
+    map.DrawWaters();
+    map.FillSeas();
+
+    TMapShotResult result;
+    if (!places) {
+        for (const auto& area : map.Areas->Areas) {
+            if (!area->Selected) continue;
+            TMapShotItem item{area->Code, area->Names[CurrentLanguage], {}, {}, {}};
+            item.Seed1 = QPoint(map.LonLatToX(area->Seed1.Lon, area->Seed1.Lat),
+                                map.LatToY(area->Seed1.Lat));
+            item.Seed2 = QPoint(map.LonLatToX(area->Seed2.Lon, area->Seed2.Lat),
+                                map.LatToY(area->Seed2.Lat));
+            QStringList notes;
+            for (const QString& n : {SeedNote(map, picture.Canvas(), item.Seed1, 1),
+                                     SeedNote(map, picture.Canvas(), item.Seed2, 2)})
+                if (!n.isEmpty()) notes << n;
+            item.Note = notes.join(QStringLiteral("; "));
+            result.Items << item;
+            if (request.Answered) {
+                area->Answered = true;
+                area->Attempts = *request.Answered;
+            }
+        }
+        map.ColourSelectedAreas();
+        if (map.ShowGrid) map.DrawGrid(10, map.AreaColor, TPenMode::Mask);
+    } else {
+        if (map.ShowGrid) map.DrawGrid(10, Colors::Silver, TPenMode::NotXor);
+        map.DrawPlaces();
+        for (COrt* p = map.Places->First; p; p = p->Next) {
+            if (!p->Selected) continue;
+            const QPoint at(map.LonLatToX(float(p->Longitude), float(p->Latitude)),
+                            map.LatToY(float(p->Latitude)));
+            TMapShotItem item{p->Code, p->Names[CurrentLanguage], at, at, {}};
+            if (!map.InsideImage(at.x(), at.y())) item.Note = QStringLiteral("outside the picture");
+            result.Items << item;
+            if (request.Answered) {
+                p->Answered = true;
+                p->Attempts = *request.Answered;
+                map.DrawPlace(*p, Colors::Yellow);
+            }
+        }
+    }
+    result.Picture = picture.Bitmap();
+    result.Title = s.Title;
+    result.Kind = s.Kind;
+    result.Top = map.TopLatitude;
+    result.Bottom = map.BottomLatitude;
+    result.Centre = map.CentreLongitude;
+    result.WidthDivisor = map.WidthDivisor;
+    return result;
+}
+
+void SavePng(const QImage& picture, const QString& fileName) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw MapShotError(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+    if (!picture.save(&file, "PNG"))
+        throw MapShotError(
+            QStringLiteral("Cannot encode the picture as PNG for %1.").arg(fileName));
+    if (!file.commit())
+        throw MapShotError(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+}
