@@ -1,0 +1,222 @@
+// Turns the catalogue definitions into records that resolve in the files each exercise loads,
+// checks them as the program would use them, and encodes Ovning.crp.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const { definitions, STYLE, V } = require('./catalogue');
+const { View, fitView } = require('./view');
+const { TERRITORIES, continentTable } = require('./countries');
+
+// Picture sizes the map screen gets on common screens.
+const SIZES = [[1280, 720], [1920, 1048]];
+const MIN_AREA_PX = 6;   // an exercise area must be at least this wide and tall to be clicked
+const MIN_PLACE_PX = 5;  // two places of one exercise closer than this are hard to tell apart
+const EDGE_PX = 8;
+
+// ~ km², from the outline (good enough to order countries by size)
+function ringArea(points) {
+  let s = 0;
+  for (let i = 0, j = points.length - 1; i < points.length; j = i++) {
+    const [la1, lo1] = points[j], [la2, lo2] = points[i];
+    s += (lo2 - lo1) * Math.cos(((la1 + la2) / 2) * Math.PI / 180) * (la1 + la2) / 2;
+  }
+  return Math.abs(s) * 111 * 111;
+}
+
+class Builder {
+  constructor({ areaFile, places, flagDir, log }) {
+    this.areaFile = areaFile;   // n -> records (with points) or null
+    this.places = places;       // place list in file order
+    this.flagDir = flagDir;
+    this.log = log;
+    this.continents = continentTable();
+    const world = areaFile(1);
+    this.size = new Map();
+    for (const a of world) this.size.set(a.code, (this.size.get(a.code) || 0) + ringArea(a.points));
+    this.worldCodes = [...new Set(world.map(a => a.code))].sort();
+  }
+
+  // The resolver the definitions use.
+  resolver() {
+    const states = cont => this.worldCodes.filter(c => !TERRITORIES.has(c) && (cont === '*' || this.continents[c] === cont));
+    const bySize = list => [...list].sort((a, b) => this.size.get(b) - this.size.get(a) || a.localeCompare(b));
+    return {
+      states,
+      regions: (map, cc) => [...new Set((this.areaFile(map) || []).map(a => a.code).filter(c => c.startsWith(`${cc}-`)))].sort(),
+      largestStates: n => bySize(states('*')).slice(0, n),
+      populousStates: n => bySize(states('*')).slice(0, n),
+      countriesWithRank: r => [...new Set(this.places.filter(p => p.rank <= r && !p.flag1 && !TERRITORIES.has(p.country)).map(p => p.country))].sort(),
+      flagSets: (cont, count) => {
+        const list = bySize(states(cont));
+        const out = [];
+        for (let i = 0; i < count; i++) out.push(list.filter((_, k) => k * count / list.length >= i && k * count / list.length < i + 1));
+        return out;
+      },
+    };
+  }
+
+  records(map) { return this.areaFile(map) || []; }
+  findByCode(map, code) { let f = null; for (const a of this.records(map)) if (a.code === code) f = a; return f; }
+  matching(map, code) { return this.records(map).filter(a => a.points.length > 0 && (a.code === code || a.alt1 === code || a.alt2 === code)); }
+
+  selectedPlaces(ex, items) {
+    const keys = new Set(items);
+    return this.places.filter(p => p.rank <= ex.rank && (!ex.f1 || p.flag1) && (!ex.f2 || p.flag2) &&
+      [p.country, p.region, p.continent].some(k => k && keys.has(k)));
+  }
+
+  views(ex, items) {
+    const boxes = items.flatMap(k => this.matching(ex.map, k));
+    return SIZES.map(([W, H]) => {
+      if (ex.view !== 'fit') { const [t, b, c] = V[ex.view]; return new View(t, b, c, W, H); }
+      if (!boxes.length) throw new Error(`exercise ${ex.no}: nothing to fit the view to`);
+      return fitView(boxes, W, H);
+    });
+  }
+
+  drop(ex, items, bad, why) {
+    if (!bad.length) return items;
+    this.log(`  exercise ${ex.no}: left out ${[...new Set(bad)].join(' ')} (${why})`);
+    return items.filter(k => !bad.includes(k));
+  }
+
+  resolve(ex) {
+    let items = [...new Set(ex.items())];
+    if (!this.areaFile(ex.map)) throw new Error(`exercise ${ex.no} needs AREA${ex.map}.crp`);
+    if (ex.kind !== 'ORT') items = this.drop(ex, items, items.filter(k => !this.findByCode(ex.map, k)), 'no such area on its map');
+    if (ex.kind === 'AREA') {
+      items = this.drop(ex, items, items.filter(k => !this.matching(ex.map, k).length), 'no outline');
+      const views = this.views(ex, items);
+      items = this.drop(ex, items, items.filter(k => !this.areaFits(k, ex.map, views)), 'too small or outside the view');
+    } else if (ex.kind === 'ORT') {
+      items = this.drop(ex, items, items.filter(k => !this.selectedPlaces(ex, [k]).length), 'selects no place');
+      for (let pass = 0; pass < 50; pass++) {
+        const before = items.length;
+        const views = this.views(ex, items);
+        items = this.drop(ex, items, this.placesOutside(ex, items, views), 'places outside the picture');
+        items = this.drop(ex, items, this.crowdedKeys(ex, items, views), 'places on top of each other');
+        if (items.length === before) break;
+      }
+    } else if (ex.kind === 'FLAGG') {
+      items = this.drop(ex, items, items.filter(k => !this.flagReadable(this.findByCode(ex.map, k).flag)), 'no flag picture');
+    }
+    if (items.length > 100) throw new Error(`exercise ${ex.no}: ${items.length} items, at most 100`);
+    return { ...ex, items };
+  }
+
+  areaFits(code, map, views) {
+    const pieces = this.matching(map, code);
+    const largest = pieces.reduce((a, b) => (ringArea(b.points) > ringArea(a.points) ? b : a));
+    // Big enough to click, and filled from a seed inside the picture.
+    return views.every(v => {
+      const xs = largest.points.map(([la, lo]) => v.x(lo, la)), ys = largest.points.map(([la]) => v.y(la));
+      const [x0, x1, y0, y1] = [Math.min(...xs), Math.max(...xs), Math.min(...ys), Math.max(...ys)];
+      const inside = ([la, lo]) => { const x = v.x(lo, la), y = v.y(la); return x > EDGE_PX && y > EDGE_PX && x < v.W - EDGE_PX && y < v.H - EDGE_PX; };
+      return x1 - x0 >= MIN_AREA_PX && y1 - y0 >= MIN_AREA_PX && inside(largest.seed1) && inside(largest.seed2);
+    });
+  }
+
+  placesOutside(ex, items, views) {
+    const bad = [];
+    for (const p of this.selectedPlaces(ex, items)) {
+      for (const v of views) {
+        const x = v.x(p.lon, p.lat), y = v.y(p.lat);
+        if (x < EDGE_PX || y < EDGE_PX || x > v.W - EDGE_PX || y > v.H - EDGE_PX) bad.push(this.keyOf(p, items));
+      }
+    }
+    return bad;
+  }
+
+  // Of two places too close together, the key of the less important one (later in the file).
+  crowdedKeys(ex, items, views) {
+    const sel = this.selectedPlaces(ex, items);
+    const v = views[0];
+    const pts = sel.map(p => [v.x(p.lon, p.lat), v.y(p.lat)]);
+    for (let i = 0; i < sel.length; i++) {
+      for (let j = 0; j < i; j++) {
+        if (Math.hypot(pts[i][0] - pts[j][0], pts[i][1] - pts[j][1]) < MIN_PLACE_PX) return [this.keyOf(sel[i], items)];
+      }
+    }
+    return [];
+  }
+
+  keyOf(p, items) { return [p.country, p.region, p.continent].find(k => items.includes(k)); }
+
+  flagReadable(file) {
+    if (!file) return false;
+    try {
+      const b = fs.readFileSync(path.join(this.flagDir, file));
+      return b.length > 54 && b.toString('ascii', 0, 2) === 'BM';
+    } catch { return false; }
+  }
+
+  build() {
+    return definitions(this.resolver()).map(d => this.resolve(d));
+  }
+}
+
+// Independent checks of the finished catalogue, as the program and the data test see it.
+function checkCatalogue(list, b) {
+  const errors = [];
+  const err = (ex, m) => errors.push(`exercise ${ex.no}: ${m}`);
+  const numbers = new Set();
+  const names = Array.from({ length: 6 }, () => new Set());
+  for (const ex of list) {
+    if (ex.no < 1 || ex.no > 90 || numbers.has(ex.no)) err(ex, 'number outside 1..90 or used twice');
+    numbers.add(ex.no);
+    ex.names.forEach((n, l) => { if (!n || names[l].has(n)) err(ex, `empty or repeated name "${n}"`); names[l].add(n); });
+    if (!ex.items.length) err(ex, 'no items');
+    if (ex.kind !== 'ORT') for (const k of ex.items) if (!b.findByCode(ex.map, k)) err(ex, `key ${k} names no area of AREA${ex.map}.crp`);
+    if (ex.kind === 'ORT') {
+      for (const k of ex.items) if (!b.selectedPlaces(ex, [k]).length) err(ex, `key ${k} selects no place`);
+      const views = b.views(ex, ex.items);
+      const sel = b.selectedPlaces(ex, ex.items);
+      for (const v of views) {
+        const seen = new Set();
+        for (const p of sel) {
+          const px = `${v.x(p.lon, p.lat)},${v.y(p.lat)}`;
+          if (seen.has(px)) err(ex, `two places on pixel ${px} at ${v.W}x${v.H}`);
+          seen.add(px);
+        }
+      }
+    }
+    if (ex.kind === 'FLAGG') {
+      if (ex.items.length > 16) err(ex, 'more than 16 flags: some could never be asked');
+      for (const k of ex.items) if (!b.flagReadable(b.findByCode(ex.map, k).flag)) err(ex, `no readable flag for ${k}`);
+    }
+    if (ex.kind === 'MULTI') {
+      const sel = b.selectedPlaces(ex, ex.items);
+      for (let l = 0; l < 6; l++) {
+        const areaNames = new Set(ex.items.map(k => b.findByCode(ex.map, k).names[l]));
+        const placeNames = new Set(sel.map(p => p.names[l]));
+        if (areaNames.size < 4 || placeNames.size < 4) err(ex, `fewer than four different answers in language ${l + 1}`);
+      }
+      if (!sel.length) err(ex, 'selects no place');
+    }
+    if (ex.kind === 'AREA') for (const k of ex.items) if (!b.matching(ex.map, k).length) err(ex, `key ${k} has no outline`);
+  }
+  for (const cont of ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS', '*']) {
+    for (const kind of ['AREA', 'ORT', 'FLAGG', 'MULTI']) {
+      if (!list.some(e => e.cont === cont && e.kind === kind)) errors.push(`no ${kind} exercise for ${cont}`);
+    }
+  }
+  if (list.length < 60 || list.length > 90) errors.push(`${list.length} exercises; 60 to 90 wanted`);
+  if (errors.length) throw new Error(`catalogue check failed:\n  ${errors.join('\n  ')}`);
+}
+
+function encodeCatalogue(list, w) {
+  for (const ex of list) {
+    const st = STYLE[ex.style];
+    const view = ex.view === 'fit' ? [0, 0, 0] : V[ex.view];
+    w.text(ex.kind);
+    for (const n of ex.names) w.text(n);
+    w.word(ex.no).byte(ex.rank).byte(st.border).byte(ex.f1 ? 1 : 0).byte(ex.f2 ? 1 : 0).byte(0);
+    w.word(ex.map).word(1).text(ex.cont);
+    w.int32(st.land).int32(st.area).int32(st.sea);
+    w.degrees(view[0]).degrees(view[1]).degrees(view[2]);
+    w.word(ex.items.length);
+    for (const k of ex.items) w.text(k);
+  }
+}
+
+module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES };
