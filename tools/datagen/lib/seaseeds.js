@@ -35,61 +35,80 @@ function fitView(box, W, H) {
   return { T: Math.min(T, 90), B: Math.max(B, -90), C, W, H };
 }
 
-// files: [{records, lakes}] sharing this sea file; views: [{T, B, C, W, H, file}] (file: index)
-function placeSeaSeeds(files, views, { max = 100, minPx = 40 } = {}) {
+function drawView(vw, f) {
+  const v = makeView(vw);
+  const g = new Grid(v.W, v.H);
+  const land = new Grid(v.W, v.H);
+  const proj = ring => ring.map(([lon, lat]) => [v.fx(lon, lat), v.fy(lat)]);
+  const pix = ring => ring.map(([lon, lat]) => v.px(lon, lat));
+  for (const l of f.lakes) { fillPolygon(g, proj(l.ring), LAKE); drawOutline(g, pix(l.ring), LAKE); }
+  for (const r of f.rings) {
+    if (r.box.n < v.B || r.box.s > v.T) continue;
+    fillPolygon(land, proj(r.ring), 1);
+    drawOutline(g, pix(r.ring), LINE);
+  }
+  // The frame of pen width 5 around the picture.
+  for (let y = 0; y < v.H; y++) for (let x = 0; x < v.W; x++) {
+    if (x < 3 || y < 3 || x >= v.W - 3 || y >= v.H - 3) g.a[y * v.W + x] = LINE;
+  }
+  return { v, g, land, dist: null };
+}
+
+// Sea regions of a drawn view that no seed reaches yet, largest first.
+function unseeded(d, seeds, minPx) {
+  const { v, g, land } = d;
+  const free = i => g.a[i] === FREE;
+  const mark = new Uint8Array(v.W * v.H);
+  const seedAt = new Uint8Array(v.W * v.H);
+  for (const [lon, lat] of seeds) {
+    const [x, y] = v.px(lon, lat);
+    if (x > 0 && y > 0 && x < v.W && y < v.H) seedAt[y * v.W + x] = 1;
+  }
+  const out = [];
+  for (let i = 0; i < g.a.length; i++) {
+    if (!free(i) || mark[i]) continue;
+    const comp = flood(v.W, v.H, i, free, mark);
+    let wet = 0, seeded = false;
+    for (const k of comp) { if (!land.a[k]) wet++; if (seedAt[k]) seeded = true; }
+    if (seeded || wet * 2 < comp.length || wet < minPx) continue;
+    out.push(comp);
+  }
+  return out.sort((a, b) => b.length - a.length || a[0] - b[0]);
+}
+
+// files: [{records, lakes}] sharing this sea file; views: [{T, B, C, W, H, file}] (file: index).
+// Large seas of every view are seeded first, then ever smaller bays, until the cap.
+function placeSeaSeeds(files, views, { max = 100, passes = [20000, 3000, 600, 150, 40] } = {}) {
   const fs = files.map(f => ({ rings: prepare(f.records), lakes: prepare((f.lakes || []).map(ring => ({ ring }))) }));
+  const drawn = views.map(vw => drawView(vw, fs[vw.file]));
   const seeds = [];
   const report = [];
-  for (const vw of views) {
-    const v = makeView(vw);
-    const f = fs[vw.file];
-    const g = new Grid(v.W, v.H);
-    const land = new Grid(v.W, v.H);
-    const proj = ring => ring.map(([lon, lat]) => [v.fx(lon, lat), v.fy(lat)]);
-    const pix = ring => ring.map(([lon, lat]) => v.px(lon, lat));
-    for (const l of f.lakes) { fillPolygon(g, proj(l.ring), LAKE); drawOutline(g, pix(l.ring), LAKE); }
-    for (const r of f.rings) {
-      if (r.box.n < v.B || r.box.s > v.T) continue;
-      fillPolygon(land, proj(r.ring), 1);
-      drawOutline(g, pix(r.ring), LINE);
-    }
-    // The frame of pen width 5 around the picture.
-    for (let y = 0; y < v.H; y++) for (let x = 0; x < v.W; x++) {
-      if (x < 3 || y < 3 || x >= v.W - 3 || y >= v.H - 3) g.a[y * v.W + x] = LINE;
-    }
-    const free = i => g.a[i] === FREE;
-    const mark = new Uint8Array(v.W * v.H);
-    const seedAt = new Uint8Array(v.W * v.H);
-    for (const [lon, lat] of seeds) {
-      const [x, y] = v.px(lon, lat);
-      if (x > 0 && y > 0 && x < v.W && y < v.H) seedAt[y * v.W + x] = 1;
-    }
-    let dist = null;
-    const candidates = [];
-    for (let i = 0; i < g.a.length; i++) {
-      if (!free(i) || mark[i]) continue;
-      const comp = flood(v.W, v.H, i, free, mark);
-      let wet = 0, seeded = false;
-      for (const k of comp) { if (!land.a[k]) wet++; if (seedAt[k]) seeded = true; }
-      if (seeded || wet * 2 < comp.length || wet < minPx) continue;
-      candidates.push(comp);
-    }
-    candidates.sort((a, b) => b.length - a.length || a[0] - b[0]);
-    let added = 0;
-    for (const comp of candidates) {
-      if (seeds.length >= max) break;
-      if (!dist) dist = distance(v.W, v.H, k => free(k) && !land.a[k]);
-      const order = comp.filter(k => !land.a[k]).sort((a, b) => dist[b] - dist[a] || a - b);
-      for (const k of order.slice(0, 50)) {
-        const x = k % v.W, y = (k - x) / v.W;
-        const [lon, lat] = v.inv(x, y);
-        if (lon < -180 || lon > 180) continue;
-        const p = [Math.round(lon * 10000) / 10000, Math.round(lat * 10000) / 10000];
-        if (isSea(p[0], p[1], fs, Math.max(0.005, 1 / v.s))) { seeds.push(p); added++; break; }
+  let left = 0;
+  for (const minPx of passes) {
+    left = 0;
+    drawn.forEach((d, n) => {
+      const { v, g, land } = d;
+      const free = k => g.a[k] === FREE;
+      let added = 0;
+      const comps = unseeded(d, seeds, minPx);
+      for (const comp of comps) {
+        if (seeds.length >= max) { left++; continue; }
+        if (!d.dist) d.dist = distance(v.W, v.H, k => free(k) && !land.a[k]);
+        const order = comp.filter(k => !land.a[k]).sort((a, b) => d.dist[b] - d.dist[a] || a - b);
+        let ok = false;
+        for (const k of order.slice(0, 50)) {
+          const x = k % v.W, y = (k - x) / v.W;
+          const [lon, lat] = v.inv(x, y);
+          if (lon < -180 || lon > 180) continue;
+          const p = [Math.round(lon * 10000) / 10000, Math.round(lat * 10000) / 10000];
+          if (isSea(p[0], p[1], fs, Math.max(0.005, 1 / v.s))) { seeds.push(p); added++; ok = true; break; }
+        }
+        if (!ok) left++;
       }
-    }
-    report.push(`${vw.name || ''} ${vw.W}x${vw.H}: ${candidates.length} unseeded sea regions, ${added} seeds added`);
+      if (added) report.push(`pass ${minPx}px ${views[n].name || ''} ${views[n].W}x${views[n].H}: ${added} seeds`);
+    });
   }
+  report.push(`sea regions left without a seed: ${left}`);
   return { seeds, report };
 }
 
