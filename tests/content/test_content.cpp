@@ -1,0 +1,224 @@
+// Checks the delivered catalogue, places and interface texts with the program's own loaders:
+// every exercise key must lead somewhere a player can answer it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QSet>
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "app/Generell.h"
+#include "data/Areor.h"
+#include "data/Orter.h"
+#include "data/ovningar.h"
+
+namespace {
+
+const char* const ContinentCodes[] = {"EUR", "NOR", "SYD", "ASI", "AFR", "AUS", "*"};
+const char* const Kinds[] = {"AREA", "ORT", "FLAGG", "MULTI"};
+
+std::string Id(const COvning& e) {
+    return "exercise " + std::to_string(e.Number) + " (" + e.Names[2].toStdString() + ")";
+}
+
+// The delivered files, loaded once for the whole suite.
+class Content : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        catalogue_ = new COvningar;
+        catalogue_->Load(ProgramFile(QStringLiteral("Ovning.crp")));
+    }
+    static void TearDownTestSuite() {
+        delete catalogue_;
+        catalogue_ = nullptr;
+        areas_.clear();
+        places_.clear();
+    }
+
+    static CAreor& Areas(int mapNo) {
+        auto& slot = areas_[mapNo];
+        if (!slot) {
+            slot = std::make_unique<CAreor>();
+            slot->Load(ProgramFile(QStringLiteral("AREA%1.crp").arg(mapNo)));
+        }
+        return *slot;
+    }
+    static COrter& Places(int fileNo) {
+        auto& slot = places_[fileNo];
+        if (!slot) {
+            slot = std::make_unique<COrter>();
+            slot->Load(ProgramFile(QStringLiteral("Ort%1.crp").arg(fileNo)));
+        }
+        return *slot;
+    }
+    static bool HasOutline(const CAreor& areas, const QString& key) {
+        for (int i = 0; i < areas.Count; ++i)
+            if (areas.Area(i).PointCount > 0 && areas.Area(i).Matches(key)) return true;
+        return false;
+    }
+    // Selects the places of the keys as the exercise core does.
+    static COrter& SelectPlaces(const COvning& e, const QStringList& keys) {
+        COrter& places = Places(e.PlaceFileNo);
+        places.ResetMarks();
+        for (const QString& key : keys)
+            places.Select(key, e.MaxPlaceRank, e.RequirePlaceFlag1, e.RequirePlaceFlag2);
+        return places;
+    }
+    static QStringList Keys(const COvning& e) {
+        QStringList keys;
+        for (int i = 1; i <= e.ItemCount; ++i) keys << e.Items[i];
+        return keys;
+    }
+
+    static COvningar* catalogue_;
+    static std::map<int, std::unique_ptr<CAreor>> areas_;
+    static std::map<int, std::unique_ptr<COrter>> places_;
+};
+
+COvningar* Content::catalogue_ = nullptr;
+std::map<int, std::unique_ptr<CAreor>> Content::areas_;
+std::map<int, std::unique_ptr<COrter>> Content::places_;
+
+}  // namespace
+
+TEST_F(Content, EveryInterfaceTextExistsInEveryLanguage) {
+    LoadLanguageTable(ProgramFile(QStringLiteral("lang.crp")));
+    for (int language = 1; language <= LanguageCount; ++language)
+        for (int number = 1; number <= LanguageStringCount; ++number)
+            EXPECT_FALSE(LanguageTable[language][number].trimmed().isEmpty())
+                << "text " << number << " in language " << language;
+}
+
+TEST_F(Content, ExerciseNumbersAreUniqueAndKeyTheScoreTable) {
+    QSet<int> seen;
+    int count = 0;
+    for (const COvning* e = catalogue_->First; e; e = e->Next, ++count) {
+        EXPECT_GE(e->Number, 1) << Id(*e);
+        EXPECT_LE(e->Number, 90) << Id(*e);
+        EXPECT_FALSE(seen.contains(e->Number)) << Id(*e) << " repeats its number";
+        seen.insert(e->Number);
+    }
+    EXPECT_GE(count, 60);
+    EXPECT_LE(count, 90);
+}
+
+TEST_F(Content, NamesAreGivenAndTellExercisesApartInEveryLanguage) {
+    // The main menu starts the first exercise whose name matches the chosen line.
+    for (int language = 1; language <= LanguageCount; ++language) {
+        QSet<QString> seen;
+        for (const COvning* e = catalogue_->First; e; e = e->Next) {
+            const QString& name = e->Names[language];
+            EXPECT_FALSE(name.trimmed().isEmpty()) << Id(*e) << " language " << language;
+            EXPECT_FALSE(seen.contains(name))
+                << Id(*e) << " shares its name in language " << language;
+            seen.insert(name);
+        }
+    }
+}
+
+TEST_F(Content, EveryPartOfTheWorldHasEveryKindOfExercise) {
+    for (const char* continent : ContinentCodes) {
+        for (const char* kind : Kinds) {
+            bool found = false;
+            for (const COvning* e = catalogue_->First; e && !found; e = e->Next)
+                found = e->Continent == QLatin1String(continent) && e->Kind == QLatin1String(kind);
+            EXPECT_TRUE(found) << kind << " for " << continent;
+        }
+    }
+}
+
+TEST_F(Content, AreaKeysNameAnAreaWithAnOutlineOnTheirMap) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("AREA")) continue;
+        ASSERT_GT(e->ItemCount, 0) << Id(*e);
+        CAreor& areas = Areas(e->MapNo);
+        for (const QString& key : Keys(*e)) {
+            const CArea* area = areas.FindByCode(key);
+            ASSERT_NE(area, nullptr) << Id(*e) << ": no area " << key.toStdString();
+            EXPECT_FALSE(area->Names[CurrentLanguage].isEmpty())
+                << Id(*e) << " " << key.toStdString();
+            EXPECT_TRUE(HasOutline(areas, key))
+                << Id(*e) << ": " << key.toStdString() << " cannot be clicked";
+        }
+    }
+}
+
+TEST_F(Content, PlaceKeysEachSelectAPlace) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("ORT")) continue;
+        ASSERT_GT(e->ItemCount, 0) << Id(*e);
+        for (const QString& key : Keys(*e))
+            EXPECT_GT(SelectPlaces(*e, {key}).SelectedCount, 0)
+                << Id(*e) << ": " << key.toStdString() << " selects no place";
+        // A fitted view needs areas to fit to.
+        if (e->TopLatitude == 0 && e->BottomLatitude == 0) {
+            bool any = false;
+            for (const QString& key : Keys(*e)) any = any || HasOutline(Areas(e->MapNo), key);
+            EXPECT_TRUE(any) << Id(*e) << " fits its view to no area";
+        }
+    }
+}
+
+TEST_F(Content, FlagExercisesShowEveryFlagTheyAsk) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("FLAGG")) continue;
+        ASSERT_GT(e->ItemCount, 0) << Id(*e);
+        // Sixteen cells: more keys would leave flags that are never shown.
+        EXPECT_LE(e->ItemCount, 16) << Id(*e);
+        for (const QString& key : Keys(*e)) {
+            const CArea* area = Areas(e->MapNo).FindByCode(key);
+            ASSERT_NE(area, nullptr) << Id(*e) << ": no area " << key.toStdString();
+            ASSERT_FALSE(area->FlagFile.isEmpty())
+                << Id(*e) << ": " << key.toStdString() << " has no flag";
+            const QImage flag(ProgramFile(QStringLiteral("flags/") + area->FlagFile));
+            EXPECT_FALSE(flag.isNull())
+                << Id(*e) << ": cannot read " << area->FlagFile.toStdString();
+        }
+    }
+}
+
+TEST_F(Content, MultipleChoiceHasFourDifferentAnswersInBothForms) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("MULTI")) continue;
+        const QStringList keys = Keys(*e);
+        for (const QString& key : keys)
+            ASSERT_NE(Areas(e->MapNo).FindByCode(key), nullptr)
+                << Id(*e) << ": no area " << key.toStdString();
+        COrter& places = SelectPlaces(*e, keys);
+        EXPECT_GT(places.SelectedCount, 0) << Id(*e);
+        for (int language = 1; language <= LanguageCount; ++language) {
+            QSet<QString> areaNames, placeNames;
+            for (const QString& key : keys)
+                areaNames.insert(Areas(e->MapNo).FindByCode(key)->Names[language]);
+            for (const COrt* p = places.First; p; p = p->Next)
+                if (p->Selected) placeNames.insert(p->Names[language]);
+            EXPECT_GE(areaNames.size(), 4)
+                << Id(*e) << " language " << language << ": places to areas";
+            EXPECT_GE(placeNames.size(), 4)
+                << Id(*e) << " language " << language << ": areas to places";
+        }
+    }
+}
+
+TEST_F(Content, PlacesHaveNamesAndEveryStateOneCapital) {
+    COrter& places = Places(1);
+    CAreor& world = Areas(1);
+    int count = 0;
+    QSet<QString> capitalOf;
+    for (const COrt* p = places.First; p; p = p->Next, ++count) {
+        for (int language = 1; language <= LanguageCount; ++language)
+            EXPECT_FALSE(p->Names[language].trimmed().isEmpty())
+                << "place " << p->Code.toStdString();
+        EXPECT_GE(p->Rank, 1) << p->Names[2].toStdString();
+        EXPECT_NE(world.FindByCode(p->MemberCodes[1]), nullptr)
+            << p->Names[2].toStdString() << " lies in no area of the world map";
+        if (!p->Flag1) continue;
+        EXPECT_EQ(p->Rank, 1) << p->Names[2].toStdString();
+        EXPECT_FALSE(capitalOf.contains(p->MemberCodes[1]))
+            << "two capitals for " << p->MemberCodes[1].toStdString();
+        capitalOf.insert(p->MemberCodes[1]);
+    }
+    EXPECT_GE(count, 500);
+    EXPECT_GE(capitalOf.size(), 190);
+}
