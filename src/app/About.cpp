@@ -94,12 +94,12 @@ TfrmAbout::TfrmAbout(QWidget* parent)
         QStringLiteral("Visit our website and have a look at our other software products:"), this);
     visit->setAlignment(Qt::AlignCenter);
     visit->setGeometry(Left, 136, InnerWidth, 18);
-    Label3 = new TPicture(QStringLiteral("www.glomira.example.org"), this);
+    Label3 = new TClickLabel(QStringLiteral("www.glomira.example.org"), this);
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setGeometry(FormWidth / 2 - 100, 154, 200, 18);
-    connect(Label3, &TPicture::mouseDown, this, &TfrmAbout::Label3MouseDown);
+    connect(Label3, &TClickLabel::mouseDown, this, &TfrmAbout::Label3MouseDown);
 
     memAbout = new QPlainTextEdit(this);
     memAbout->setReadOnly(true);

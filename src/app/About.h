@@ -10,7 +10,7 @@ class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class TPicture;
+class TClickLabel;
 
 class TfrmAbout : public QDialog {
     Q_OBJECT
@@ -29,7 +29,7 @@ class TfrmAbout : public QDialog {
     QLabel* lblVersion;
     QCheckBox* chkSound;
     QCheckBox* chkMusic;
-    TPicture* Label3;
+    TClickLabel* Label3;
     QPlainTextEdit* memAbout;
     QPushButton* cmdOK;
     QFrame* Shape4;

@@ -80,7 +80,7 @@ void OpenHelpOnF1(QWidget* form) {
     });
 }
 
-void TPicture::mousePressEvent(QMouseEvent* event) {
+void TClickLabel::mousePressEvent(QMouseEvent* event) {
     emit mouseDown(event->button());
     QLabel::mousePressEvent(event);
 }

@@ -48,7 +48,8 @@ class TKeyPreview : public QObject {
 void OpenHelpOnF1(QWidget* form);
 
 // A picture or text that reports mouse presses (flags, flowers, links).
-class TPicture : public QLabel {
+// (Not the map's TPicture of platform/Picture.h, which is a window-free picture model.)
+class TClickLabel : public QLabel {
     Q_OBJECT
   public:
     using QLabel::QLabel;

@@ -84,7 +84,7 @@ TfrmLang::TfrmLang(QWidget* parent)
 
 void TfrmLang::AddRow(int language, const QString& flag, const QString& caption, int row) {
     const int top = RowTop + row * RowStep;
-    auto* picture = new TPicture(this);
+    auto* picture = new TClickLabel(this);
     picture->setPixmap(FlagPicture(flag));
     picture->setAlignment(Qt::AlignCenter);
     picture->setGeometry(36, top, FlagSize.width(), FlagSize.height());
@@ -92,7 +92,7 @@ void TfrmLang::AddRow(int language, const QString& flag, const QString& caption,
     auto* button = new QRadioButton(caption, this);
     button->setGeometry(116, top + (FlagSize.height() - 24) / 2, FormWidth - 134, 24);
     // Clicking the flag chooses its row but does not close the screen.
-    connect(picture, &TPicture::mouseDown, button, [button] { button->setChecked(true); });
+    connect(picture, &TClickLabel::mouseDown, button, [button] { button->setChecked(true); });
     buttons_[language] = button;
     flags_[language] = picture;
 }

@@ -8,7 +8,7 @@
 
 class QPushButton;
 class QRadioButton;
-class TPicture;
+class TClickLabel;
 
 class TfrmLang : public QDialog {
     Q_OBJECT
@@ -34,5 +34,5 @@ class TfrmLang : public QDialog {
     void AddRow(int language, const QString& flag, const QString& caption, int row);
 
     RangeArray<QRadioButton*, 1, 6> buttons_{};
-    RangeArray<TPicture*, 1, 6> flags_{};
+    RangeArray<TClickLabel*, 1, 6> flags_{};
 };

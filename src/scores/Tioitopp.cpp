@@ -55,10 +55,10 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     txtNySignatur->hide();
     txtNySignatur->installEventFilter(this);
 
-    Image1 = new TPicture(this);
+    Image1 = new TClickLabel(this);
     Image1->setPixmap(StarPicture(32));
     Image1->setGeometry(14, 12, 32, 32);
-    Image2 = new TPicture(this);
+    Image2 = new TClickLabel(this);
     Image2->setPixmap(StarPicture(32));
     Image2->setGeometry(FormWidth - 46, 12, 32, 32);
 

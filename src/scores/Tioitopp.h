@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
-class TPicture;
+class TClickLabel;
 
 class TfrmTioitopp : public QDialog {
     Q_OBJECT
@@ -44,8 +44,8 @@ class TfrmTioitopp : public QDialog {
     QLineEdit* txtNySignatur;
     QPushButton* cmdOK;
     QFrame* Shape2;
-    TPicture* Image1;
-    TPicture* Image2;
+    TClickLabel* Image1;
+    TClickLabel* Image2;
 
   protected:
     void showEvent(QShowEvent* event) override;  // FormShow

@@ -68,14 +68,14 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     yellow.setColor(QPalette::WindowText, Qt::yellow);
     lblRubrik->setPalette(yellow);
 
-    imgBlomma1 = new TPicture(Panel1);
+    imgBlomma1 = new TClickLabel(Panel1);
     imgBlomma1->setPixmap(FlowerPicture(FlowerSize));
     imgBlomma1->setGeometry(16, 12, FlowerSize, FlowerSize);
-    imgBlomma2 = new TPicture(Panel1);
+    imgBlomma2 = new TClickLabel(Panel1);
     imgBlomma2->setPixmap(FlowerPicture(FlowerSize));
     imgBlomma2->setGeometry(PanelWidth - 16 - FlowerSize, 12, FlowerSize, FlowerSize);
-    connect(imgBlomma1, &TPicture::mouseDown, this, &TfrmTopplista::SwapFlowers);
-    connect(imgBlomma2, &TPicture::mouseDown, this, &TfrmTopplista::SwapFlowers);
+    connect(imgBlomma1, &TClickLabel::mouseDown, this, &TfrmTopplista::SwapFlowers);
+    connect(imgBlomma2, &TClickLabel::mouseDown, this, &TfrmTopplista::SwapFlowers);
 
     grdLista = new QTableWidget(Panel1);
     grdLista->setGeometry((PanelWidth - GridWidth) / 2, 56, GridWidth, GridHeight);

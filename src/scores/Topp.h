@@ -12,7 +12,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class TPicture;
+class TClickLabel;
 
 class TfrmTopplista : public QDialog {
     Q_OBJECT
@@ -33,8 +33,8 @@ class TfrmTopplista : public QDialog {
     TScoreTable ScoreTable;
     QFrame* Panel1;
     QLabel* lblRubrik;
-    TPicture* imgBlomma1;
-    TPicture* imgBlomma2;
+    TClickLabel* imgBlomma1;
+    TClickLabel* imgBlomma2;
     QTableWidget* grdLista;
     QPushButton* cmdOK;
 

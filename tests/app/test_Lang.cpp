@@ -106,7 +106,7 @@ TEST_F(LangTest, ClickingAFlagChoosesItsRowAndKeepsTheScreenOpen) {
         QRadioButton* button = form.LanguageButton(l);
         QWidget* flag = form.childAt(50, button->geometry().center().y());
         ASSERT_NE(flag, nullptr);
-        ASSERT_NE(qobject_cast<TPicture*>(flag), nullptr);
+        ASSERT_NE(qobject_cast<TClickLabel*>(flag), nullptr);
         QTest::mouseClick(flag, Qt::LeftButton);
         EXPECT_EQ(Selected(), l);
     }
