@@ -11,7 +11,7 @@ const { makeView, nearest } = require('./lib/raster');
 const GAMEDATA = path.resolve(__dirname, '..', '..', 'gamedata');
 const SEA_FILE = { 1: 'Hav1.crp', 2: 'Hav2.crp', 3: 'Hav3.crp', 4: 'Hav1.crp', 5: 'Hav1.crp' };
 
-function render(mapNo, view, { areaFile, outlinesOnly } = {}) {
+function render(mapNo, view, { areaFile, outlinesOnly, audit } = {}) {
   const v = makeView(view);
   const { W, H } = v;
   const img = new Uint32Array(W * H).fill(0x808080);
@@ -28,7 +28,9 @@ function render(mapNo, view, { areaFile, outlinesOnly } = {}) {
       if (e2 <= dx) { err += dx; y0 += sy; }
     }
   };
+  let filled = [];
   const fill = (x, y, c, over) => {
+    filled = [];
     if (x <= 0 || y <= 0 || x >= W || y >= H) return;
     if (over !== undefined ? get(x, y) !== over : get(x, y) === c) return;
     const border = over === undefined ? c : null;
@@ -40,6 +42,7 @@ function render(mapNo, view, { areaFile, outlinesOnly } = {}) {
       const i = st.pop();
       if (!ok(i) || img[i] === c) continue;
       img[i] = c;
+      filled.push(i);
       const px = i % W;
       if (px > 0) st.push(i - 1);
       if (px < W - 1) st.push(i + 1);
@@ -74,18 +77,27 @@ function render(mapNo, view, { areaFile, outlinesOnly } = {}) {
       if (x > 0 && y > 0 && x < W && y < H && get(x, y) === 0x808080) fill(x, y, NAVY, 0x808080);
     }
   }
+  const afterSea = audit ? img.slice() : null;
   // Areas in colours derived from their code so neighbours differ.
-  for (const a of areas) {
+  const leaks = [], unfilled = [];
+  areas.forEach((a, n) => {
     let h = 0; for (const ch of a.code) h = (h * 131 + ch.charCodeAt(0)) >>> 0;
-    const col = (0x40 + (h & 0x7f)) << 16 | (0x60 + ((h >> 8) & 0x7f)) << 8 | (0x20 + ((h >> 16) & 0x5f));
+    const col = audit ? (0x100000 + n * 7) : (0x40 + (h & 0x7f)) << 16 | (0x60 + ((h >> 8) & 0x7f)) << 8 | (0x20 + ((h >> 16) & 0x5f));
+    let any = false, visible = false;
+    const xs = [v.fx(a.w, a.n), v.fx(a.e, a.n), v.fx(a.w, a.s), v.fx(a.e, a.s), v.fx(a.w, 0), v.fx(a.e, 0)].filter((_, k) => k < 4 || (a.s < 0 && a.n > 0));
+    const bx0 = Math.min(...xs) - 2, bx1 = Math.max(...xs) + 2, by0 = v.fy(a.n) - 2, by1 = v.fy(a.s) + 2;
     for (const s of [a.seed1, a.seed2]) {
       const [x, y] = v.px(s[1], s[0]);
       if (x <= 0 || y <= 0 || x >= W || y >= H) continue;
+      visible = true;
       const c = get(x, y);
-      if (c !== 0 && c !== NAVY && c !== col) fill(x, y, col, c);
+      if (c !== 0 && c !== NAVY && c !== col) fill(x, y, col, c); else filled = [];
+      if (filled.length) any = true;
+      if (audit && filled.some(i => { const px = i % W, py = (i - px) / W; return px < bx0 || px > bx1 || py < by0 || py > by1; })) leaks.push(a.code);
     }
-  }
-  return { W, H, img };
+    if (audit && visible && !any && bx1 - bx0 > 10 && by1 - by0 > 10) unfilled.push(a.code);
+  });
+  return { W, H, img, leaks, unfilled, afterSea };
 }
 
 function savePng(file, { W, H, img }) {

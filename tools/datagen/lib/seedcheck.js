@@ -2,6 +2,7 @@
 // the seed's pixel must lie on the drawn outline (the fill then does nothing) or be enclosed by it.
 'use strict';
 const { makeView, Grid, drawOutline, flood } = require('./raster');
+const { distToRing } = require('./geom');
 
 function seedStaysInside(ring, box, seed, view) {
   const v = view.px ? view : makeView(view);
@@ -10,9 +11,11 @@ function seedStaysInside(ring, box, seed, view) {
   let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
   for (const [x, y] of pix) { x0 = Math.min(x0, x); y0 = Math.min(y0, y); x1 = Math.max(x1, x); y1 = Math.max(y1, y); }
   if (x1 < 0 || y1 < 0 || x0 >= v.W || y0 >= v.H) return true;
-  // Large outlines enclose their pole of inaccessibility at any drawn scale.
-  if (x1 - x0 > 80 && y1 - y0 > 80) return true;
   const [sx, sy] = v.px(seed[0], seed[1]);
+  // A seed a few pixels away from the outline cannot round to its other side.
+  const lat = seed[1];
+  const pxPerDeg = v.s * Math.min(1, Math.sqrt(Math.max(0, 8100 - lat * lat)) / v.D);
+  if (distToRing(seed[0], seed[1], ring) * pxPerDeg > 3) return true;
   if (sx < x0 || sx > x1 || sy < y0 || sy > y1) return false;
   const W = x1 - x0 + 3, H = y1 - y0 + 3;
   const g = new Grid(W, H);

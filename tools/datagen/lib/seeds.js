@@ -86,8 +86,11 @@ function computeSeeds(ring, lakes, exercisePx, accept) {
         const comp = flood(proj.W, proj.H, i, ok, mark);
         if (comp.length >= 4 && (!best || comp.length > best.length)) best = comp;
       }
+      // Staircase slivers between a drawn line and the true edge are not parts of their own:
+      // a real pinched-off part is at least two pixels deep.
+      const d = best ? distance(proj.W, proj.H, ok) : null;
+      if (best && Math.max(...best.map(i => d[i])) < 6) best = null;
       if (best) {
-        const d = distance(proj.W, proj.H, ok);
         const s2 = bestPixel(proj, best, d, ring, near, margin, accept);
         if (s2) return { seed1, seed2: s2.p, pinched: true };
       }

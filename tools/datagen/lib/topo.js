@@ -22,6 +22,7 @@ function simplifyRings(pieces, { minWeight, maxPoints = 500, quantization = 1e7 
 
   // Raise the threshold of a too-detailed ring's arcs until it fits; thresholds only grow,
   // so neighbours sharing those arcs only lose points and stay identical.
+  const fitCap = () => {
   for (let pass = 0; pass < 50; pass++) {
     let changed = false;
     ringArcs.forEach(ra => {
@@ -40,11 +41,23 @@ function simplifyRings(pieces, { minWeight, maxPoints = 500, quantization = 1e7 
     });
     if (!changed) break;
   }
+  };
 
   // Tiny areas (Monaco, Vatican) would collapse to a line: keep every point of their arcs.
   ringArcs.forEach(ra => {
     if (ra && ringCount(ra) < 6) for (const a of ra) thr[a < 0 ? ~a : a] = 0;
   });
+
+  // Simplified arcs may cross each other or themselves, which splits areas into pieces that
+  // the game fills wrongly; arcs that cross keep more of their points until they no longer do,
+  // as far as the point cap allows (the cap wins).
+  fitCap();
+  for (let pass = 0; pass < 6; pass++) {
+    const crossing = crossingArcs(arcs.map((arc, i) => keep(arc, thr[i])));
+    if (!crossing.size) break;
+    for (const i of crossing) thr[i] /= 4;
+    fitCap();
+  }
 
   const keptArcs = arcs.map((arc, i) => keep(arc, thr[i]).map(([x, y]) => [r4(x), r4(y)]));
   return ringArcs.map(ra => {
@@ -77,4 +90,42 @@ function keep(arc, t) {
 
 function countKept(arc, t) { return keep(arc, t).length; }
 
-module.exports = { simplifyRings };
+// Indices of arcs with a segment that properly crosses another segment (of any arc).
+function crossingArcs(arcs) {
+  const CELL = 0.5;
+  const grid = new Map();
+  const segs = [];
+  arcs.forEach((arc, ai) => {
+    for (let k = 0; k + 1 < arc.length; k++) {
+      const a = arc[k], b = arc[k + 1];
+      const id = segs.length;
+      segs.push({ ai, k, a, b });
+      const x0 = Math.floor(Math.min(a[0], b[0]) / CELL), x1 = Math.floor(Math.max(a[0], b[0]) / CELL);
+      const y0 = Math.floor(Math.min(a[1], b[1]) / CELL), y1 = Math.floor(Math.max(a[1], b[1]) / CELL);
+      for (let x = x0; x <= x1; x++) for (let y = y0; y <= y1; y++) {
+        const key = x * 100003 + y;
+        let cell = grid.get(key); if (!cell) grid.set(key, cell = []);
+        cell.push(id);
+      }
+    }
+  });
+  const out = new Set();
+  for (const cell of grid.values()) {
+    for (let m = 0; m < cell.length; m++) for (let n = m + 1; n < cell.length; n++) {
+      const s = segs[cell[m]], t = segs[cell[n]];
+      if (s.ai === t.ai && Math.abs(s.k - t.k) <= 1) continue;
+      if (properCross(s.a, s.b, t.a, t.b)) { out.add(s.ai); out.add(t.ai); }
+    }
+  }
+  return out;
+}
+
+function orient(p, q, r) { return (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0]); }
+
+// True when the segments cross at a point inside both (touching at an end does not count).
+function properCross(a, b, c, d) {
+  const o1 = orient(a, b, c), o2 = orient(a, b, d), o3 = orient(c, d, a), o4 = orient(c, d, b);
+  return o1 * o2 < 0 && o3 * o4 < 0;
+}
+
+module.exports = { simplifyRings, crossingArcs };
