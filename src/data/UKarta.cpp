@@ -204,12 +204,8 @@ void CKarta::DrawAreaOutlines(int width) {
             QPoint previous = first;
             for (int j = 0; j < area->PointCount; ++j) {
                 const QPoint p = Project(area->Points[std::size_t(j)]);
-                if (p != previous) {
-                    // Lines leave their end pixel out; set both ends so fills cannot leak.
-                    s->LineTo(p.x(), p.y());
-                    s->SetPixel(p.x(), p.y(), Colors::Black);
-                    s->SetPixel(previous.x(), previous.y(), Colors::Black);
-                }
+                // Lines leave their end pixel out; both ends are set so fills cannot leak.
+                if (p != previous) s->LineToMarkingEnds(p.x(), p.y(), Colors::Black);
                 previous = p;
             }
             s->LineTo(first.x(), first.y());
@@ -233,17 +229,11 @@ void CKarta::DrawWaters() {
             if (water->PointCount <= 0) continue;
             const QPoint first = Project(water->Points[0]);
             s->MoveTo(first.x(), first.y());
-            QPoint previous = first;
             for (int j = 0; j < water->PointCount; ++j) {
                 const QPoint p = Project(water->Points[std::size_t(j)]);
-                s->LineTo(p.x(), p.y());
-                s->SetPixel(p.x(), p.y(), pen);
-                s->SetPixel(previous.x(), previous.y(), pen);
-                previous = p;
+                s->LineToMarkingEnds(p.x(), p.y(), pen);
             }
-            s->LineTo(first.x(), first.y());
-            s->SetPixel(first.x(), first.y(), pen);
-            s->SetPixel(previous.x(), previous.y(), pen);
+            s->LineToMarkingEnds(first.x(), first.y(), pen);
 
             // A lake's fill stops only at its own outline colour, as the
             // surface holds it (read back after the first fill).

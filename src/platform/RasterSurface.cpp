@@ -27,12 +27,6 @@ TColor Combine(TColor pixel, TColor pen, TPenMode mode) {
     return pen;
 }
 
-// Bresenham's minor coordinate at step i of n major steps over `minor`:
-// i * minor / n rounded to nearest, halves away from the start.
-int MinorAt(std::int64_t i, std::int64_t minor, std::int64_t n) {
-    return int((2 * i * minor + n) / (2 * n));
-}
-
 double SegmentDistanceSquared(double px, double py, QPoint a, QPoint b) {
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
@@ -42,6 +36,50 @@ double SegmentDistanceSquared(double px, double py, QPoint a, QPoint b) {
     const double ex = a.x() + t * dx - px;
     const double ey = a.y() + t * dy - py;
     return ex * ex + ey * ey;
+}
+
+// Span flood fill after Heckbert ("A Seed Fill Algorithm"): each stack entry
+// is a run of a row whose neighbour row (y - dy) was filled; the fill explores
+// row y below that run and pushes only the leaks beyond it, so every pixel is
+// read about twice. Inside(row, x, y) says whether a pixel still needs paint,
+// Paint(row, x, y) paints it so that it stops being inside.
+template <typename RowOf, typename Inside, typename Paint>
+void ScanlineFill(int x, int y, int w, int h, RowOf rowOf, Inside inside, Paint paint) {
+    struct Segment {
+        int y, x1, x2, dy;
+    };
+    if (!inside(rowOf(y), x, y)) return;
+    std::vector<Segment> stack;
+    auto push = [&](int yy, int x1, int x2, int dy) {
+        if (yy + dy >= 0 && yy + dy < h) stack.push_back({yy, x1, x2, dy});
+    };
+    push(y, x, x, 1);
+    push(y + 1, x, x, -1);
+    while (!stack.empty()) {
+        const Segment s = stack.back();
+        stack.pop_back();
+        const int dy = s.dy, yy = s.y + dy, x1 = s.x1, x2 = s.x2;
+        auto* r = rowOf(yy);
+        int xx = x1;
+        int left = 0;
+        while (xx >= 0 && inside(r, xx, yy)) paint(r, xx--, yy);
+        const bool skipFirst = xx >= x1;
+        if (!skipFirst) {
+            left = xx + 1;
+            if (left < x1) push(yy, left, x1 - 1, -dy);  // leak on the left
+            xx = x1 + 1;
+        }
+        do {
+            if (!skipFirst || xx != x1) {
+                while (xx < w && inside(r, xx, yy)) paint(r, xx++, yy);
+                push(yy, left, xx - 1, dy);
+                if (xx > x2 + 1) push(yy, x2 + 1, xx - 1, -dy);  // leak on the right
+            }
+            for (++xx; xx <= x2 && !inside(r, xx, yy); ++xx) {
+            }
+            left = xx;
+        } while (xx <= x2);
+    }
 }
 
 constexpr int ScreenDpi = 96;  // the pixel size fonts are measured at
@@ -67,21 +105,27 @@ TColor TRasterSurface::Pixel(int x, int y) const {
 }
 
 void TRasterSurface::SetPixel(int x, int y, TColor colour) {
+    Prepare();
     Plot(x, y, colour, TPenMode::Copy);
 }
 
-void TRasterSurface::Plot(int x, int y, TColor colour, TPenMode mode) {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
-    QRgb& p = reinterpret_cast<QRgb*>(image_->scanLine(y))[x];
-    p = ToQRgb(Combine(FromQRgb(p), Rgb(colour), mode));
+void TRasterSurface::Prepare() {
+    bits_ = image_->isNull() ? nullptr : image_->bits();
+    stride_ = image_->bytesPerLine();
+    w_ = image_->width();
+    h_ = image_->height();
+}
+
+QRgb TRasterSurface::Blend(QRgb pixel, TColor pen, TPenMode mode) {
+    return ToQRgb(Combine(FromQRgb(pixel), Rgb(pen), mode));
 }
 
 void TRasterSurface::FillSpan(int y, int x1, int x2, TColor colour, TPenMode mode) {
-    if (y < 0 || y >= Height()) return;
+    if (y < 0 || y >= h_) return;
     x1 = std::max(x1, 0);
-    x2 = std::min(x2, Width() - 1);
+    x2 = std::min(x2, w_ - 1);
     if (x1 > x2) return;
-    QRgb* row = reinterpret_cast<QRgb*>(image_->scanLine(y));
+    QRgb* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
     const TColor c = Rgb(colour);
     if (mode == TPenMode::Copy) {
         std::fill(row + x1, row + x2 + 1, ToQRgb(c));
@@ -91,10 +135,23 @@ void TRasterSurface::FillSpan(int y, int x1, int x2, TColor colour, TPenMode mod
 }
 
 void TRasterSurface::LineTo(int x, int y) {
+    Prepare();
+    Line(x, y);
+}
+
+void TRasterSurface::LineToMarkingEnds(int x, int y, TColor colour) {
+    Prepare();
+    const QPoint from = pen_;
+    Line(x, y);
+    Plot(x, y, colour, TPenMode::Copy);
+    Plot(from.x(), from.y(), colour, TPenMode::Copy);
+}
+
+void TRasterSurface::Line(int x, int y) {
     const QPoint from = pen_;
     const QPoint to(x, y);
     pen_ = to;
-    if (from == to || image_->isNull()) return;
+    if (from == to || !bits_) return;
     if (EffectiveWidth() == 1)
         ThinLine(from, to);
     else
@@ -110,7 +167,7 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
     const int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
     const int sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
     const std::int64_t start = xMajor ? from.x() : from.y();
-    const std::int64_t limit = xMajor ? Width() : Height();
+    const std::int64_t limit = xMajor ? w_ : h_;
     // Only the steps whose major coordinate lies on the surface: 0 <= start + s*i < limit.
     std::int64_t first = 0, last = n - 1;
     if (sMajor > 0) {
@@ -120,16 +177,29 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
         first = std::max<std::int64_t>(first, start - (limit - 1));
         last = std::min<std::int64_t>(last, start);
     }
+    if (first > last) return;
+    // Bresenham: at step i the minor coordinate moves by i * minor / n rounded
+    // to nearest, halves away from the start, that is (2 i minor + n) div 2n;
+    // stepped incrementally with one carry at most per step since minor <= n.
+    const std::int64_t twoN = 2 * n;
+    const std::int64_t numerator = 2 * first * minor + n;
+    std::int64_t q = numerator / twoN, rem = numerator % twoN;
+    const std::int64_t base = xMajor ? from.y() : from.x();
+    const std::int64_t otherLimit = xMajor ? h_ : w_;
     for (std::int64_t i = first; i <= last; ++i) {
         const std::int64_t major = start + sMajor * i;
-        const std::int64_t other =
-            std::int64_t(xMajor ? from.y() : from.x()) + sMinor * MinorAt(i, minor, n);
-        if (xMajor)
-            Plot(int(major), int(std::clamp<std::int64_t>(other, -1, Height())), penColor_,
-                 penMode_);
-        else
-            Plot(int(std::clamp<std::int64_t>(other, -1, Width())), int(major), penColor_,
-                 penMode_);
+        const std::int64_t other = base + sMinor * q;
+        if (other >= 0 && other < otherLimit) {
+            if (xMajor)
+                Plot(int(major), int(other), penColor_, penMode_);
+            else
+                Plot(int(other), int(major), penColor_, penMode_);
+        }
+        rem += 2 * minor;
+        if (rem >= twoN) {
+            rem -= twoN;
+            ++q;
+        }
     }
 }
 
@@ -142,14 +212,29 @@ void TRasterSurface::ThickLine(QPoint from, QPoint to) {
     const double c = (w % 2 == 0) ? 0.5 : 0.0;
     const int reach = w / 2 + 2;
     const int yTop = std::max(std::min(from.y(), to.y()) - reach, 0);
-    const int yBottom = std::min(std::max(from.y(), to.y()) + reach, Height() - 1);
+    const int yBottom = std::min(std::max(from.y(), to.y()) + reach, h_ - 1);
     const int xLeft = std::max(std::min(from.x(), to.x()) - reach, 0);
-    const int xRight = std::min(std::max(from.x(), to.x()) + reach, Width() - 1);
+    const int xRight = std::min(std::max(from.x(), to.x()) + reach, w_ - 1);
     const double dy = double(to.y()) - from.y();
     const double dx = double(to.x()) - from.x();
     for (int y = yTop; y <= yBottom; ++y) {
         int x1 = xLeft, x2 = xRight;
-        if (dy != 0) {
+        if (dy == 0) {
+            // Horizontal: the run above the segment is solid, only the caps need testing.
+            const double v = y + c - from.y();
+            if (v * v > r2) continue;
+            const int inner1 = int(std::ceil(std::min(from.x(), to.x()) - c));
+            const int inner2 = int(std::floor(std::max(from.x(), to.x()) - c));
+            FillSpan(y, inner1, inner2, penColor_, penMode_);
+            for (int x = x1; x < inner1; ++x)
+                if (SegmentDistanceSquared(x + c, y + c, from, to) <= r2)
+                    Plot(x, y, penColor_, penMode_);
+            for (int x = std::max(inner2 + 1, x1); x <= x2; ++x)
+                if (SegmentDistanceSquared(x + c, y + c, from, to) <= r2)
+                    Plot(x, y, penColor_, penMode_);
+            continue;
+        }
+        {
             // Only the stretch of the segment within reach of this row.
             const double t1 = std::clamp((y + c - r - 1 - from.y()) / dy, 0.0, 1.0);
             const double t2 = std::clamp((y + c + r + 1 - from.y()) / dy, 0.0, 1.0);
@@ -164,6 +249,7 @@ void TRasterSurface::ThickLine(QPoint from, QPoint to) {
 }
 
 void TRasterSurface::Rectangle(int x1, int y1, int x2, int y2) {
+    Prepare();
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x1 == x2 || y1 == y2) return;
@@ -186,6 +272,7 @@ void TRasterSurface::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TRasterSurface::Ellipse(int x1, int y1, int x2, int y2) {
+    Prepare();
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x1 == x2 || y1 == y2) return;
@@ -213,6 +300,7 @@ void TRasterSurface::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TRasterSurface::FillRect(int x1, int y1, int x2, int y2) {
+    Prepare();
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     for (int y = std::max(y1, 0); y < std::min(y2, Height()); ++y)
@@ -224,52 +312,36 @@ void TRasterSurface::FloodFill(int x, int y, TColor colour, TFillStyle style) {
     if (x < 0 || y < 0 || x >= w || y >= h) return;
     const QRgb target = ToQRgb(Rgb(colour));
     const QRgb paint = ToQRgb(Rgb(fillColor_));
-    const bool border = style == TFillStyle::Border;
-    // Painted pixels stop qualifying by themselves except in border mode with
-    // a fill colour other than the border; there a visited map prevents revisits.
-    const bool needVisited = border && paint != target;
-    if (!border && paint == target) return;  // the region has the colour already
-    std::vector<bool> visited;
-    if (needVisited) visited.assign(std::size_t(w) * std::size_t(h), false);
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    auto row = [&](int yy) { return reinterpret_cast<QRgb*>(bits + yy * stride); };
 
-    auto row = [&](int yy) { return reinterpret_cast<QRgb*>(image_->scanLine(yy)); };
-    auto qualifies = [&](const QRgb* r, int xx, int yy) {
-        const QRgb p = r[xx] | 0xFF000000u;
-        if (border) {
-            if (p == target) return false;
-            return !needVisited || !visited[std::size_t(yy) * std::size_t(w) + std::size_t(xx)];
-        }
-        return p == target;
-    };
-
-    if (!qualifies(row(y), x, y)) return;
-    std::vector<QPoint> stack;
-    stack.emplace_back(x, y);
-    while (!stack.empty()) {
-        const QPoint seed = stack.back();
-        stack.pop_back();
-        const int sy = seed.y();
-        QRgb* r = row(sy);
-        if (!qualifies(r, seed.x(), sy)) continue;
-        int left = seed.x(), right = seed.x();
-        while (left > 0 && qualifies(r, left - 1, sy)) --left;
-        while (right < w - 1 && qualifies(r, right + 1, sy)) ++right;
-        std::fill(r + left, r + right + 1, paint);
-        if (needVisited)
-            std::fill(
-                visited.begin() + std::ptrdiff_t(std::size_t(sy) * std::size_t(w) + left),
-                visited.begin() + std::ptrdiff_t(std::size_t(sy) * std::size_t(w) + right) + 1,
-                true);
-        for (int ny : {sy - 1, sy + 1}) {
-            if (ny < 0 || ny >= h) continue;
-            const QRgb* nr = row(ny);
-            bool inRun = false;
-            for (int xx = left; xx <= right; ++xx) {
-                const bool q = qualifies(nr, xx, ny);
-                if (q && !inRun) stack.emplace_back(xx, ny);
-                inRun = q;
-            }
-        }
+    if (style == TFillStyle::Surface) {
+        if (paint == target) return;  // the region has the colour already
+        ScanlineFill(
+            x, y, w, h, [&](int yy) { return row(yy); },
+            [target](const QRgb* r, int xx, int) { return r[xx] == target; },
+            [paint](QRgb* r, int xx, int) { r[xx] = paint; });
+    } else if (paint == target) {
+        // Painted pixels turn into border pixels and so stop qualifying.
+        ScanlineFill(
+            x, y, w, h, [&](int yy) { return row(yy); },
+            [target](const QRgb* r, int xx, int) { return r[xx] != target; },
+            [paint](QRgb* r, int xx, int) { r[xx] = paint; });
+    } else {
+        // Pixels may already have the fill colour; a visited map keeps the
+        // fill from running in circles through them.
+        std::vector<std::uint8_t> visited(std::size_t(w) * std::size_t(h), 0);
+        auto at = [w](int xx, int yy) {
+            return std::size_t(yy) * std::size_t(w) + std::size_t(xx);
+        };
+        ScanlineFill(
+            x, y, w, h, [&](int yy) { return row(yy); },
+            [&](const QRgb* r, int xx, int yy) { return r[xx] != target && !visited[at(xx, yy)]; },
+            [&](QRgb* r, int xx, int yy) {
+                r[xx] = paint;
+                visited[at(xx, yy)] = 1;
+            });
     }
 }
 

@@ -64,6 +64,9 @@ class TRasterSurface {
     // Paints the pen position's pixel but not (x, y); the pen ends at (x, y).
     // Wider pens paint a round-capped thick line.
     void LineTo(int x, int y);
+    // LineTo, then both end pixels set to `colour`: closes the gaps that
+    // lines leave at their ends, so that fills cannot leak through outlines.
+    void LineToMarkingEnds(int x, int y, TColor colour);
 
     // Outlined with the pen, filled when there is a fill; x2 and y2 are
     // exclusive. The raster mode applies to outline and fill alike.
@@ -87,7 +90,16 @@ class TRasterSurface {
     int TextHeight(const QString& text) const;
 
   private:
-    void Plot(int x, int y, TColor colour, TPenMode mode);
+    // Caches the bitmap's address for the pixel loops; every drawing
+    // operation calls it first, as the image may have been replaced.
+    void Prepare();
+    void Plot(int x, int y, TColor colour, TPenMode mode) {
+        if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
+        QRgb& p = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
+        p = mode == TPenMode::Copy ? ToQRgb(colour) : Blend(p, colour, mode);
+    }
+    static QRgb Blend(QRgb pixel, TColor pen, TPenMode mode);
+    void Line(int x, int y);  // LineTo on a prepared surface
     void ThinLine(QPoint from, QPoint to);
     void ThickLine(QPoint from, QPoint to);
     void FillSpan(int y, int x1, int x2, TColor colour, TPenMode mode);
@@ -102,4 +114,7 @@ class TRasterSurface {
     QFont font_;
     TColor fontColor_ = Colors::Black;
     QPoint pen_;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int w_ = 0, h_ = 0;
 };
