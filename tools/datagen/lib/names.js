@@ -27,9 +27,12 @@ function countryName(code, lang) {
 function countryNames(code) { return LANGS.map(l => countryName(code, l)); }
 
 // Region names from Natural Earth's name_xx fields, falling back to its English or local name.
+// Japanese prefectures are named without the word "prefecture", as on maps.
+const PREFECTURE = /^Präfektur\s+|\s+(prefektur|Prefecture)$/;
+
 function regionNames(props) {
   const base = props.name_en || props.name;
-  return LANGS.map(l => transliterate(props[`name_${l}`] || base));
+  return LANGS.map(l => transliterate(props[`name_${l}`] || base).replace(PREFECTURE, ''));
 }
 
 module.exports = { LANGS, countryNames, regionNames };

@@ -23,24 +23,24 @@ function simplifyRings(pieces, { minWeight, maxPoints = 500, quantization = 1e7 
   // Raise the threshold of a too-detailed ring's arcs until it fits; thresholds only grow,
   // so neighbours sharing those arcs only lose points and stay identical.
   const fitCap = () => {
-  for (let pass = 0; pass < 50; pass++) {
-    let changed = false;
-    ringArcs.forEach(ra => {
-      if (!ra) return;
-      const n = ringCount(ra);
-      if (n <= maxPoints - 10) return;
-      const ws = [];
-      for (const a of ra) {
-        const i = a < 0 ? ~a : a;
-        for (const p of arcs[i]) if (p[2] !== null && p[2] !== undefined && p[2] >= thr[i]) ws.push(p[2]);
-      }
-      ws.sort((x, y) => x - y);
-      const drop = n - (maxPoints - 20);
-      const w = ws[Math.min(ws.length - 1, Math.max(0, drop))];
-      for (const a of ra) { const i = a < 0 ? ~a : a; if (thr[i] < w) { thr[i] = w; changed = true; } }
-    });
-    if (!changed) break;
-  }
+    for (let pass = 0; pass < 50; pass++) {
+      let changed = false;
+      ringArcs.forEach(ra => {
+        if (!ra) return;
+        const n = ringCount(ra);
+        if (n <= maxPoints - 10) return;
+        const ws = [];
+        for (const a of ra) {
+          const i = a < 0 ? ~a : a;
+          for (const p of arcs[i]) if (p[2] !== null && p[2] !== undefined && p[2] >= thr[i]) ws.push(p[2]);
+        }
+        ws.sort((x, y) => x - y);
+        const drop = n - (maxPoints - 20);
+        const w = ws[Math.min(ws.length - 1, Math.max(0, drop))];
+        for (const a of ra) { const i = a < 0 ? ~a : a; if (thr[i] < w) { thr[i] = w; changed = true; } }
+      });
+      if (!changed) break;
+    }
   };
 
   // Tiny areas (Monaco, Vatican) would collapse to a line: keep every point of their arcs.

@@ -118,3 +118,11 @@ test('continents: Russia and Turkey split where Europe ends, overseas France by 
   assert.strictEqual(continentAt('MX', -100, 20), 'nor');
   assert.strictEqual(continentAt('AQ', 0, -80), null);
 });
+
+test('crossing arcs are found; arcs that only touch at their ends are not', () => {
+  const { crossingArcs } = require('../lib/topo');
+  const a = [[0, 0], [2, 2]], b = [[0, 2], [2, 0]], c = [[2, 2], [3, 0]], d = [[5, 5], [6, 6], [5, 7], [6, 5]];
+  assert.deepStrictEqual([...crossingArcs([a, b])].sort(), [0, 1]);
+  assert.strictEqual(crossingArcs([a, c]).size, 0);
+  assert.deepStrictEqual([...crossingArcs([a, d])], [1]); // an arc crossing itself
+});
