@@ -99,9 +99,10 @@ test('a seed whose pixel lies outside the drawn outline is rejected', () => {
   const sliver = [[2, 2], [8, 2.05], [8, 2.1], [2, 2.15]];
   assert.ok(seedStaysInside(sliver, bbox(sliver), [5, 2.1], view));
   const ell = [[0, 0], [8, 0], [8, 2], [2, 2], [2, 8], [0, 8]];
-  const fine = makeView({ T: 10, B: -1, C: 4, W: 110, H: 110 });
-  assert.ok(seedStaysInside(ell, bbox(ell), [1, 1], fine));
-  assert.ok(!seedStaysInside(ell, bbox(ell), [6, 6], fine));
+  // One pixel a degree: the arms are two pixels wide, the notch point a pixel and a half from one.
+  const coarse = makeView({ T: 10, B: -1, C: 4, W: 11, H: 11 });
+  assert.ok(seedStaysInside(ell, bbox(ell), [1, 1], coarse));
+  assert.ok(!seedStaysInside(ell, bbox(ell), [3.5, 4.5], coarse));
 });
 
 test('rounding halves to even, as the game does', () => {
