@@ -4,8 +4,9 @@
 
 const rgb = (r, g, b) => r | (g << 8) | (b << 16);
 const STYLE = {
-  area: { land: rgb(206, 196, 170), area: rgb(122, 176, 92), sea: rgb(92, 144, 200), border: 1 },
-  place: { land: rgb(228, 220, 196), area: rgb(228, 220, 196), sea: rgb(118, 166, 214), border: 1 },
+  // Seas close to the navy the map gives lakes, so all water reads alike.
+  area: { land: rgb(206, 196, 170), area: rgb(122, 176, 92), sea: rgb(26, 58, 150), border: 1 },
+  place: { land: rgb(228, 220, 196), area: rgb(228, 220, 196), sea: rgb(26, 58, 150), border: 1 },
 };
 
 // Views whose sea fill points the world data was checked against.
@@ -111,7 +112,7 @@ function definitions(R) {
   areaEx(5, 'EUR', L('Norden och Baltikum|The Nordic and Baltic countries|Pays nordiques et baltes|Nordische und baltische Länder|Países nórdicos y bálticos|Paesi nordici e baltici'), 2, 'scandinavia',
     () => ['NO', 'SE', 'FI', 'DK', 'IS', 'EE', 'LV', 'LT']);
   placeEx(6, 'EUR', T.capitals(CONT.EUR), 2, 'europe', () => R.states('EUR'), 1, true, false);
-  placeEx(7, 'EUR', T.cities(CONT.EUR), 2, 'europe', () => R.states('EUR'), 3, false, false);
+  placeEx(7, 'EUR', T.cities(CONT.EUR), 2, 'europe', () => ['EUR'], 3, false, false);
   placeEx(8, 'EUR', L('Städer i Centraleuropa|Cities of Central Europe|Villes d\'Europe centrale|Städte Mitteleuropas|Ciudades de Europa central|Città dell\'Europa centrale'), 2, 'centralEurope',
     () => ['DE', 'PL', 'CZ', 'SK', 'AT', 'CH', 'HU', 'SI', 'NL', 'BE', 'LU', 'DK'], 4, false, false);
   flagSets([9, 10, 11], 'EUR');
@@ -176,10 +177,10 @@ function definitions(R) {
 
   // The whole world
   areaEx(86, '*', L('Världens största länder|The world\'s largest countries|Les plus grands pays du monde|Die größten Länder der Welt|Los países más grandes del mundo|I paesi più grandi del mondo'), 1, 'world', () => R.largestStates(100));
-  placeEx(87, '*', L('Världens största städer|The world\'s largest cities|Les plus grandes villes du monde|Die größten Städte der Welt|Las ciudades más grandes del mundo|Le città più grandi del mondo'), 1, 'world', () => R.countriesWithRank(2), 2, false, false);
+  placeEx(87, '*', L('Världens största städer|The world\'s largest cities|Les plus grandes villes du monde|Die größten Städte der Welt|Las ciudades más grandes del mundo|Le città più grandi del mondo'), 1, 'world', () => R.megacityStates(), 2, false, false);
   flagEx(88, '*', L('Flaggor från hela världen|Flags from around the world|Drapeaux du monde entier|Flaggen aus aller Welt|Banderas de todo el mundo|Bandiere di tutto il mondo'), () => R.largestStates(16));
   multiEx(89, '*', L('Världens huvudstäder|Capitals of the world|Capitales du monde|Hauptstädte der Welt|Capitales del mundo|Capitali del mondo'), 1, () => R.populousStates(100), 1, true, false);
-  multiEx(90, '*', L('Världens storstäder|Large cities of the world|Grandes villes du monde|Großstädte der Welt|Grandes ciudades del mundo|Grandi città del mondo'), 1, () => R.countriesWithRank(2), 2, false, false);
+  multiEx(90, '*', L('Världens storstäder|Large cities of the world|Grandes villes du monde|Großstädte der Welt|Grandes ciudades del mundo|Grandi città del mondo'), 1, () => R.megacityStates(), 2, false, false);
   return D;
 }
 

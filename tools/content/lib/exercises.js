@@ -6,6 +6,7 @@ const path = require('path');
 const { definitions, STYLE, V } = require('./catalogue');
 const { View, fitView } = require('./view');
 const { TERRITORIES, continentTable } = require('./countries');
+const { seedFill } = require('./raster');
 
 // Picture sizes the map screen gets on common screens.
 const SIZES = [[1280, 720], [1920, 1048]];
@@ -45,7 +46,14 @@ class Builder {
       regions: (map, cc) => [...new Set((this.areaFile(map) || []).map(a => a.code).filter(c => c.startsWith(`${cc}-`)))].sort(),
       largestStates: n => bySize(states('*')).slice(0, n),
       populousStates: n => bySize(states('*')).slice(0, n),
-      countriesWithRank: r => [...new Set(this.places.filter(p => p.rank <= r && !p.flag1 && !TERRITORIES.has(p.country)).map(p => p.country))].sort(),
+      // States with a city over 5 million whose capital is a big city itself or part of one (New
+      // Delhi), so a run over ranks 1 and 2 shows big cities only.
+      megacityStates: () => {
+        const big = this.places.filter(p => p.pop > 5e6 && !TERRITORIES.has(p.country));
+        const near = (a, b) => Math.hypot(a.lat - b.lat, (a.lon - b.lon) * Math.cos(a.lat * Math.PI / 180)) < 1;
+        return [...new Set(big.map(p => p.country))]
+          .filter(c => this.places.some(p => p.flag1 && p.country === c && (p.pop > 1e6 || big.some(b => near(b, p))))).sort();
+      },
       flagSets: (cont, count) => {
         const list = bySize(states(cont));
         const out = [];
@@ -88,6 +96,7 @@ class Builder {
       items = this.drop(ex, items, items.filter(k => !this.matching(ex.map, k).length), 'no outline');
       const views = this.views(ex, items);
       items = this.drop(ex, items, items.filter(k => !this.areaFits(k, ex.map, views)), 'too small or outside the view');
+      items = this.drop(ex, items, items.filter(k => this.fillLeaks(k, ex.map, views)), 'its colour would flood past its outline');
     } else if (ex.kind === 'ORT') {
       items = this.drop(ex, items, items.filter(k => !this.selectedPlaces(ex, [k]).length), 'selects no place');
       for (let pass = 0; pass < 50; pass++) {
@@ -114,6 +123,11 @@ class Builder {
       const inside = ([la, lo]) => { const x = v.x(lo, la), y = v.y(la); return x > EDGE_PX && y > EDGE_PX && x < v.W - EDGE_PX && y < v.H - EDGE_PX; };
       return x1 - x0 >= MIN_AREA_PX && y1 - y0 >= MIN_AREA_PX && inside(largest.seed1) && inside(largest.seed2);
     });
+  }
+
+  // A fill from a seed of any piece that escapes the piece's outline floods its surroundings.
+  fillLeaks(code, map, views) {
+    return this.matching(map, code).some(a => views.some(v => seedFill(a.points, a.seed1, v) === 'leak' || seedFill(a.points, a.seed2, v) === 'leak'));
   }
 
   placesOutside(ex, items, views) {

@@ -20,6 +20,16 @@ function rankByPopulation(pop) {
   return 5;
 }
 
+// The continent a place lies in: its country's, except in countries on two continents (Russia
+// east of the Urals, Istanbul west of the Bosporus). Vatican City lies within Rome and so takes no
+// continent: exercises over a whole continent would draw the two on one spot.
+function continentOf(country, lat, lon, continents) {
+  if (country === 'VA') return '';
+  if (country === 'RU' && lon >= 60) return 'ASI';
+  if (country === 'TR' && lon < 29.1 && lat > 40.8) return 'EUR';
+  return continents[country] || '';
+}
+
 function km(a, b) {
   const r = Math.PI / 180;
   const dLat = (b.lat - a.lat) * r, dLon = (b.lon - a.lon) * r;
@@ -105,7 +115,7 @@ function buildPlaces(areas, regionCode) {
       rank: p.capital ? 1 : rankByPopulation(pop),
       flag1: p.capital, flag2: p.regionCapital,
       region: regionCode(p.country, p.src.admin_name),
-      continent: continents[p.country] || '',
+      continent: continentOf(p.country, +p.src.lat, +p.src.lng, continents),
       admin: transliterate(p.src.admin_name || ''),
       src: p.src,
     };
