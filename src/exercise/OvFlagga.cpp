@@ -1,5 +1,58 @@
-// COvningFlagga: the pick-the-flag exercise.
+// COvningFlagga: shuffle, question order and check of the flag exercise.
 #include "OvFlagga.h"
+
+#include <utility>
+
+#include "app/Generell.h"
+#include "platform/Random.h"
+#include "screens/Ovform.h"
 
 COvningFlagga::COvningFlagga() = default;
 COvningFlagga::~COvningFlagga() = default;
+
+void COvningFlagga::Start(TOvningsformular& form) {
+    Randomize();
+    for (int i = 1; i <= ItemCount; ++i) {
+        Done[i] = false;
+        const int j = RandomBelow(ItemCount) + 1;
+        std::swap(Items[i], Items[j]);
+    }
+    FlagCount = ItemCount <= MaxFlags ? ItemCount : MaxFlags;
+    CurrentPos = 0;
+    COvning::Start(form);
+    form.VisaFraga(NextQuestion());
+}
+
+QString COvningFlagga::NextQuestion() {
+    if (QuestionNo >= FlagCount) return {};
+    bool anyOpen = false;
+    for (int p = 1; p <= FlagCount && !anyOpen; ++p) anyOpen = !Done[p];
+    if (!anyOpen) return {};  // every flag answered: nothing left to draw
+    Tries = 0;
+    ++QuestionNo;
+    do {
+        CurrentPos = RandomBelow(FlagCount) + 1;
+    } while (Done[CurrentPos]);
+    return LanguageText(9) + QLatin1Char(' ') + AreaName(Items[CurrentPos]);
+}
+
+bool COvningFlagga::IsRight(const TAnswer& answer) {
+    if (CurrentPos < 1 || answer.Index != CurrentPos) return false;
+    Done[CurrentPos] = true;
+    return true;
+}
+
+void COvningFlagga::Right() {
+    COvning::Right();
+}
+
+void COvningFlagga::Wrong(const TAnswer& answer) {
+    COvning::Wrong(answer);
+}
+
+void COvningFlagga::Blink() {}
+
+QString COvningFlagga::FlagName(int position) const {
+    if (position < 1 || position > FlagCount) return {};
+    return AreaName(Items[position]);
+}

@@ -1,10 +1,33 @@
-// COvningLandArea: the click-the-area exercise.
+// COvningLandArea: the click-the-area exercise on the map screen. Wrong
+// clicks on exercise areas are named; after three the right area is marked,
+// from the fourth it blinks; answered areas are coloured by attempts.
 #pragma once
 
 #include "exercise/ovning.h"
 
+class CArea;
+class TMapExerciseScreen;
+
 class COvningLandArea : public COvning {
-public:
+  public:
     COvningLandArea();
     ~COvningLandArea() override;
+
+    QString CurrentKey;     // the item asked now
+    qint32 CurrentPos = 0;  // its position in Items
+
+    QString NextQuestion() override;
+    bool IsRight(const TAnswer& answer) override;
+    bool IsAnswered(const TAnswer& answer) override;
+    // Counts the right answer twice in Asked (the percentage is shown after the first).
+    void Right() override;
+    void Wrong(const TAnswer& answer) override;
+    // Needs the map screen and a map with its collections.
+    void Start(TOvningsformular& form) override;
+    void Blink() override;
+
+  private:
+    TMapExerciseScreen* Screen() const;
+    CArea* AreaAt(const TAnswer& answer) const;
+    bool RedrawMap();
 };

@@ -1,10 +1,37 @@
-// COvningOrt: the click-the-place exercise.
+// COvningOrt: the click-the-place exercise on the map screen. A click means
+// the exercise place nearest to it; wrong clicks name that place; after
+// three the right place is marked, from the fourth it blinks.
 #pragma once
 
 #include "exercise/ovning.h"
 
+class COrt;
+class TMapExerciseScreen;
+
 class COvningOrt : public COvning {
-public:
+  public:
+    // A place this many pixels or more from the click is never taken.
+    static constexpr int MaxDistance = 10000;
+
     COvningOrt();
     ~COvningOrt() override;
+
+    COrt* CurrentPlace = nullptr;  // in the map's place list
+
+    QString NextQuestion() override;
+    bool IsRight(const TAnswer& answer) override;
+    bool IsAnswered(const TAnswer& answer) override;
+    void Right() override;
+    void Wrong(const TAnswer& answer) override;
+    // Needs the map screen and a map with its collections.
+    void Start(TOvningsformular& form) override;
+    void Blink() override;
+
+    // The selected place nearest to the click on the picture; the earlier
+    // one in the list on equal distances; none beyond MaxDistance.
+    COrt* NearestPlace(const TAnswer& answer) const;
+
+  private:
+    TMapExerciseScreen* Screen() const;
+    bool RedrawMap();
 };

@@ -1,2 +1,106 @@
-// COvning: the catalogue part of every exercise.
+// COvning: the running state, scoring and item selection shared by every
+// exercise kind, and the hand-off to the top-ten form.
 #include "ovning.h"
+
+#include <cmath>
+
+#include "app/Generell.h"
+#include "data/UKarta.h"
+#include "platform/Random.h"
+#include "screens/Ovform.h"
+
+namespace {
+TTopTenForm topTenForm;
+}
+
+bool COvning::IsAnswered(const TAnswer&) {
+    return false;
+}
+
+void COvning::Right() {
+    if (!Finished) {
+        ++Asked;
+        Percent = ScorePercent(Asked, WrongCount);
+        if (Form) Form->VisaProcent(Percent);
+    }
+    PlayEffect(QStringLiteral("Plopp4.WAV"), 1);
+}
+
+void COvning::Wrong(const TAnswer& answer) {
+    if (Finished || IsAnswered(answer)) return;
+    ++WrongCount;
+    ++Asked;
+    ++Tries;
+    Percent = ScorePercent(Asked, WrongCount);
+    if (Form) Form->VisaProcent(Percent);
+    PlayEffect(QStringLiteral("Rassel11.WAV"), 2);
+}
+
+void COvning::Start(TOvningsformular& form) {
+    Finished = false;
+    Randomize();
+    Form = &form;
+    formLife_ = form.LifeToken();
+    Asked = 0;
+    WrongCount = 0;
+    QuestionNo = 0;
+    Tries = 0;
+    if (Map) {
+        if (Map->Areas) Map->Areas->ResetMarks();
+        if (Map->Places) Map->Places->ResetMarks();
+        Map->CentreLongitude = float(CentreLongitude);
+        Map->BottomLatitude = float(BottomLatitude);
+        Map->TopLatitude = float(TopLatitude);
+        if (AreaColor != 0) Map->AreaColor = AreaColor;
+        if (SeaColor != 0) Map->SeaColor = SeaColor;
+        if (LandColor != 0) Map->LandColor = LandColor;
+        SelectItems();
+    }
+    BlinkState = 0;
+}
+
+void COvning::SelectItems() {
+    if (!Map) return;
+    if (Map->Areas)
+        for (int i = 1; i <= ItemCount; ++i) Map->Areas->Select(Items[i]);
+    if (Map->Places)
+        for (int i = 1; i <= ItemCount; ++i)
+            Map->Places->Select(Items[i], MaxPlaceRank, RequirePlaceFlag1, RequirePlaceFlag2);
+}
+
+QString COvning::AreaName(const QString& key) const {
+    const CArea* area = Map && Map->Areas ? Map->Areas->FindByCode(key) : nullptr;
+    return area ? area->Names[CurrentLanguage] : key;
+}
+
+bool COvning::FormAlive() const {
+    return Form && !formLife_.expired();
+}
+
+bool COvning::LetMessagesRun() {
+    ProcessMessages();
+    if (FormAlive()) return true;
+    Form = nullptr;
+    Map = nullptr;  // the screen owned it
+    return false;
+}
+
+int ScorePercent(int asked, int wrong) {
+    if (asked <= 0) return 0;
+    // The default rounding mode rounds halves to the even neighbour.
+    return int(std::nearbyint(100.0 * double(asked - wrong) / double(asked)));
+}
+
+void SetTopTenForm(TTopTenForm form) {
+    topTenForm = std::move(form);
+}
+
+void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
+    if (!topTenForm) return;
+    TTopTenRequest request;
+    request.ExerciseNumber = exercise.Number;
+    request.ExerciseName = exercise.Names[CurrentLanguage];
+    request.FileName = ProgramFile(QStringLiteral("scores.hgh"));
+    request.Percent = percent;
+    topTenForm(request, owner);
+}

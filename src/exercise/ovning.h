@@ -1,14 +1,29 @@
-// COvning: one exercise of the catalogue; the catalogue fields as read
-// from Ovning.crp. The exercise kinds derive from it.
+// COvning: one exercise of the catalogue (the fields read from Ovning.crp)
+// and the running exercise: counters, scoring, sounds, selection of its
+// items on the map, and the hand-off of a result to the top-ten form.
+// The exercise kinds derive from it.
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "data/RangeArray.h"
 #include "platform/Colors.h"
 
+class CKarta;
+class TOvningsformular;
+
+// One click as a screen hands it to the exercise: degrees on the map
+// screen, the number of the clicked choice on the other screens.
+struct TAnswer {
+    float Lat = 0;
+    float Lon = 0;
+    qint32 Index = 0;
+};
+
 class COvning {
-public:
+  public:
     static constexpr int MaxItems = 100;
 
     COvning() = default;
@@ -17,9 +32,9 @@ public:
     COvning& operator=(const COvning&) = delete;
 
     // Catalogue fields.
-    QString Kind;                  // "AREA", "ORT", "FLAGG", anything else: multiple choice
+    QString Kind;                     // "AREA", "ORT", "FLAGG", anything else: multiple choice
     RangeArray<QString, 1, 6> Names;  // by language number
-    qint32 Number = 0;             // key of the exercise's top-ten list
+    qint32 Number = 0;                // key of the exercise's top-ten list
     qint32 MaxPlaceRank = 0;
     qint32 BorderWidth = 0;
     bool RequirePlaceFlag1 = false;
@@ -27,14 +42,75 @@ public:
     bool ReservedFlag = false;
     qint32 MapNo = 0;
     qint32 PlaceFileNo = 0;
-    QString Continent;             // "EUR", "NOR", "SYD", "ASI", "AFR", "AUS" or "*"
-    TColor LandColor = 0;          // 0 keeps the map's default
+    QString Continent;     // "EUR", "NOR", "SYD", "ASI", "AFR", "AUS" or "*"
+    TColor LandColor = 0;  // 0 keeps the map's default
     TColor AreaColor = 0;
     TColor SeaColor = 0;
-    double TopLatitude = 0;        // both latitudes 0: fit the view to the selection
+    double TopLatitude = 0;  // both latitudes 0: fit the view to the selection
     double BottomLatitude = 0;
     double CentreLongitude = 0;
     qint32 ItemCount = 0;
     RangeArray<QString, 1, MaxItems> Items;
-    COvning* Next = nullptr;       // following entry in file order; owned by the catalogue
+    COvning* Next = nullptr;  // following entry in file order; owned by the catalogue
+
+    // Running state of the current run.
+    TOvningsformular* Form = nullptr;    // set by Start; not owned
+    CKarta* Map = nullptr;               // set by the screen before Start; not owned
+    RangeArray<bool, 1, MaxItems> Done;  // per position in Items: answered right
+    qint32 Asked = 0;                    // counted answers, right and wrong
+    qint32 WrongCount = 0;               // counted wrong answers
+    qint32 Tries = 0;                    // counted wrong answers on the current question
+    qint32 QuestionNo = 0;               // questions drawn so far (area and flag kinds)
+    qint32 Percent = 0;                  // last computed percentage; kept by Start
+    qint32 BlinkState = 0;               // 0 no hint; 1 and 2 the two phases of the hint
+    bool Finished = false;               // the map screen's end of run
+
+    // The next question's text; the empty text when the run is over.
+    virtual QString NextQuestion() = 0;
+    virtual bool IsRight(const TAnswer& answer) = 0;
+    // Whether the click is on an item answered right before (never counted as wrong).
+    virtual bool IsAnswered(const TAnswer& answer);
+    // After IsRight gave true: counts, shows the percentage, plays the right sound.
+    virtual void Right();
+    // Any other click: counts it unless the run is over or the item was answered.
+    virtual void Wrong(const TAnswer& answer);
+    // Resets the run on the given screen; the kinds then ask the first question.
+    virtual void Start(TOvningsformular& form);
+    // One tick of the screen's blink timer.
+    virtual void Blink() = 0;
+
+    // Marks the exercise's areas and places on the map.
+    void SelectItems();
+
+  protected:
+    // The area's name in the current language, or the key itself when the
+    // map holds no area with that key, so a question can always be asked.
+    QString AreaName(const QString& key) const;
+    // True while the screen given to Start still exists.
+    bool FormAlive() const;
+    // Lets pending window messages run. False when the screen (and with it
+    // the map) went away meanwhile; Form and Map are then cleared.
+    bool LetMessagesRun();
+
+  private:
+    std::weak_ptr<const void> formLife_;
 };
+
+// 100 * (asked - wrong) / asked, rounded to the nearest integer, halves to
+// the even neighbour; 0 when nothing was asked.
+int ScorePercent(int asked, int wrong);
+
+// What the top-ten form needs to enter (or only show) a result.
+struct TTopTenRequest {
+    qint32 ExerciseNumber = 0;
+    QString ExerciseName;  // in the current language
+    QString FileName;      // the high-score file beside the program
+    int Percent = -1;      // -1: only show the list
+};
+// The top-ten form as the windowed layer installs it; owner is the screen
+// that asks. Without one, ShowTopTen does nothing.
+using TTopTenForm = std::function<void(const TTopTenRequest& request, TOvningsformular* owner)>;
+void SetTopTenForm(TTopTenForm form);
+
+// Hands a result to the top-ten form (modal); -1 only shows the list.
+void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner);

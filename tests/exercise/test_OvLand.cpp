@@ -1,0 +1,207 @@
+// The area exercise on a real map: hits (enclaves first), the double count
+// of a right answer, colours by attempts, the hint, and clicks that count nothing.
+#include <gtest/gtest.h>
+
+#include "FakeScreens.h"
+#include "exercise/OvLand.h"
+
+namespace {
+
+constexpr TColor PaleYellow = MakeColor(255, 255, 128);
+
+class AreaTest : public ExerciseTest {
+  protected:
+    void SetUp() override {
+        ExerciseTest::SetUp();
+        AreaRecord b = Named(BoxArea("BB", 40.5, 10, 59.5, 20), "Bravo");
+        b.Seed1Lat = b.Seed2Lat = 44;  // away from the enclave
+        map = MakeMap({Named(BoxArea("AA", 40.5, 0, 59.5, 8), "Alpha"), b,
+                       Named(BoxArea("CC", 40.5, 22, 59.5, 30), "Charlie"),
+                       Named(BoxArea("EE", 48, 13, 52, 17), "Enclave"),
+                       Named(BoxArea("DD", 42, 31, 58, 34), "Delta"),
+                       Named(BoxArea("OUT", 42, 35, 58, 37), "Outside")});
+        area.Map = map.get();
+        area.TopLatitude = 60;
+        area.BottomLatitude = 40;
+        area.CentreLongitude = 17;
+        area.BorderWidth = 1;
+        SetItems(area, {"AA", "BB", "CC", "EE", "DD"});
+    }
+
+    // A point inside each area (clear of the enclave inside Bravo).
+    static TAnswer At(const QString& key) {
+        static const QMap<QString, QPair<float, float>> points{
+            {"AA", {50, 4}},  {"BB", {44, 15}},    {"CC", {50, 26}},
+            {"EE", {50, 15}}, {"DD", {50, 32.5f}}, {"OUT", {50, 36}}};
+        TAnswer a;
+        a.Lat = points[key].first;
+        a.Lon = points[key].second;
+        return a;
+    }
+    TColor ColourAt(const QString& key) const {
+        const TAnswer a = At(key);
+        const QImage& image = screen.picture.Bitmap();
+        return FromQRgb(image.pixel(map->LonLatToX(a.Lon, a.Lat), map->LatToY(a.Lat)));
+    }
+    // An item other than the asked one that is not answered yet.
+    QString OtherOpenKey() const {
+        for (int i = 1; i <= area.ItemCount; ++i)
+            if (area.Items[i] != area.CurrentKey && !area.Done[i]) return area.Items[i];
+        return {};
+    }
+    // Wrong clicks, then the right one, as the map screen drives them.
+    QString Answer(int wrongClicks) {
+        for (int i = 0; i < wrongClicks; ++i) {
+            const TAnswer wrong = At(OtherOpenKey());
+            EXPECT_FALSE(area.IsRight(wrong));
+            area.Wrong(wrong);
+        }
+        const TAnswer right = At(area.CurrentKey);
+        EXPECT_TRUE(area.IsRight(right)) << area.CurrentKey.toStdString();
+        area.BlinkState = 0;
+        area.Right();
+        return area.NextQuestion();
+    }
+
+    std::unique_ptr<CKarta> map;
+    COvningLandArea area;
+    FakeMapScreen screen;
+};
+
+TEST_F(AreaTest, StartDrawsTheMapAndAsksInTheCurrentLanguage) {
+    area.Start(screen);
+    ASSERT_EQ(screen.questions.size(), 1);
+    EXPECT_EQ(screen.questions[0], "Click on " + map->Areas->FindByCode(area.CurrentKey)->Names[2]);
+    EXPECT_EQ(map->Image, &screen.picture);
+    for (const char* key : {"AA", "BB", "CC", "EE", "DD"}) EXPECT_EQ(ColourAt(key), Colors::Green);
+    EXPECT_EQ(ColourAt("OUT"), Colors::Gray);
+}
+
+TEST_F(AreaTest, ARightAnswerCountsTwiceAfterThePercentageIsShown) {
+    area.Start(screen);
+    Answer(2);
+    Answer(0);
+    EXPECT_EQ(screen.percents, (QList<int>{0, 0, 33, 60}));
+    EXPECT_EQ(area.Asked, 6);
+    EXPECT_EQ(sounds.effects,
+              (QStringList{"Rassel11.WAV:2", "Rassel11.WAV:2", "Plopp4.WAV:1", "Plopp4.WAV:1"}));
+}
+
+TEST_F(AreaTest, AnsweredAreasAreColouredByAttempts) {
+    area.Start(screen);
+    QStringList order;
+    QString question = screen.questions.last();
+    for (int wrong = 0; !question.isEmpty(); ++wrong) {
+        order << area.CurrentKey;
+        question = Answer(wrong < 4 ? wrong : 0);
+    }
+    ASSERT_EQ(order.size(), 5);
+    EXPECT_EQ(ColourAt(order[0]), Colors::White);
+    EXPECT_EQ(ColourAt(order[1]), PaleYellow);
+    EXPECT_EQ(ColourAt(order[2]), Colors::Yellow);
+    EXPECT_EQ(ColourAt(order[3]), Colors::Red);
+    EXPECT_EQ(ColourAt(order[4]), Colors::White);
+    EXPECT_EQ(map->Areas->FindByCode(order[3])->Attempts, 4);
+}
+
+TEST_F(AreaTest, TheHintLightsAtTheThirdWrongClickAndBlinksFromTheFourth) {
+    area.Start(screen);
+    const QString asked = area.CurrentKey;
+    const TAnswer wrong = At(OtherOpenKey());
+    area.Wrong(wrong);
+    area.Wrong(wrong);
+    area.Blink();
+    EXPECT_EQ(area.BlinkState, 0);
+    EXPECT_EQ(ColourAt(asked), Colors::Green);
+
+    area.Wrong(wrong);
+    EXPECT_EQ(area.BlinkState, 1);
+    area.Blink();
+    EXPECT_EQ(ColourAt(asked), Colors::Lime);
+    area.Blink();  // three tries: it stays lit
+    EXPECT_EQ(ColourAt(asked), Colors::Lime);
+    EXPECT_EQ(area.BlinkState, 2);
+
+    area.Wrong(wrong);
+    area.Blink();
+    EXPECT_EQ(ColourAt(asked), Colors::Green);
+    area.Blink();
+    EXPECT_EQ(ColourAt(asked), Colors::Lime);
+}
+
+TEST_F(AreaTest, TheEnclaveWinsOverTheAreaAroundIt) {
+    area.Start(screen);
+    area.CurrentKey = "EE";
+    EXPECT_TRUE(area.IsRight(At("EE")));
+    area.CurrentKey = "BB";
+    EXPECT_FALSE(area.IsRight(At("EE")));
+    EXPECT_TRUE(area.IsRight(At("BB")));
+}
+
+TEST_F(AreaTest, ClicksOutsideTheExerciseCountNothingAndShowNothing) {
+    area.Start(screen);
+    TAnswer sea;
+    sea.Lat = 59.8f;
+    sea.Lon = 15;
+    area.Wrong(sea);
+    area.Wrong(At("OUT"));
+    EXPECT_EQ(area.Asked, 0);
+    EXPECT_TRUE(screen.names.isEmpty());
+    EXPECT_TRUE(sounds.effects.isEmpty());
+}
+
+TEST_F(AreaTest, AnAnsweredAreaIsNamedButNotCounted) {
+    area.Start(screen);
+    const QString first = area.CurrentKey;
+    Answer(0);
+    const int asked = area.Asked;
+    sounds.effects.clear();
+    area.Wrong(At(first));
+    EXPECT_EQ(area.Asked, asked);
+    EXPECT_TRUE(sounds.effects.isEmpty());
+    ASSERT_FALSE(screen.names.isEmpty());
+    const NameCall& shown = screen.names.last();
+    EXPECT_EQ(shown.Text, map->Areas->FindByCode(first)->Names[2]);
+    EXPECT_TRUE(shown.Visible);
+    EXPECT_EQ(shown.X, map->LonLatToX(At(first).Lon, At(first).Lat));
+    EXPECT_EQ(shown.Y, map->LatToY(At(first).Lat));
+}
+
+TEST_F(AreaTest, AfterTheRunClicksOnlyName) {
+    SetItems(area, {"CC"});
+    area.Start(screen);
+    EXPECT_EQ(Answer(0), "");
+    EXPECT_EQ(area.Percent, 100);
+    EXPECT_EQ(ColourAt("CC"), Colors::White);
+    area.Finished = true;
+    area.Wrong(At("CC"));
+    EXPECT_EQ(area.Asked, 2);
+    EXPECT_EQ(screen.names.last().Text, "Charlie");
+}
+
+TEST_F(AreaTest, ZeroViewEdgesFitTheViewToTheSelection) {
+    area.TopLatitude = 0;
+    area.BottomLatitude = 0;
+    SetItems(area, {"AA"});
+    area.Start(screen);
+    EXPECT_GT(map->TopLatitude, 59.5f);
+    EXPECT_LT(map->BottomLatitude, 40.5f);
+    EXPECT_FLOAT_EQ(map->CentreLongitude, 4);
+}
+
+TEST_F(AreaTest, AKeyWithoutAnAreaIsAskedByTheKey) {
+    SetItems(area, {"XX"});
+    area.Start(screen);
+    EXPECT_EQ(screen.questions.last(), "Click on XX");
+    area.Wrong(At("AA"));  // not part of this exercise
+    EXPECT_EQ(area.Asked, 0);
+}
+
+TEST_F(AreaTest, StartRefusesAScreenWithoutAMap) {
+    FakeMultiScreen other;
+    EXPECT_THROW(area.Start(other), std::invalid_argument);
+    area.Map = nullptr;
+    EXPECT_THROW(area.Start(screen), std::invalid_argument);
+}
+
+}  // namespace
