@@ -1,17 +1,21 @@
-// Checks the delivered catalogue, places and interface texts with the program's own loaders:
-// every exercise key must lead somewhere a player can answer it.
+// Checks the delivered catalogue, places and interface texts with the program's own loaders and
+// map drawing: every exercise key must lead somewhere a player can answer it.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPair>
 #include <QSet>
 #include <QString>
+#include <climits>
 #include <map>
 #include <memory>
 
 #include "app/Generell.h"
 #include "data/Areor.h"
 #include "data/Orter.h"
+#include "data/UKarta.h"
 #include "data/ovningar.h"
+#include "platform/Picture.h"
 
 namespace {
 
@@ -222,3 +226,130 @@ TEST_F(Content, PlacesHaveNamesAndEveryStateOneCapital) {
     EXPECT_GE(count, 500);
     EXPECT_GE(capitalOf.size(), 190);
 }
+
+namespace {
+
+struct PictureSize {
+    int W, H;
+};
+void PrintTo(const PictureSize& s, std::ostream* os) {
+    *os << s.W << "x" << s.H;
+}
+
+// Draws an exercise's map as the area and place exercises do at start, without the graticule.
+class DrawnExercise {
+  public:
+    DrawnExercise(const COvning& e, PictureSize size) : picture_(QSize(size.W, size.H)) {
+        map_.Areas = std::make_unique<CAreor>();
+        map_.Waters = std::make_unique<CAreor>();
+        map_.Places = std::make_unique<COrter>();
+        map_.Places->Load(ProgramFile(QStringLiteral("Ort%1.crp").arg(e.PlaceFileNo)));
+        if (e.MapNo <= 3) map_.Waters->Load(ProgramFile(QStringLiteral("Vatten.crp")));
+        map_.Areas->Load(ProgramFile(QStringLiteral("AREA%1.crp").arg(e.MapNo)));
+        map_.LoadSeaSeeds(ProgramFile(QStringLiteral("Hav%1.crp").arg(e.MapNo <= 3 ? e.MapNo : 1)));
+        map_.Image = &picture_;
+        const bool places = e.Kind == QLatin1String("ORT");
+        if (places) map_.LandColor = map_.AreaColor = Colors::Silver;
+        map_.TopLatitude = float(e.TopLatitude);
+        map_.BottomLatitude = float(e.BottomLatitude);
+        map_.CentreLongitude = float(e.CentreLongitude);
+        if (e.LandColor) map_.LandColor = e.LandColor;
+        if (e.AreaColor) map_.AreaColor = e.AreaColor;
+        if (e.SeaColor) map_.SeaColor = e.SeaColor;
+        for (int i = 1; i <= e.ItemCount; ++i) map_.Areas->Select(e.Items[i]);
+        for (int i = 1; i <= e.ItemCount; ++i)
+            map_.Places->Select(e.Items[i], e.MaxPlaceRank, e.RequirePlaceFlag1,
+                                e.RequirePlaceFlag2);
+        map_.UpdateDivisor();
+        if (map_.TopLatitude == 0 && map_.BottomLatitude == 0) map_.FitToSelection();
+        map_.Clear();
+        map_.DrawAreaOutlines(e.BorderWidth);
+        map_.DrawWaters();
+        map_.FillSeas();
+        if (!places) map_.ColourSelectedAreas();
+    }
+
+    QPoint At(float lat, float lon) const { return {map_.LonLatToX(lon, lat), map_.LatToY(lat)}; }
+    TColor Pixel(QPoint p) const {
+        const QRgb c = picture_.Bitmap().pixel(p);
+        return TColor(qRed(c) | qGreen(c) << 8 | qBlue(c) << 16);
+    }
+    bool Inside(QPoint p) const { return map_.InsideImage(p.x(), p.y()); }
+
+    CKarta map_;
+    TPicture picture_;
+};
+
+const PictureSize Sizes[] = {{1280, 720}, {1920, 1048}};
+
+}  // namespace
+
+class ContentMap : public Content, public testing::WithParamInterface<PictureSize> {};
+
+TEST_P(ContentMap, AreaColoursStayInsideTheirAreasAndReachEveryArea) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("AREA")) continue;
+        DrawnExercise d(*e, GetParam());
+        const CAreor& areas = *d.map_.Areas;
+        const TColor fill = d.map_.AreaColor;
+        // Where the exercise colour may appear: the selected outlines' boxes and a pixel more.
+        QImage allowed(GetParam().W, GetParam().H, QImage::Format_Mono);
+        allowed.fill(0);
+        for (int i = 0; i < areas.Count; ++i) {
+            const CArea& a = areas.Area(i);
+            if (!a.Selected) continue;
+            int x0 = INT_MAX, x1 = INT_MIN, y0 = INT_MAX, y1 = INT_MIN;
+            for (const GeoPoint& p : a.Points) {
+                const QPoint q = d.At(p.Lat, p.Lon);
+                x0 = std::min(x0, q.x()), x1 = std::max(x1, q.x());
+                y0 = std::min(y0, q.y()), y1 = std::max(y1, q.y());
+            }
+            for (int y = std::max(0, y0 - 1); y <= std::min(GetParam().H - 1, y1 + 1); ++y)
+                for (int x = std::max(0, x0 - 1); x <= std::min(GetParam().W - 1, x1 + 1); ++x)
+                    allowed.setPixel(x, y, 1);
+        }
+        int leaked = 0;
+        for (int y = 0; y < GetParam().H; ++y)
+            for (int x = 0; x < GetParam().W; ++x)
+                if (!allowed.pixelIndex(x, y) && d.Pixel({x, y}) == fill) ++leaked;
+        EXPECT_EQ(leaked, 0) << Id(*e) << " at " << GetParam().W << "x" << GetParam().H;
+
+        for (const QString& key : Keys(*e)) {
+            bool coloured = false;
+            for (int i = 0; i < areas.Count && !coloured; ++i) {
+                const CArea& a = areas.Area(i);
+                if (!a.Selected || !a.Matches(key)) continue;
+                for (const GeoPoint& s : {a.Seed1, a.Seed2}) {
+                    const QPoint p = d.At(s.Lat, s.Lon);
+                    coloured = coloured || (d.Inside(p) && d.Pixel(p) == fill);
+                }
+            }
+            EXPECT_TRUE(coloured) << Id(*e) << ": " << key.toStdString() << " is not coloured at "
+                                  << GetParam().W << "x" << GetParam().H;
+        }
+    }
+}
+
+TEST_P(ContentMap, PlacesOfAnExerciseLieApartInsideThePicture) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("ORT")) continue;
+        DrawnExercise d(*e, GetParam());
+        QSet<QPair<int, int>> taken;
+        for (const COrt* p = d.map_.Places->First; p; p = p->Next) {
+            if (!p->Selected) continue;
+            const QPoint at = d.At(float(p->Latitude), float(p->Longitude));
+            EXPECT_TRUE(d.Inside(at))
+                << Id(*e) << ": " << p->Names[2].toStdString() << " is off the map";
+            EXPECT_FALSE(taken.contains({at.x(), at.y()}))
+                << Id(*e) << ": " << p->Names[2].toStdString() << " shares its pixel at "
+                << GetParam().W;
+            taken.insert({at.x(), at.y()});
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ContentMap, testing::ValuesIn(Sizes),
+                         [](const testing::TestParamInfo<PictureSize>& info) {
+                             return std::to_string(info.param.W) + "x" +
+                                    std::to_string(info.param.H);
+                         });
