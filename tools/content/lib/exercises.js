@@ -196,12 +196,12 @@ function checkCatalogue(list, b) {
     }
     if (ex.kind === 'FLAGG') {
       if (ex.items.length > 16) err(ex, 'more than 16 flags: some could never be asked');
-      for (const k of ex.items) if (!b.flagReadable(b.findByCode(ex.map, k).flag)) err(ex, `no readable flag for ${k}`);
+      for (const k of ex.items) if (!b.flagReadable((b.findByCode(ex.map, k) || {}).flag)) err(ex, `no readable flag for ${k}`);
     }
     if (ex.kind === 'MULTI') {
       const sel = b.selectedPlaces(ex, ex.items);
       for (let l = 0; l < 6; l++) {
-        const areaNames = new Set(ex.items.map(k => b.findByCode(ex.map, k).names[l]));
+        const areaNames = new Set(ex.items.map(k => b.findByCode(ex.map, k)).filter(Boolean).map(a => a.names[l]));
         const placeNames = new Set(sel.map(p => p.names[l]));
         if (areaNames.size < 4 || placeNames.size < 4) err(ex, `fewer than four different answers in language ${l + 1}`);
       }

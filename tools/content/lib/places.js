@@ -177,4 +177,4 @@ function encodePlaces(list, w) {
   }
 }
 
-module.exports = { buildPlaces, encodePlaces, REGION_COUNTRIES, LANGS };
+module.exports = { buildPlaces, encodePlaces, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf };

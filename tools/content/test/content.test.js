@@ -1,0 +1,105 @@
+// Place ranks and names, the sounds and music, and the catalogue check of the content generator.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const { demoteCrowded, disambiguate, continentOf } = require('../lib/places');
+const audio = require('../lib/audio');
+const { goodMid } = require('../lib/midi');
+const { templateBmp } = require('../lib/images');
+const { checkCatalogue } = require('../lib/exercises');
+
+const place = (name, country, rank, lat, lon, extra = {}) =>
+  ({ names: Array(6).fill(name), country, rank, lat, lon, flag1: rank === 1, admin: '', ...extra });
+
+test('a city next to a more important place drops a rank until it stands clear', () => {
+  const capital = place('New Delhi', 'IN', 1, 28.61, 77.21);
+  const delhi = place('Delhi', 'IN', 2, 28.66, 77.23);
+  const far = place('Mumbai', 'IN', 2, 19.07, 72.88);
+  const list = [capital, delhi, far];
+  demoteCrowded(list);
+  assert.strictEqual(delhi.rank, 5);
+  assert.strictEqual(far.rank, 2);
+  assert.strictEqual(capital.rank, 1);
+});
+
+test('shared names get their country, or their region within one country; capitals keep theirs', () => {
+  const kingston = place('Kingston', 'JM', 1, 18, -76.8);
+  const norfolk = place('Kingston', 'NF', 5, -29, 168);
+  const a = place('Suzhou', 'CN', 3, 31.3, 120.6, { admin: 'Jiangsu' });
+  const b = place('Suzhou', 'CN', 4, 33.6, 117, { admin: 'Anhui' });
+  const names = new Map([['NF', ['Norfolkön', 'Norfolk Island', 'Île Norfolk', 'Norfolkinsel', 'Isla Norfolk', 'Isola Norfolk']]]);
+  const list = [kingston, a, b, norfolk];
+  disambiguate(list, names);
+  assert.strictEqual(kingston.names[1], 'Kingston');
+  assert.strictEqual(norfolk.names[0], 'Kingston (Norfolkön)');
+  assert.strictEqual(norfolk.names[3], 'Kingston (Norfolkinsel)');
+  assert.deepStrictEqual([a.names[1], b.names[1]], ['Suzhou (Jiangsu)', 'Suzhou (Anhui)']);
+});
+
+test('places of countries on two continents take the continent they lie in', () => {
+  const table = { RU: 'EUR', TR: 'ASI', VA: 'EUR' };
+  assert.strictEqual(continentOf('RU', 55.75, 37.62, table), 'EUR');
+  assert.strictEqual(continentOf('RU', 55.03, 82.92, table), 'ASI');
+  assert.strictEqual(continentOf('TR', 41.01, 28.97, table), 'EUR');
+  assert.strictEqual(continentOf('TR', 39.93, 32.86, table), 'ASI');
+  assert.strictEqual(continentOf('VA', 41.9, 12.45, table), '');
+});
+
+test('effects are 16-bit mono PCM waves, short, and the same on every run', () => {
+  for (const make of [audio.plopp, audio.plopp4, audio.rassel]) {
+    const b = make();
+    assert.strictEqual(b.toString('ascii', 0, 4), 'RIFF');
+    assert.strictEqual(b.readUInt16LE(20), 1);
+    assert.strictEqual(b.readUInt16LE(22), 1);
+    assert.strictEqual(b.readUInt16LE(34), 16);
+    assert.strictEqual(b.readUInt32LE(40), b.length - 44);
+    assert.ok((b.length - 44) / 2 / audio.RATE < 0.5);
+    assert.ok(b.equals(make()));
+  }
+});
+
+test('the tune is a format-0 MIDI file whose track length matches its bytes and ends properly', () => {
+  const m = goodMid();
+  assert.strictEqual(m.toString('ascii', 0, 4), 'MThd');
+  assert.strictEqual(m.readUInt16BE(8), 0);
+  assert.strictEqual(m.toString('ascii', 14, 18), 'MTrk');
+  assert.strictEqual(m.readUInt32BE(18), m.length - 22);
+  assert.deepStrictEqual([...m.subarray(-3)], [0xFF, 0x2F, 0x00]);
+});
+
+test('the template bitmap is an 8-bit BMP of the declared size', () => {
+  const b = templateBmp(10, 3);
+  assert.strictEqual(b.toString('ascii', 0, 2), 'BM');
+  assert.strictEqual(b.readUInt32LE(2), b.length);
+  assert.strictEqual(b.readUInt16LE(28), 8);
+  assert.strictEqual(b.length - b.readUInt32LE(10), 12 * 3);
+});
+
+test('the catalogue check refuses what a player could not finish', () => {
+  const area = (code, name, flag = 'x.bmp') => ({ code, alt1: '', alt2: '', names: Array(6).fill(name), flag, points: [[0, 0], [1, 0], [1, 1]] });
+  const files = { 1: ['AA', 'BB', 'CC', 'DD'].map(c => area(c, c)) };
+  const fake = {
+    findByCode: (map, k) => files[map].find(a => a.code === k) || null,
+    matching: (map, k) => files[map].filter(a => a.code === k),
+    selectedPlaces: () => [],
+    flagReadable: f => f === 'x.bmp',
+    views: () => [],
+  };
+  const names = n => Array(6).fill(n);
+  const ok = [];
+  for (const cont of ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS', '*']) {
+    for (const kind of ['AREA', 'FLAGG']) ok.push({ no: ok.length + 1, kind, cont, names: names(`${kind} ${cont}`), map: 1, items: ['AA'] });
+  }
+  const run = list => { try { checkCatalogue(list, fake); return ''; } catch (e) { return e.message; } };
+  const msg = run(ok);
+  assert.match(msg, /no ORT exercise for EUR/);
+  assert.match(msg, /no MULTI exercise for \*/);
+  assert.match(msg, /14 exercises; 60 to 90 wanted/);
+  const bad = [...ok, { no: 1, kind: 'FLAGG', cont: 'EUR', names: names('AREA EUR'), map: 1, items: ['ZZ'] }];
+  const m2 = run(bad);
+  assert.match(m2, /exercise 1: number outside 1..90 or used twice/);
+  assert.match(m2, /repeated name "AREA EUR"/);
+  assert.match(m2, /key ZZ names no area/);
+  const multi = [{ no: 20, kind: 'MULTI', cont: 'EUR', names: names('M'), map: 1, items: ['AA', 'BB', 'CC'] }];
+  assert.match(run(multi), /fewer than four different answers/);
+});
