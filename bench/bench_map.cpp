@@ -10,6 +10,8 @@
 #include <set>
 #include <string>
 
+#include "app/Generell.h"
+#include "data/Fileread.h"
 #include "data/UKarta.h"
 #include "platform/Picture.h"
 
@@ -170,6 +172,43 @@ void BM_AreaAt(benchmark::State& state) {
 }
 BENCHMARK(BM_AreaAt)->Unit(benchmark::kMicrosecond);
 
+// The delivered world map (AREA1, lakes, seas) when it sits beside the program.
+void BM_DeliveredWorldRedraw(benchmark::State& state) {
+    const QSize size = SizeFor(int(state.range(0)));
+    TPicture picture(size);
+    CKarta map;
+    map.Areas = std::make_unique<CAreor>();
+    map.Waters = std::make_unique<CAreor>();
+    try {
+        map.Areas->Load(ProgramFile(QStringLiteral("AREA1.crp")));
+        map.Waters->Load(ProgramFile(QStringLiteral("Vatten.crp")));
+        map.LoadSeaSeeds(ProgramFile(QStringLiteral("Hav1.crp")));
+    } catch (const Exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    int points = 0;
+    for (const auto& area : map.Areas->Areas) {
+        area->Selected = area->PointCount > 0;
+        points += area->PointCount;
+    }
+    map.Image = &picture;
+    map.TopLatitude = 85;
+    map.BottomLatitude = -60;
+    map.UpdateDivisor();
+    for (auto _ : state) {
+        map.Clear();
+        map.DrawAreaOutlines(1);
+        map.DrawWaters();
+        map.FillSeas();
+        map.ColourSelectedAreas();
+        benchmark::ClobberMemory();
+    }
+    state.counters["areas"] = map.Areas->Count;
+    state.counters["points"] = points;
+}
+BENCHMARK(BM_DeliveredWorldRedraw)->Arg(1920)->Arg(3840)->Unit(benchmark::kMillisecond);
+
 // Keeps each run's CPU time per iteration (ms) for the ratios: on a shared
 // machine the wall time mostly measures the neighbours. With repetitions the
 // median is taken.
@@ -213,6 +252,10 @@ int main(int argc, char** argv) {
     PrintRatio(reporter, "full redraw 1920x1080 (3 passes)", "BM_FullRedraw/1920",
                "BM_PlainFillBaseline/1920/3");
     PrintRatio(reporter, "full redraw 3840x2160 (3 passes)", "BM_FullRedraw/3840",
+               "BM_PlainFillBaseline/3840/3");
+    PrintRatio(reporter, "delivered world 1920x1080 (3 passes)", "BM_DeliveredWorldRedraw/1920",
+               "BM_PlainFillBaseline/1920/3");
+    PrintRatio(reporter, "delivered world 3840x2160 (3 passes)", "BM_DeliveredWorldRedraw/3840",
                "BM_PlainFillBaseline/3840/3");
     PrintRatio(reporter, "one FillArea, large area (1 pass)", "BM_FillAreaLarge",
                "BM_PlainFillBaseline/1920/1");

@@ -1,8 +1,8 @@
 // The map: sea seeds, view, projection and the flood-fill drawing.
 #include "UKarta.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "app/Generell.h"
 #include "data/Fileread.h"
@@ -10,13 +10,13 @@
 
 namespace {
 
-// Round to nearest, halves to the even neighbour, saturated to the 32-bit
-// range (a degenerate view must not turn into undefined behaviour).
+// Round to nearest, halves to the even neighbour. Saturated well inside the
+// 32-bit range, so that a degenerate view (top equal to bottom) gives far-off
+// pixels that later small offsets cannot overflow.
 qint32 Nearest(double v) {
+    constexpr double limit = 1 << 30;
     if (std::isnan(v)) return 0;
-    constexpr double lo = std::numeric_limits<qint32>::min();
-    constexpr double hi = std::numeric_limits<qint32>::max();
-    return qint32(std::nearbyint(std::clamp(v, lo, hi)));
+    return qint32(std::nearbyint(std::clamp(v, -limit, limit)));
 }
 
 bool SameColour(TColor a, TColor b) {

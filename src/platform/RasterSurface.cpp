@@ -182,8 +182,9 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
     // to nearest, halves away from the start, that is (2 i minor + n) div 2n;
     // stepped incrementally with one carry at most per step since minor <= n.
     const std::int64_t twoN = 2 * n;
-    const std::int64_t numerator = 2 * first * minor + n;
-    std::int64_t q = numerator / twoN, rem = numerator % twoN;
+    // 128 bits: with ends near the limits of int the product needs 65.
+    const __int128 numerator = __int128(2) * first * minor + n;
+    std::int64_t q = std::int64_t(numerator / twoN), rem = std::int64_t(numerator % twoN);
     const std::int64_t base = xMajor ? from.y() : from.x();
     const std::int64_t otherLimit = xMajor ? h_ : w_;
     for (std::int64_t i = first; i <= last; ++i) {
@@ -210,41 +211,37 @@ void TRasterSurface::ThickLine(QPoint from, QPoint to) {
     const double r = w / 2.0;
     const double r2 = r * r;
     const double c = (w % 2 == 0) ? 0.5 : 0.0;
-    const int reach = w / 2 + 2;
-    const int yTop = std::max(std::min(from.y(), to.y()) - reach, 0);
-    const int yBottom = std::min(std::max(from.y(), to.y()) + reach, h_ - 1);
-    const int xLeft = std::max(std::min(from.x(), to.x()) - reach, 0);
-    const int xRight = std::min(std::max(from.x(), to.x()) + reach, w_ - 1);
+    const std::int64_t reach = w / 2 + 2;
+    // Bounds in 64 bits and clipped to the surface: the ends may lie anywhere.
+    auto clip = [](double v, int lo, int hi) { return int(std::clamp(v, double(lo), double(hi))); };
+    const int yTop = clip(double(std::min(from.y(), to.y()) - reach), 0, h_);
+    const int yBottom = clip(double(std::max(from.y(), to.y()) + reach), -1, h_ - 1);
+    const int xLeft = clip(double(std::min(from.x(), to.x()) - reach), 0, w_);
+    const int xRight = clip(double(std::max(from.x(), to.x()) + reach), -1, w_ - 1);
     const double dy = double(to.y()) - from.y();
     const double dx = double(to.x()) - from.x();
+    auto plotIfNear = [&](int x, int y) {
+        if (SegmentDistanceSquared(x + c, y + c, from, to) <= r2) Plot(x, y, penColor_, penMode_);
+    };
     for (int y = yTop; y <= yBottom; ++y) {
-        int x1 = xLeft, x2 = xRight;
         if (dy == 0) {
-            // Horizontal: the run above the segment is solid, only the caps need testing.
+            // Horizontal: the run along the segment is solid, only the caps need testing.
             const double v = y + c - from.y();
             if (v * v > r2) continue;
-            const int inner1 = int(std::ceil(std::min(from.x(), to.x()) - c));
-            const int inner2 = int(std::floor(std::max(from.x(), to.x()) - c));
-            FillSpan(y, inner1, inner2, penColor_, penMode_);
-            for (int x = x1; x < inner1; ++x)
-                if (SegmentDistanceSquared(x + c, y + c, from, to) <= r2)
-                    Plot(x, y, penColor_, penMode_);
-            for (int x = std::max(inner2 + 1, x1); x <= x2; ++x)
-                if (SegmentDistanceSquared(x + c, y + c, from, to) <= r2)
-                    Plot(x, y, penColor_, penMode_);
+            const int inner1 = clip(std::ceil(std::min(from.x(), to.x()) - c), xLeft, xRight + 1);
+            const int inner2 = clip(std::floor(std::max(from.x(), to.x()) - c), xLeft - 1, xRight);
+            if (inner1 <= inner2) FillSpan(y, inner1, inner2, penColor_, penMode_);
+            for (int x = xLeft; x < inner1; ++x) plotIfNear(x, y);
+            for (int x = std::max(inner2 + 1, xLeft); x <= xRight; ++x) plotIfNear(x, y);
             continue;
         }
-        {
-            // Only the stretch of the segment within reach of this row.
-            const double t1 = std::clamp((y + c - r - 1 - from.y()) / dy, 0.0, 1.0);
-            const double t2 = std::clamp((y + c + r + 1 - from.y()) / dy, 0.0, 1.0);
-            const double xa = from.x() + t1 * dx, xb = from.x() + t2 * dx;
-            x1 = std::max(x1, int(std::floor(std::min(xa, xb) - r - 2)));
-            x2 = std::min(x2, int(std::ceil(std::max(xa, xb) + r + 2)));
-        }
-        for (int x = x1; x <= x2; ++x)
-            if (SegmentDistanceSquared(x + c, y + c, from, to) <= r2)
-                Plot(x, y, penColor_, penMode_);
+        // Only the stretch of the segment within reach of this row.
+        const double t1 = std::clamp((y + c - r - 1 - from.y()) / dy, 0.0, 1.0);
+        const double t2 = std::clamp((y + c + r + 1 - from.y()) / dy, 0.0, 1.0);
+        const double xa = from.x() + t1 * dx, xb = from.x() + t2 * dx;
+        const int x1 = clip(std::floor(std::min(xa, xb) - r - 2), xLeft, xRight + 1);
+        const int x2 = clip(std::ceil(std::max(xa, xb) + r + 2), xLeft - 1, xRight);
+        for (int x = x1; x <= x2; ++x) plotIfNear(x, y);
     }
 }
 

@@ -243,6 +243,27 @@ TEST_F(MapTest, WithoutAPictureDrawingDoesNothing) {
     EXPECT_TRUE(picture.Bitmap().isNull());
 }
 
+TEST_F(MapTest, AViewWithEqualTopAndBottomDrawsWithoutFailing) {
+    // A catalogue entry with top = bottom (not both 0) is not fitted; its
+    // infinite scale must give far-off pixels, not overflow or a hang.
+    View(300, 200, 50, 50, 10);
+    CArea& a = AddBox(*map.Areas, "A", 40, 0, 60, 20);
+    a.Selected = true;
+    AddBox(*map.Waters, "lake", 45, 5, 55, 15);
+    map.SeaSeedCount = 1;
+    DrawBase(3);
+    map.ColourSelectedAreas();
+    map.DrawGrid(10, Colors::Silver, TPenMode::NotXor);
+    COrt place;
+    place.Latitude = 50;
+    place.Longitude = 10;
+    place.Answered = true;
+    map.DrawPlace(place, Colors::Green);
+    EXPECT_EQ(At(0, 0), Colors::Black);
+    EXPECT_EQ(At(1, 1), Colors::Black);
+    EXPECT_FLOAT_EQ(map.YToLat(100), 50);  // every row shows the one latitude
+}
+
 TEST_F(MapTest, OutlinesAndFrameBoundTheSea) {
     View(400, 300, 60, 0, 20);
     const CArea& a = AddBox(*map.Areas, "A", 10, 0, 40, 20);

@@ -2,6 +2,7 @@
 // flood fill and text.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -55,6 +56,17 @@ TEST_F(SurfaceTest, LinePaintsStartButNotEndAndLeavesPenAtEnd) {
     EXPECT_EQ(surface->Pixel(5, 1), Colors::Black);
     EXPECT_EQ(surface->Pixel(5, 3), Colors::Black);
     EXPECT_EQ(surface->Pixel(5, 4), Colors::White);
+}
+
+TEST_F(SurfaceTest, LineMarkingEndsSetsBothEndsInItsOwnColour) {
+    Make(10, 10);
+    surface->MoveTo(1, 1);
+    surface->LineToMarkingEnds(5, 1, Colors::Red);
+    EXPECT_EQ(Painted(), (Pixels{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}}));
+    EXPECT_EQ(surface->Pixel(1, 1), Colors::Red);
+    EXPECT_EQ(surface->Pixel(3, 1), Colors::Black);
+    EXPECT_EQ(surface->Pixel(5, 1), Colors::Red);
+    EXPECT_EQ(surface->PenPos(), QPoint(5, 1));
 }
 
 TEST_F(SurfaceTest, LinesFollowBresenhamInEveryOctant) {
@@ -120,6 +132,20 @@ TEST_F(SurfaceTest, LinesFarOutsideAreClippedWithoutWalkingTheWholeLength) {
     Line(-1000000, -1000000, 1000000, 1000000);  // diagonal through the corner
     EXPECT_EQ(surface->Pixel(10, 10), Colors::Black);
     EXPECT_EQ(surface->Pixel(10, 14), Colors::White);
+    // The extremes of the coordinate range, thin and thick, on and off the surface.
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    for (int width : {1, 4}) {
+        Make(50, 20);
+        surface->SetPenWidth(width);
+        Line(lo, 7, hi, 7);
+        EXPECT_EQ(surface->Pixel(25, 7), Colors::Black) << width;
+        Line(hi, lo, lo, hi);
+        Line(lo, lo, lo + 5, hi);
+        Line(1000, 3, hi, 3);     // right of the surface only
+        Line(-1000, 12, -5, 12);  // left of it only
+        EXPECT_EQ(surface->Pixel(49, 3), Colors::White) << width;
+        EXPECT_EQ(surface->Pixel(0, 12), Colors::White) << width;
+    }
 }
 
 // --- Raster modes and colours ---------------------------------------------------
