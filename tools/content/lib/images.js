@@ -67,9 +67,18 @@ function logoSvg(worldAreas) {
 
 // The SVG is rendered by librsvg and reduced to a GIF by ImageMagick; both run without any
 // time stamp or random state, so the bytes repeat.
+function run(program, args, input, pkg) {
+  try {
+    return execFileSync(program, args, { input, maxBuffer: 1 << 26, stdio: ['pipe', 'pipe', 'pipe'] });
+  } catch (e) {
+    if (e.code === 'ENOENT') throw new Error(`${program} is not installed (Debian package ${pkg})`);
+    throw new Error(`${program} failed: ${String(e.stderr || e.message).trim()}`);
+  }
+}
+
 function logoGif(worldAreas, convert) {
-  const png = execFileSync('rsvg-convert', ['-w', String(W), '-h', String(H), '-f', 'png'], { input: logoSvg(worldAreas), maxBuffer: 1 << 26 });
-  return execFileSync(convert, ['png:-', '-strip', '-dither', 'None', '-colors', '128', 'gif:-'], { input: png, maxBuffer: 1 << 26 });
+  const png = run('rsvg-convert', ['-w', String(W), '-h', String(H), '-f', 'png'], logoSvg(worldAreas), 'librsvg2-bin');
+  return run(convert, ['png:-', '-strip', '-dither', 'None', '-colors', '128', 'gif:-'], png, 'imagemagick');
 }
 
 // An 8-bit BMP in the panel colour (192, 208, 224) with a faint diagonal weave.
