@@ -28,8 +28,8 @@ TColor Combine(TColor pixel, TColor pen, TPenMode mode) {
 }
 
 double SegmentDistanceSquared(double px, double py, QPoint a, QPoint b) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
+    const double dx = double(b.x()) - a.x();
+    const double dy = double(b.y()) - a.y();
     const double len2 = dx * dx + dy * dy;
     double t = 0;
     if (len2 > 0) t = std::clamp(((px - a.x()) * dx + (py - a.y()) * dy) / len2, 0.0, 1.0);
@@ -247,11 +247,17 @@ void TRasterSurface::ThickLine(QPoint from, QPoint to) {
 
 void TRasterSurface::Rectangle(int x1, int y1, int x2, int y2) {
     Prepare();
+    // Edges beyond this are off the surface anyway; the margin keeps the
+    // arithmetic below inside int.
+    constexpr int far = 1 << 30;
+    x1 = std::clamp(x1, -far, far), x2 = std::clamp(x2, -far, far);
+    y1 = std::clamp(y1, -far, far), y2 = std::clamp(y2, -far, far);
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x1 == x2 || y1 == y2) return;
     if (hasFill_)
-        for (int y = y1 + 1; y < y2 - 1; ++y) FillSpan(y, x1 + 1, x2 - 2, fillColor_, penMode_);
+        for (int y = std::max(y1 + 1, 0); y < std::min(y2 - 1, h_); ++y)
+            FillSpan(y, x1 + 1, x2 - 2, fillColor_, penMode_);
     const QPoint saved = pen_;
     const int r = x2 - 1, b = y2 - 1;
     if (x1 == r || y1 == b) {
@@ -273,8 +279,8 @@ void TRasterSurface::Ellipse(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x1 == x2 || y1 == y2) return;
-    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
-    const double rx = (x2 - x1) / 2.0, ry = (y2 - y1) / 2.0;
+    const double cx = (double(x1) + x2) / 2, cy = (double(y1) + y2) / 2;
+    const double rx = (double(x2) - x1) / 2, ry = (double(y2) - y1) / 2;
     auto inside = [&](int x, int y) {
         if (x < x1 || x >= x2 || y < y1 || y >= y2) return false;
         const double u = (x + 0.5 - cx) / rx, v = (y + 0.5 - cy) / ry;

@@ -218,6 +218,17 @@ TEST_F(SurfaceTest, RectangleWithoutFillLeavesItsInside) {
     EXPECT_TRUE(surface->HasFill());  // setting a colour makes the fill solid
 }
 
+TEST_F(SurfaceTest, HugeShapesAreClippedNotWalked) {
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    Make(20, 10);
+    surface->SetFillColor(Colors::Red);
+    surface->Rectangle(lo, lo, hi, hi);
+    EXPECT_EQ(CountOf(Colors::Red), 200);
+    surface->Ellipse(lo, lo, hi, hi);
+    surface->FillRect(lo, lo, hi, hi);
+    EXPECT_EQ(CountOf(Colors::Red), 200);
+}
+
 TEST_F(SurfaceTest, FillRectExcludesRightAndBottom) {
     Make(10, 10);
     surface->SetFillColor(Colors::Green);
