@@ -14,14 +14,12 @@ const MIN_AREA_PX = 6;   // an exercise area must be at least this wide and tall
 const MIN_PLACE_PX = 5;  // two places of one exercise closer than this are hard to tell apart
 const EDGE_PX = 8;
 
-// ~ km², from the outline (good enough to order countries by size)
+// km², from the outline on the sinusoidal (equal-area) projection.
 function ringArea(points) {
+  const xy = points.map(([lat, lon]) => [lon * Math.cos(lat * Math.PI / 180), lat]);
   let s = 0;
-  for (let i = 0, j = points.length - 1; i < points.length; j = i++) {
-    const [la1, lo1] = points[j], [la2, lo2] = points[i];
-    s += (lo2 - lo1) * Math.cos(((la1 + la2) / 2) * Math.PI / 180) * (la1 + la2) / 2;
-  }
-  return Math.abs(s) * 111 * 111;
+  for (let i = 0, j = xy.length - 1; i < xy.length; j = i++) s += xy[j][0] * xy[i][1] - xy[i][0] * xy[j][1];
+  return Math.abs(s) / 2 * 111.2 * 111.2;
 }
 
 class Builder {
