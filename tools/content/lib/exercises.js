@@ -231,4 +231,4 @@ function encodeCatalogue(list, w) {
   }
 }
 
-module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES };
+module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES, ringArea };

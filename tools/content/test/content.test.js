@@ -6,7 +6,7 @@ const { demoteCrowded, disambiguate, continentOf } = require('../lib/places');
 const audio = require('../lib/audio');
 const { goodMid } = require('../lib/midi');
 const { templateBmp } = require('../lib/images');
-const { checkCatalogue } = require('../lib/exercises');
+const { checkCatalogue, ringArea } = require('../lib/exercises');
 
 const place = (name, country, rank, lat, lon, extra = {}) =>
   ({ names: Array(6).fill(name), country, rank, lat, lon, flag1: rank === 1, admin: '', ...extra });
@@ -102,4 +102,12 @@ test('the catalogue check refuses what a player could not finish', () => {
   assert.match(m2, /key ZZ names no area/);
   const multi = [{ no: 20, kind: 'MULTI', cont: 'EUR', names: names('M'), map: 1, items: ['AA', 'BB', 'CC'] }];
   assert.match(run(multi), /fewer than four different answers/);
+});
+
+test('country sizes follow true area at every latitude', () => {
+  const square = lat => [[lat, 0], [lat, 1], [lat + 1, 1], [lat + 1, 0]];
+  assert.ok(Math.abs(ringArea(square(0)) - 12364) < 50);
+  const ratio = ringArea(square(60)) / ringArea(square(0));
+  assert.ok(Math.abs(ratio - Math.cos(60.5 * Math.PI / 180)) < 0.01);
+  assert.strictEqual(ringArea([...square(10)].reverse()), ringArea(square(10)));
 });
