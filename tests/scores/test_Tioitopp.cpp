@@ -1,0 +1,226 @@
+// The top-ten form: where a result enters, the signature box, what OK and the
+// close box write, and damaged or unwritable files.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/ShellTest.h"
+#include "data/ovningar.h"
+#include "scores/ScoreTestSupport.h"
+#include "scores/Tioitopp.h"
+
+namespace {
+
+// Records what is played instead of sounding.
+class MusicLog : public TSoundOutput {
+  public:
+    void PlayEffect(const QString&, int) override {}
+    void PlayMusic(const QString& fullName, int start) override {
+        music.push_back(QFileInfo(fullName).fileName() + "@" + QString::number(start));
+    }
+    std::vector<QString> music;
+};
+
+class TioitoppTest : public ShellTest {
+  protected:
+    // Focus moves only inside the active window.
+    void ShowActive(QWidget& window) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetSoundOutput(&sound);
+        form.ExerciseNumber = 12;
+        form.ExerciseName = "Capitals of Europe";
+    }
+    void TearDown() override {
+        SetSoundOutput(nullptr);
+        ShellTest::TearDown();
+    }
+    QString File() const { return Path("scores.hgh"); }
+    // Exercise 12 with the given percentages at ranks 1, 2, ...
+    void StoreList(const std::vector<int>& percents) {
+        std::vector<ScoreRecord> records;
+        for (size_t i = 0; i < percents.size(); ++i)
+            records.push_back({12, int(i) + 1, QString("P%1").arg(i + 1), percents[i]});
+        records.push_back({13, 1, "Other", 99});
+        WriteBytes(File(), ScoreText(records));
+    }
+    QString Cell(int row, int column) const {
+        const QTableWidgetItem* item = form.grdLista->item(row, column);
+        return item ? item->text() : QString("<none>");
+    }
+    TScoreTable Saved() const {
+        TScoreTable table;
+        ReadScores(ReadBytes(File()), table, TLowNumbers::RangeError);
+        return table;
+    }
+
+    MusicLog sound;
+    TfrmTioitopp form;
+};
+
+TEST_F(TioitoppTest, AnEqualResultGoesAboveAndTheLastPlaceFallsOff) {
+    StoreList({90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+    form.LoadAndEnter(File(), 70);
+    EXPECT_EQ(form.NewRank, 3);
+    const TScoreList& list = form.ScoreTable[12];
+    EXPECT_EQ(list[2].Signature, "P2");
+    EXPECT_EQ(list[3].ScorePercent, 70);
+    EXPECT_EQ(list[3].Signature, "Okänd");
+    EXPECT_EQ(list[4].Signature, "P3");
+    EXPECT_EQ(list[10].Signature, "P9");
+    EXPECT_EQ(Cell(2, 1), "Okänd");
+    EXPECT_EQ(Cell(2, 2), "70 %");
+    EXPECT_EQ(Cell(3, 0), "4");
+    EXPECT_EQ(sound.music, std::vector<QString>{"good.mid@0"});
+}
+
+TEST_F(TioitoppTest, TheSignatureBoxLiesOverTheNewRanksSignatureCell) {
+    StoreList({90, 80, 70, 60});
+    form.LoadAndEnter(File(), 65);
+    ASSERT_EQ(form.NewRank, 4);
+    const QRect grid = form.grdLista->geometry();
+    EXPECT_EQ(form.txtNySignatur->geometry(),
+              QRect(grid.left() + 30, grid.top() + 20 * 3, 190, 20));
+    EXPECT_FALSE(form.txtNySignatur->isHidden());
+    EXPECT_EQ(form.grdLista->columnWidth(0), 30);
+    EXPECT_EQ(form.grdLista->columnWidth(1), 190);
+    EXPECT_EQ(form.grdLista->columnWidth(2), 50);
+    EXPECT_EQ(form.grdLista->rowHeight(3), 20);
+}
+
+TEST_F(TioitoppTest, AFirstResultOfZeroTakesRankOneWithoutShowingAPercentage) {
+    form.LoadAndEnter(File(), 0);
+    EXPECT_EQ(form.NewRank, 1);
+    EXPECT_EQ(Cell(0, 1), "Okänd");
+    EXPECT_EQ(Cell(0, 2), "");
+    EXPECT_EQ(Cell(9, 0), "10");
+}
+
+TEST_F(TioitoppTest, BelowAllTenNothingIsEnteredButOkStillWritesAll900) {
+    StoreList({90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+    form.LoadAndEnter(File(), 4);
+    EXPECT_EQ(form.NewRank, 0);
+    EXPECT_TRUE(form.txtNySignatur->isHidden());
+    EXPECT_TRUE(sound.music.empty());
+    form.cmdOKClick();
+    const QByteArray written = ReadBytes(File());
+    EXPECT_EQ(written.count('\n'), 3600);
+    EXPECT_EQ(Saved()[12][10].ScorePercent, 5);
+    EXPECT_EQ(Saved()[13][1].Signature, "Other");
+}
+
+TEST_F(TioitoppTest, ShowOnlyNeverEntersEvenOverNegativeStoredValues) {
+    WriteBytes(File(), ScoreText({{12, 1, "Odd", -5}}));
+    form.LoadAndEnter(File(), -1);
+    EXPECT_EQ(form.NewRank, 0);
+    EXPECT_EQ(form.ScoreTable[12][1].Signature, "Odd");
+    EXPECT_TRUE(sound.music.empty());
+}
+
+TEST_F(TioitoppTest, OkWithoutTypingStoresAnEmptySignature) {
+    StoreList({90});
+    form.LoadAndEnter(File(), 95);
+    form.show();
+    QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    const TScoreTable saved = Saved();
+    EXPECT_EQ(saved[12][1].ScorePercent, 95);
+    EXPECT_EQ(saved[12][1].Signature, "");
+    EXPECT_EQ(saved[12][2].Signature, "P1");
+}
+
+TEST_F(TioitoppTest, TheTypedSignatureIsStoredCutTo50) {
+    form.LoadAndEnter(File(), 50);
+    ShowActive(form);
+    ASSERT_TRUE(form.txtNySignatur->hasFocus());
+    QTest::keyClicks(form.txtNySignatur, "M");
+    form.txtNySignatur->insert("ä");  // key simulation knows only ASCII
+    QTest::keyClicks(form.txtNySignatur, "rta");
+    QTest::keyClick(form.txtNySignatur, Qt::Key_Return);  // Enter is OK
+    EXPECT_EQ(Saved()[12][1].Signature, "Märta");
+
+    TfrmTioitopp second;
+    second.ExerciseNumber = 12;
+    second.LoadAndEnter(File(), 60);
+    second.show();
+    second.txtNySignatur->setMaxLength(100);  // the cut must not rely on the box
+    second.txtNySignatur->setText(QString(60, 'y'));
+    second.cmdOKClick();
+    EXPECT_EQ(Saved()[12][1].Signature, QString(50, 'y'));
+    EXPECT_EQ(Saved()[12][2].Signature, "Märta");
+}
+
+TEST_F(TioitoppTest, LeavingTheBoxShowsTheSignatureInTheGrid) {
+    form.LoadAndEnter(File(), 50);
+    ShowActive(form);
+    form.txtNySignatur->setText("Bo");
+    form.cmdOK->setFocus();  // the box loses the focus
+    EXPECT_TRUE(form.txtNySignatur->isHidden());
+    EXPECT_EQ(Cell(0, 1), "Bo");
+    EXPECT_FALSE(QFile::exists(File()));  // only OK writes
+}
+
+TEST_F(TioitoppTest, TheCloseBoxWritesNothing) {
+    StoreList({90});
+    const QByteArray before = ReadBytes(File());
+    form.LoadAndEnter(File(), 95);
+    form.show();
+    form.close();
+    EXPECT_EQ(ReadBytes(File()), before);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_EQ(ReadBytes(File()), before);
+}
+
+TEST_F(TioitoppTest, ADamagedFileIsKeptAsABackupBeforeItIsRewritten) {
+    const QByteArray damaged = ScoreText({{12, 1, "Kept", 80}}) + "12\r\nx\r\n" +
+                               ScoreText({{12, 2, "Behind the damage", 70}});
+    WriteBytes(File(), damaged);
+    form.LoadAndEnter(File(), 90);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].first, TMessageKind::Information);
+    EXPECT_TRUE(messages[0].second.startsWith(
+        "Error reading the highscore file. The following error occurred: Invalid numeric input"));
+    EXPECT_TRUE(messages[0].second.contains("scores.hgh.bak"));
+    EXPECT_EQ(form.ScoreTable[12][2].Signature, "Kept");
+    form.cmdOKClick();
+    EXPECT_EQ(ReadBytes(Path("scores.hgh.bak")), damaged);
+    EXPECT_EQ(Saved()[12][1].ScorePercent, 90);
+}
+
+TEST_F(TioitoppTest, AnUnwritableFileIsReportedAndKeepsTheTable) {
+    form.LoadAndEnter(Path("no-folder/scores.hgh"), 50);
+    form.cmdOKClick();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].second.startsWith(
+        "Could not write to the highscore file. The following error occurred: "));
+    EXPECT_EQ(form.ScoreTable[12][1].ScorePercent, 50);
+}
+
+TEST_F(TioitoppTest, ShowingTranslatesTheCaptionAndNamesTheExercise) {
+    LanguageTable[3][11] = "Les dix meilleurs";
+    CurrentLanguage = 3;
+    form.LoadAndEnter(File(), -1);
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "Les dix meilleurs");
+    EXPECT_EQ(form.lblOvningsNamn->text(), "Capitals of Europe");
+    EXPECT_EQ(form.cmdOK->text(), "OK");
+}
+
+TEST_F(TioitoppTest, AnExerciseOutsideTheTableIsReportedNotShown) {
+    const auto exercise = CreateExercise("AREA");
+    exercise->Number = 91;
+    EXPECT_EQ(TfrmTioitopp::Execute(nullptr, *exercise, 50), QDialog::Rejected);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].second, "Range check error");
+}
+
+}  // namespace
