@@ -1,0 +1,332 @@
+// The map screen: layout, name label, click sequence, restart and timers.
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+#include "app/Generell.h"
+#include "app/GenerellUi.h"
+#include "data/UKarta.h"
+#include "platform/MessageBoxes.h"
+#include "screens/ScreenSupport.h"
+
+namespace {
+
+constexpr int BlinkInterval = 700;
+constexpr int NameInterval = 2000;
+constexpr int ButtonMargin = 2;
+constexpr int MinButtonWidth = 75;
+constexpr int WaitForMaximiseMs = 500;
+
+QFont ArialPixels(int pixels, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void SetBackground(QWidget* widget, TColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Wide enough for its caption, never narrower than the usual button.
+int ButtonWidth(const QPushButton* button, int minimum) {
+    return std::max(minimum, button->fontMetrics().horizontalAdvance(button->text()) + 20);
+}
+
+}  // namespace
+
+TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmOvningKarta"));
+    setWindowTitle(QStringLiteral("Glomira"));
+    SetBackground(this, Colors::Silver);
+
+    panTop = new QFrame(this);
+    panTop->setFrameShape(QFrame::Panel);
+    panTop->setFrameShadow(QFrame::Raised);
+    panTop->hide();
+
+    // Created first, so the buttons lie above it.
+    lblFraga = new QLabel(panTop);
+    lblFraga->setFont(ArialPixels(13, true));
+    lblFraga->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    lblProcent = new QLabel(QStringLiteral("0"), panTop);
+    lblProcent->setFont(ArialPixels(13, true));
+    QPalette navyText = lblProcent->palette();
+    navyText.setColor(QPalette::WindowText, ToQColor(Colors::Navy));
+    lblProcent->setPalette(navyText);
+
+    imgBlomma = new QLabel(panTop);
+    imgBlomma->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    cmdTopp = new QPushButton(QStringLiteral("Tio-i-topp"), panTop);
+    SetTag(cmdTopp, 11);
+    cmdStarta = new QPushButton(QStringLiteral("Starta om"), panTop);
+    SetTag(cmdStarta, 23);
+    cmdHjalp = new QPushButton(QStringLiteral("?"), panTop);
+    cmdAvsluta = new QPushButton(QStringLiteral("Avsluta"), panTop);
+    SetTag(cmdAvsluta, 12);
+    for (QPushButton* button : {cmdTopp, cmdStarta, cmdHjalp, cmdAvsluta})
+        button->setFocusPolicy(Qt::NoFocus);
+
+    panPanel = new QFrame(this);
+    SetBackground(panPanel, Colors::Navy);
+    imgKartaBox = new TPictureBox(panPanel);
+    imgKartaBox->setEnabled(false);
+
+    lblNamn = new QLabel(panPanel);
+    lblNamn->setFont(ArialPixels(11, false));
+    lblNamn->setAlignment(Qt::AlignCenter);
+    SetBackground(lblNamn, Colors::Silver);
+    lblNamn->hide();
+    lblNamn->installEventFilter(this);
+
+    tmrBlinka = new QTimer(this);
+    tmrBlinka->setInterval(BlinkInterval);
+    tmrNamnTimer = new QTimer(this);
+    tmrNamnTimer->setInterval(NameInterval);
+
+    // Clicks are handled after the press has been delivered: the handling lets
+    // window messages run, and the screen may be closed and released meanwhile.
+    connect(imgKartaBox, &TPictureBox::mouseDown, this, [this](QPoint at, Qt::MouseButton) {
+        QTimer::singleShot(0, this, [this, at] { imgKartaMouseDown(at.x(), at.y()); });
+    });
+    connect(cmdStarta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdStartaClick);
+    connect(cmdTopp, &QPushButton::clicked, this, &TfrmOvningKarta::cmdToppClick);
+    connect(cmdHjalp, &QPushButton::clicked, this, &TfrmOvningKarta::cmdHjalpClick);
+    connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdAvslutaClick);
+    connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningKarta::tmrBlinkaTimer);
+    connect(tmrNamnTimer, &QTimer::timeout, this, &TfrmOvningKarta::tmrNamnTimerTimer);
+}
+
+TfrmOvningKarta::~TfrmOvningKarta() = default;
+
+void TfrmOvningKarta::StartExercise(COvning& entry) {
+    const std::weak_ptr<const void> alive = LifeToken();
+    ProcessMessages();
+    cmdAvsluta->setEnabled(false);
+    Exercise = &entry;
+
+    MaximiseAndWait();
+    if (alive.expired()) return;
+    Layout();
+
+    TWaitCursor wait;
+    MapObject = LoadFullMap(entry);
+    entry.Map = MapObject.get();
+    busy_ = true;
+    entry.Start(*this);
+    if (alive.expired()) return;
+    busy_ = false;
+
+    tmrBlinka->start();
+    ProcessMessages();
+    if (alive.expired()) return;
+    imgKartaBox->setEnabled(true);
+    cmdAvsluta->setEnabled(true);
+}
+
+void TfrmOvningKarta::MaximiseAndWait() {
+    showMaximized();
+    move(0, 0);
+    ProcessMessages();
+    // A window manager maximises in its own time; the map is drawn once, at
+    // the final size, so wait for it a little.
+    const QRect available = screen()->availableGeometry();
+    const std::weak_ptr<const void> alive = LifeToken();
+    QElapsedTimer clock;
+    clock.start();
+    while (height() < available.height() * 3 / 4 && clock.elapsed() < WaitForMaximiseMs) {
+        QThread::msleep(5);
+        ProcessMessages();
+        if (alive.expired()) return;
+    }
+    // Without a window manager nobody else does it.
+    if (height() < available.height() * 3 / 4) setGeometry(available);
+}
+
+void TfrmOvningKarta::Layout() {
+    const int clientWidth = width();
+    const int clientHeight = height();
+    panTop->setGeometry(0, 0, clientWidth, TopHeight);
+    panTop->show();
+    panPanel->setGeometry(0, TopHeight, clientWidth, clientHeight - TopHeight);
+
+    const int buttonHeight = TopHeight - 2 * ButtonMargin;
+    const int avslutaWidth = ButtonWidth(cmdAvsluta, MinButtonWidth);
+    cmdAvsluta->setGeometry(clientWidth - ButtonMargin - avslutaWidth, ButtonMargin, avslutaWidth,
+                            buttonHeight);
+    cmdHjalp->setGeometry(cmdAvsluta->x() - 25, ButtonMargin, 25, buttonHeight);
+    const int startaWidth = ButtonWidth(cmdStarta, MinButtonWidth);
+    cmdStarta->setGeometry(cmdHjalp->x() - startaWidth, ButtonMargin, startaWidth, buttonHeight);
+
+    // Room for "100 %", so the button beside it never moves or gets covered.
+    const int procentWidth =
+        lblProcent->fontMetrics().horizontalAdvance(QStringLiteral("100 %")) + 8;
+    lblProcent->setGeometry(6, 6, procentWidth, lblProcent->fontMetrics().height());
+    cmdTopp->setGeometry(lblProcent->x() + procentWidth, ButtonMargin,
+                         ButtonWidth(cmdTopp, MinButtonWidth), buttonHeight);
+    lblFraga->setGeometry(2, 6, clientWidth, lblFraga->fontMetrics().height() + 2);
+
+    imgKartaBox->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
+    imgBlomma->setGeometry(cmdAvsluta->x() - 32, -2, 32, 32);
+    SetBackground(panPanel, Colors::Navy);
+}
+
+void TfrmOvningKarta::FormShow() {
+    TranslateCaptions(this);
+    SetBackground(panPanel, PanelColor);
+    SetBackground(panTop, PanelColor);
+}
+
+void TfrmOvningKarta::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TfrmOvningKarta::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    // The map was drawn for the maximised picture; a minimised window may stay so.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        QTimer::singleShot(0, this, [this] {
+            if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) showMaximized();
+        });
+}
+
+void TfrmOvningKarta::VisaFraga(const QString& text) {
+    ShowName(QString(), 0, 0, false);
+    lblFraga->setText(text);
+}
+
+void TfrmOvningKarta::VisaProcent(int percent) {
+    lblProcent->setText(QString::number(percent) + QStringLiteral(" %"));
+}
+
+void TfrmOvningKarta::ShowName(const QString& text, int x, int y, bool visible) {
+    lblNamn->setVisible(visible);
+    lblNamn->setText(text);
+    const QFontMetrics metrics = lblNamn->fontMetrics();
+    const int width = metrics.horizontalAdvance(text) + 4;
+    const int height = metrics.height();
+    // Halves toward zero, as integer division does.
+    lblNamn->setGeometry(x + imgKartaBox->x() - width / 2, y + imgKartaBox->y() - height / 2, width,
+                         height);
+    if (visible) {
+        tmrNamnTimer->stop();
+        tmrNamnTimer->start();
+        SetNameOpaque(true);
+        lblNamn->raise();
+    }
+}
+
+void TfrmOvningKarta::SetNameOpaque(bool opaque) {
+    lblNamn->setAutoFillBackground(opaque);
+    lblNamn->update();
+}
+
+bool TfrmOvningKarta::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblNamn && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        QTimer::singleShot(0, this, [this, at] { lblNamnMouseDown(at); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmOvningKarta::lblNamnMouseDown(QPoint point) {
+    const QPoint labelPos = lblNamn->pos();
+    lblNamn->hide();
+    const QPoint onMap = labelPos + point - imgKartaBox->pos();
+    // The label may hang over the map's edge; the map itself ignores such clicks.
+    if (!imgKartaBox->isEnabled() || !imgKartaBox->rect().contains(onMap)) return;
+    imgKartaMouseDown(onMap.x(), onMap.y());
+}
+
+void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
+    if (!Exercise || !MapObject || busy_) return;
+    COvning& exercise = *Exercise;
+    const std::weak_ptr<const void> alive = LifeToken();
+    busy_ = true;
+    Answer.Lat = MapObject->YToLat(y);
+    Answer.Lon = MapObject->PixelToLon(y, x);
+    Answer.Index = 0;
+    if (exercise.Finished) {
+        exercise.Wrong(Answer);
+    } else if (exercise.IsRight(Answer)) {
+        exercise.BlinkState = 0;
+        exercise.Right();
+        if (alive.expired()) return;
+        ProcessMessages();
+        if (alive.expired()) return;
+        const QString question = exercise.NextQuestion();
+        if (!question.isEmpty()) {
+            VisaFraga(question);
+        } else {
+            imgKartaBox->setEnabled(false);
+            VisaFraga(QStringLiteral("-"));
+            ShowTopTen(exercise, exercise.Percent, this);
+            if (alive.expired()) return;
+            exercise.Finished = true;
+        }
+    } else {
+        exercise.Wrong(Answer);
+    }
+    if (alive.expired()) return;
+    busy_ = false;
+    imgKartaBox->setEnabled(true);
+}
+
+void TfrmOvningKarta::tmrBlinkaTimer() {
+    if (Exercise && !busy_) Exercise->Blink();
+}
+
+void TfrmOvningKarta::tmrNamnTimerTimer() {
+    SetNameOpaque(false);
+    tmrNamnTimer->stop();
+}
+
+void TfrmOvningKarta::cmdStartaClick() {
+    if (!Exercise || !MapObject || busy_) return;
+    const std::weak_ptr<const void> alive = LifeToken();
+    busy_ = true;
+    cmdAvsluta->setEnabled(false);
+    imgKartaBox->setEnabled(false);
+    {
+        TWaitCursor wait;
+        try {
+            Exercise->Start(*this);
+        } catch (const std::exception& e) {
+            ShowMessage(TMessageKind::Error, QString::fromStdString(e.what()));
+        }
+    }
+    if (alive.expired()) return;
+    VisaProcent(0);
+    busy_ = false;
+    imgKartaBox->setEnabled(true);
+    cmdAvsluta->setEnabled(true);
+}
+
+void TfrmOvningKarta::cmdToppClick() {
+    if (Exercise) ShowTopTen(*Exercise, -1, this);
+}
+
+void TfrmOvningKarta::cmdHjalpClick() {
+    ShowHelpTopic(HelpTopic);
+}
+
+void TfrmOvningKarta::cmdAvslutaClick() {
+    tmrBlinka->stop();
+    close();
+}

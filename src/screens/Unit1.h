@@ -1,0 +1,77 @@
+// TfrmOvningKarta: the map screen, on which the area and place exercises
+// run: a strip with question, percentage and buttons over the map picture.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "exercise/ovning.h"
+#include "screens/Ovform.h"
+#include "screens/PictureBox.h"
+
+class CKarta;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class TfrmOvningKarta : public QWidget, public TMapExerciseScreen {
+    Q_OBJECT
+  public:
+    static constexpr int HelpTopic = 102;
+    static constexpr int TopHeight = 32;  // the strip above the map
+
+    explicit TfrmOvningKarta(QWidget* parent = nullptr);
+    ~TfrmOvningKarta() override;
+
+    // Loads the exercise's files, starts it and shows the window maximised.
+    // Raises the loaders' errors.
+    void StartExercise(COvning& entry);
+
+    // The contract.
+    void VisaFraga(const QString& text) override;
+    void VisaProcent(int percent) override;
+    TPicture& imgKarta() override { return imgKartaBox->Picture(); }
+    void ShowName(const QString& text, int x, int y, bool visible) override;
+
+    // A click at picture pixel (x, y), as the map control reports it.
+    void imgKartaMouseDown(int x, int y);
+    void cmdStartaClick();
+    void cmdToppClick();
+    void cmdHjalpClick();
+    void cmdAvslutaClick();
+
+    COvning* Exercise = nullptr;  // owned by the catalogue
+    std::unique_ptr<CKarta> MapObject;
+    TAnswer Answer;  // the last click
+
+    QFrame* panTop;
+    QLabel* lblFraga;
+    QLabel* lblProcent;
+    QLabel* imgBlomma;
+    QPushButton* cmdTopp;
+    QPushButton* cmdStarta;
+    QPushButton* cmdHjalp;
+    QPushButton* cmdAvsluta;
+    QFrame* panPanel;
+    TPictureBox* imgKartaBox;
+    QLabel* lblNamn;
+    QTimer* tmrBlinka;
+    QTimer* tmrNamnTimer;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void FormShow();
+    void Layout();
+    void MaximiseAndWait();
+    void lblNamnMouseDown(QPoint point);
+    void tmrBlinkaTimer();
+    void tmrNamnTimerTimer();
+    void SetNameOpaque(bool opaque);
+
+    bool busy_ = false;  // a click or restart is being handled
+};

@@ -1,0 +1,90 @@
+// TfrmOvningFlagga: the flag screen: up to sixteen flags in a four by four
+// grid; a wrong flag shows its name for a second, after the third wrong try
+// the right one blinks, and answered flags turn silver with their names.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "data/RangeArray.h"
+#include "exercise/ovning.h"
+#include "screens/Ovform.h"
+#include "screens/PictureBox.h"
+
+class CKarta;
+class COvningFlagga;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class TfrmOvningFlagga : public QWidget, public TOvningsformular {
+    Q_OBJECT
+  public:
+    static constexpr int HelpTopic = 104;
+    static constexpr int ClientWidth = 632;
+    static constexpr int ClientHeight = 461;
+    static constexpr int FlagTopMargin = 8;  // flags sit this far below their cell's top
+    static constexpr int EmptyFlagWidth = 100;
+    static constexpr int EmptyFlagHeight = 63;
+
+    explicit TfrmOvningFlagga(QWidget* parent = nullptr);
+    ~TfrmOvningFlagga() override;
+
+    // Loads the exercise's areas, places and flags, starts it and shows the
+    // window. Raises the loaders' errors; the entry must be a flag exercise.
+    void StartExercise(COvning& entry);
+
+    void VisaFraga(const QString& text) override;
+    void VisaProcent(int percent) override;
+
+    // Drawing on imgFlags; positions 1..16, left to right, top to bottom.
+    void DrawFlagGrid();
+    void FillCell(int position, TColor colour);
+    void DrawFlag(int position, TColor colour, bool withName);
+    void DrawAllFlags();
+    void LoadFlags();
+    // Column or row border i (0..4) in pixels of imgFlags.
+    int CellLeft(int column) const;
+    int CellTop(int row) const;
+
+    // A click at pixel (x, y) of imgFlags.
+    void imgFlagsMouseDown(int x, int y);
+    void tmrRitaOmTimer();
+    void tmrBlinkaTimer();
+    void cmdStartaClick();
+    void cmdToppClick();
+    void cmdHjalpClick();
+    void cmdAvslutaClick();
+
+    COvningFlagga* Exercise = nullptr;  // owned by the catalogue
+    std::unique_ptr<CKarta> MapObject;  // holds the areas; never drawn
+    RangeArray<std::optional<QImage>, 1, COvning::MaxItems> FlagPictures;
+    float CellWidth = 0;
+    float CellHeight = 0;
+    int RedrawCell = 0;  // wrong flag whose name is showing; 0 none
+    int BlinkCount = 0;  // next blink phase of the right flag; 0 none
+
+    QFrame* pnlFraga;
+    QLabel* lblFraga;
+    QLabel* lblProcent;
+    QPushButton* cmdTopp;
+    QPushButton* cmdStarta;
+    QPushButton* cmdHjalp;
+    QPushButton* cmdAvsluta;
+    QFrame* pnlFlags;
+    TPictureBox* imgFlags;
+    QLabel* Label1;
+    QTimer* tmrRitaOm;
+    QTimer* tmrBlinka;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void FormShow();
+    TRasterSurface& Canvas();
+    void Changed();
+};

@@ -1,0 +1,128 @@
+// Shared fixture of the screen tests: language texts, colour scheme, a sound
+// recorder, a counting top-ten hook, message capture, a fixed random seed,
+// and a temporary folder made the current directory for hand-made data files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QList>
+#include <QStringList>
+#include <QTest>
+#include <functional>
+
+#include "app/Generell.h"
+#include "data/ovningar.h"
+#include "exercise/ovning.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Random.h"
+#include "support/CrpWriter.h"
+#include "support/TempDir.h"
+
+class NullSound : public TSoundOutput {
+  public:
+    void PlayEffect(const QString& fullName, int) override { effects << fullName.section('/', -1); }
+    void PlayMusic(const QString&, int) override {}
+    QStringList effects;
+};
+
+class ScreenTest : public TempDirTest {
+  protected:
+    void SetUp() override {
+        previousDir_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+        CurrentLanguage = 2;
+        LanguageTable[2][9] = "Click on";
+        LanguageTable[2][10] = "lies in";
+        LanguageTable[2][11] = "Top ten";
+        LanguageTable[2][12] = "Close";
+        LanguageTable[2][13] = "Which of these lies in";
+        LanguageTable[2][14] = "?";
+        LanguageTable[2][17] = "Multiple choice";
+        LanguageTable[2][23] = "Restart";
+        PanelColor = MakeColor(192, 208, 224);
+        FrameColor = MakeColor(40, 90, 160);
+        HighlightColor = MakeColor(255, 64, 64);
+        CorrectColor = Colors::Lime;
+        SoundsOn = true;
+        SetSoundOutput(&sound);
+        SetFixedRandomSeed(20261207);
+        SetMessageSink([this](TMessageKind, const QString& text) { messages << text; });
+        SetTopTenForm([this](const TTopTenRequest& request, TOvningsformular*) {
+            topTen << request.Percent;
+            if (onTopTen) onTopTen();
+        });
+    }
+    void TearDown() override {
+        SetTopTenForm(nullptr);
+        SetMessageSink(nullptr);
+        SetSoundOutput(nullptr);
+        ClearFixedRandomSeed();
+        QDir::setCurrent(previousDir_);
+    }
+
+    // Lets the deferred click handling and repaints run.
+    static void Settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+    static bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < ms) QTest::qWait(5);
+        return done();
+    }
+
+    static std::unique_ptr<COvning> Entry(const QString& kind, const QStringList& items,
+                                          int mapNo = 1) {
+        std::unique_ptr<COvning> entry = CreateExercise(kind);
+        entry->Kind = kind;
+        entry->Number = 7;
+        entry->Names[2] = "Test exercise";
+        entry->MaxPlaceRank = 10;
+        entry->BorderWidth = 1;
+        entry->MapNo = mapNo;
+        entry->PlaceFileNo = 1;
+        entry->TopLatitude = 70;
+        entry->BottomLatitude = 30;
+        entry->CentreLongitude = 10;
+        entry->ItemCount = int(items.size());
+        for (int i = 0; i < items.size(); ++i) entry->Items[i + 1] = items[i];
+        return entry;
+    }
+
+    static AreaRecord Named(AreaRecord area, const QString& english, const QString& flag = {}) {
+        area.Names = QStringList{english + " (sv)", english, "", "", "", ""};
+        area.FlagFile = flag;
+        return area;
+    }
+    static PlaceRecord Place(const QString& name, const QString& member, double lat, double lon) {
+        PlaceRecord p;
+        p.Code = name.left(3).toUpper();
+        p.Names = QStringList{name, name, "", "", "", ""};
+        p.Member1 = member;
+        p.Lat = lat;
+        p.Lon = lon;
+        return p;
+    }
+    static void WriteAreas(const QString& file, const QList<AreaRecord>& areas) {
+        CrpWriter w;
+        for (const AreaRecord& a : areas) WriteArea(w, a);
+        w.Save(file);
+    }
+    static void WritePlaces(const QString& file, const QList<PlaceRecord>& places) {
+        CrpWriter w;
+        for (const PlaceRecord& p : places) WritePlace(w, p);
+        w.Save(file);
+    }
+    static void WriteEmpty(const QString& file) { CrpWriter().Save(file); }
+
+    NullSound sound;
+    QStringList messages;
+    QList<int> topTen;  // percentages handed to the top-ten form
+    std::function<void()> onTopTen;
+
+  private:
+    QString previousDir_;
+};

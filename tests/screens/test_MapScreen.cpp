@@ -1,0 +1,231 @@
+// The map screen played through its widgets: layout, name label, clicks,
+// end of the run, restart and the files loaded by map number.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ScreenTest.h"
+#include "data/Fileread.h"
+#include "data/UKarta.h"
+#include "exercise/OvLand.h"
+#include "screens/Unit1.h"
+
+namespace {
+
+class MapScreenTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        WriteAreas("AREA1.crp", {Named(BoxArea("AAA", 40, 0, 50, 10), "Alpha"),
+                                 Named(BoxArea("BBB", 40, 12, 50, 22), "Beta"),
+                                 Named(BoxArea("CCC", 52, 0, 60, 10), "Gamma")});
+        WriteEmpty("Vatten.crp");
+        CrpWriter seas;
+        seas.Int32(35 * 10000).Int32(-15 * 10000);
+        seas.Save("Hav1.crp");
+        WritePlaces("Ort1.crp", {Place("Acity", "AAA", 45, 5)});
+    }
+
+    void Start(const QStringList& items, const QString& kind = "AREA", int mapNo = 1) {
+        entry = Entry(kind, items, mapNo);
+        screen = std::make_unique<TfrmOvningKarta>();
+        screen->StartExercise(*entry);
+        Settle();
+    }
+
+    // Picture pixel of an area's first seed.
+    QPoint SeedPixel(const QString& code) const {
+        const CArea* area = screen->MapObject->Areas->FindByCode(code);
+        return {screen->MapObject->LonLatToX(area->Seed1.Lon, area->Seed1.Lat),
+                screen->MapObject->LatToY(area->Seed1.Lat)};
+    }
+    void ClickMap(QPoint at) {
+        QTest::mouseClick(screen->imgKartaBox, Qt::LeftButton, {}, at);
+        Settle();
+    }
+    QString Asked() const { return static_cast<COvningLandArea&>(*entry).CurrentKey; }
+    QString Other() const { return Asked() == "AAA" ? "BBB" : "AAA"; }
+
+    std::unique_ptr<COvning> entry;
+    std::unique_ptr<TfrmOvningKarta> screen;
+};
+
+TEST_F(MapScreenTest, LayoutFollowsTheMaximisedClientArea) {
+    Start({"AAA", "BBB"});
+    ASSERT_TRUE(screen->isMaximized());
+    const int w = screen->width();
+    const int h = screen->height();
+    EXPECT_EQ(screen->panTop->geometry(), QRect(0, 0, w, 32));
+    EXPECT_EQ(screen->panPanel->geometry(), QRect(0, 32, w, h - 32));
+    EXPECT_EQ(screen->imgKartaBox->geometry(), QRect(2, 2, w - 4, h - 36));
+    EXPECT_EQ(screen->imgKarta().Bitmap().size(), QSize(w - 4, h - 36));
+
+    for (QPushButton* b :
+         {screen->cmdTopp, screen->cmdStarta, screen->cmdHjalp, screen->cmdAvsluta}) {
+        EXPECT_EQ(b->y(), 2);
+        EXPECT_EQ(b->height(), 28);
+    }
+    EXPECT_EQ(screen->cmdAvsluta->geometry().right() + 1, w - 2);
+    EXPECT_EQ(screen->cmdHjalp->geometry().right() + 1, screen->cmdAvsluta->x());
+    EXPECT_EQ(screen->cmdStarta->geometry().right() + 1, screen->cmdHjalp->x());
+    EXPECT_EQ(screen->lblProcent->pos(), QPoint(6, 6));
+    EXPECT_EQ(screen->lblProcent->geometry().right() + 1, screen->cmdTopp->x());
+    EXPECT_EQ(screen->lblFraga->geometry().topLeft(), QPoint(2, 6));
+    EXPECT_EQ(screen->lblFraga->width(), w);
+    EXPECT_EQ(screen->cmdStarta->text(), "Restart");
+    EXPECT_EQ(screen->lblFraga->text(), "Click on " + QString(Asked() == "AAA" ? "Alpha" : "Beta"));
+    EXPECT_TRUE(screen->imgKartaBox->isEnabled());
+    EXPECT_TRUE(screen->cmdAvsluta->isEnabled());
+    EXPECT_TRUE(screen->tmrBlinka->isActive());
+    EXPECT_EQ(screen->tmrBlinka->interval(), 700);
+}
+
+TEST_F(MapScreenTest, StaysMaximised) {
+    Start({"AAA"});
+    screen->showNormal();
+    EXPECT_TRUE(WaitFor([&] { return screen->isMaximized(); }));
+    screen->showMinimized();
+    Settle();
+    EXPECT_TRUE(screen->isMinimized());
+}
+
+TEST_F(MapScreenTest, ShowNameCentresTheLabelOnThePictureAndFadesAfterTwoSeconds) {
+    Start({"AAA"});
+    QLabel* label = screen->lblNamn;
+    EXPECT_EQ(screen->tmrNamnTimer->interval(), 2000);
+    screen->ShowName("Somewhere", 101, 51, true);
+    const int width = label->fontMetrics().horizontalAdvance("Somewhere") + 4;
+    const int height = label->fontMetrics().height();
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), "Somewhere");
+    EXPECT_EQ(label->geometry(), QRect(101 + 2 - width / 2, 51 + 2 - height / 2, width, height));
+    EXPECT_TRUE(label->autoFillBackground());
+    EXPECT_TRUE(screen->tmrNamnTimer->isActive());
+
+    screen->tmrNamnTimer->setInterval(5);
+    screen->ShowName("Elsewhere", 10, 10, true);
+    EXPECT_TRUE(WaitFor([&] { return !label->autoFillBackground(); }));
+    EXPECT_TRUE(label->isVisible());  // transparent, the text stays
+    EXPECT_EQ(label->text(), "Elsewhere");
+    EXPECT_FALSE(screen->tmrNamnTimer->isActive());
+
+    screen->VisaFraga("Next");
+    EXPECT_FALSE(label->isVisible());
+}
+
+TEST_F(MapScreenTest, WrongClickNamesTheClickedAreaAndCounts) {
+    Start({"AAA", "BBB"});
+    const QPoint other = SeedPixel(Other());
+    ClickMap(other);
+    EXPECT_TRUE(screen->lblNamn->isVisible());
+    EXPECT_EQ(screen->lblNamn->text(), Other() == "AAA" ? "Alpha" : "Beta");
+    const QRect label = screen->lblNamn->geometry();
+    EXPECT_EQ(label.x() + label.width() / 2 - screen->imgKartaBox->x(), other.x());
+    EXPECT_EQ(screen->lblProcent->text(), "0 %");
+    EXPECT_EQ(entry->WrongCount, 1);
+
+    // Not part of the exercise: nothing counted, nothing named.
+    screen->ShowName(QString(), 0, 0, false);
+    ClickMap(SeedPixel("CCC"));
+    EXPECT_FALSE(screen->lblNamn->isVisible());
+    EXPECT_EQ(entry->Asked, 1);
+}
+
+TEST_F(MapScreenTest, ClickOnTheNameLabelReachesTheMapBeneath) {
+    Start({"AAA", "BBB"});
+    const QString first = Asked();
+    const QPoint right = SeedPixel(first);
+    screen->ShowName("Cover", right.x(), right.y(), true);
+    QLabel* label = screen->lblNamn;
+    const QPoint onLabel = right + screen->imgKartaBox->pos() - label->pos();
+    QTest::mouseClick(label, Qt::RightButton, {}, onLabel);
+    Settle();
+    EXPECT_FALSE(label->isVisible());
+    EXPECT_EQ(screen->lblProcent->text(), "100 %");
+    EXPECT_NE(Asked(), first);
+    EXPECT_EQ(entry->WrongCount, 0);
+}
+
+TEST_F(MapScreenTest, LastRightAnswerEndsTheRunOnceAndLaterClicksOnlyName) {
+    Start({"AAA", "BBB"});
+    ClickMap(SeedPixel(Other()));  // one wrong
+    const QString second = Other();
+    ClickMap(SeedPixel(Asked()));
+    EXPECT_EQ(Asked(), second);
+    bool enabledDuringTopTen = true;
+    onTopTen = [&] { enabledDuringTopTen = screen->imgKartaBox->isEnabled(); };
+    ClickMap(SeedPixel(second));
+    EXPECT_EQ(screen->lblFraga->text(), "-");
+    ASSERT_EQ(topTen.size(), 1);
+    EXPECT_EQ(topTen[0], entry->Percent);
+    EXPECT_FALSE(enabledDuringTopTen);
+    EXPECT_TRUE(entry->Finished);
+    EXPECT_TRUE(screen->imgKartaBox->isEnabled());
+
+    const int asked = entry->Asked;
+    const QString percent = screen->lblProcent->text();
+    ClickMap(SeedPixel("AAA"));
+    EXPECT_TRUE(screen->lblNamn->isVisible());
+    EXPECT_EQ(screen->lblNamn->text(), "Alpha");
+    EXPECT_EQ(entry->Asked, asked);
+    EXPECT_EQ(screen->lblProcent->text(), percent);
+    EXPECT_EQ(topTen.size(), 1);
+}
+
+TEST_F(MapScreenTest, RestartResetsToZeroPercentAndAsksAgain) {
+    Start({"AAA", "BBB"});
+    ClickMap(SeedPixel(Asked()));
+    ClickMap(SeedPixel(Asked()));
+    ASSERT_EQ(topTen.size(), 1);
+    QTest::mouseClick(screen->cmdStarta, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(screen->lblProcent->text(), "0 %");
+    EXPECT_EQ(entry->Asked, 0);
+    EXPECT_FALSE(entry->Finished);
+    EXPECT_TRUE(screen->lblFraga->text().startsWith("Click on "));
+    EXPECT_TRUE(screen->imgKartaBox->isEnabled());
+    EXPECT_TRUE(screen->cmdAvsluta->isEnabled());
+    ClickMap(SeedPixel(Asked()));
+    EXPECT_EQ(screen->lblProcent->text(), "100 %");
+}
+
+TEST_F(MapScreenTest, TopTenButtonOnlyShowsTheList) {
+    Start({"AAA"});
+    QTest::mouseClick(screen->cmdTopp, Qt::LeftButton);
+    EXPECT_EQ(topTen, QList<int>{-1});
+}
+
+TEST_F(MapScreenTest, MapsFourAndFiveReadNoWater) {
+    // No Vatten.crp at all: reading it would fail.
+    QFile::remove("Vatten.crp");
+    QFile::rename("AREA1.crp", "AREA4.crp");
+    Start({"AAA", "BBB"}, "AREA", 4);
+    EXPECT_EQ(screen->MapObject->Waters->Count, 0);
+    EXPECT_EQ(screen->MapObject->Areas->Count, 3);
+    EXPECT_EQ(screen->MapObject->SeaSeedCount, 1);
+    EXPECT_FALSE(screen->MapObject->ShowGrid);
+}
+
+TEST_F(MapScreenTest, MapZeroReadsOnlyThePlaces) {
+    for (const char* file : {"Vatten.crp", "AREA1.crp", "Hav1.crp"}) QFile::remove(file);
+    Start({"AAA"}, "ORT", 0);
+    EXPECT_EQ(screen->MapObject->Areas->Count, 0);
+    EXPECT_EQ(screen->MapObject->Waters->Count, 0);
+    EXPECT_EQ(screen->MapObject->SeaSeedCount, 0);
+    EXPECT_EQ(screen->lblFraga->text(), "Click on Acity");
+}
+
+TEST_F(MapScreenTest, WorldMapShowsTheGraticule) {
+    Start({"AAA"});
+    EXPECT_TRUE(screen->MapObject->ShowGrid);
+}
+
+TEST_F(MapScreenTest, MissingFileFailsTheStart) {
+    QFile::remove("Hav1.crp");
+    entry = Entry("AREA", {"AAA"});
+    screen = std::make_unique<TfrmOvningKarta>();
+    EXPECT_THROW(screen->StartExercise(*entry), EFileNotFound);
+}
+
+}  // namespace
