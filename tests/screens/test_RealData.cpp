@@ -1,0 +1,131 @@
+// Every exercise of the delivered catalogue played on its screen from the
+// first question to the top-ten entry, always answering right with a click.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ScreenTest.h"
+#include "data/UKarta.h"
+#include "exercise/OvFlagga.h"
+#include "exercise/OvLand.h"
+#include "exercise/OvOrt.h"
+#include "exercise/Ovmulti.h"
+#include "screens/Unit1.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+
+namespace {
+
+constexpr int MaxQuestions = 200;
+
+class DeliveredExercise : public ScreenTest, public testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
+            GTEST_SKIP() << "the delivered data is not beside the test program";
+        SoundsOn = false;
+        ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
+        LoadLanguageTable();
+        catalogue.Load("Ovning.crp");
+        for (COvning* e = catalogue.First; e; e = e->Next)
+            if (e->Number == GetParam()) entry = e;
+        if (!entry) GTEST_SKIP() << "no exercise " << GetParam();
+        TemplateBitmap.load(ProgramFile("bmptest.bmp"));
+    }
+
+    // A pixel near p whose click the exercise takes as right (the projection
+    // back from a pixel moves a point by a fraction of a pixel).
+    static std::optional<QPoint> RightPixelNear(TfrmOvningKarta& screen, QPoint p) {
+        for (int r = 0; r <= 3; ++r)
+            for (int dy = -r; dy <= r; ++dy)
+                for (int dx = -r; dx <= r; ++dx) {
+                    const QPoint at = p + QPoint(dx, dy);
+                    TAnswer answer;
+                    answer.Lat = screen.MapObject->YToLat(at.y());
+                    answer.Lon = screen.MapObject->PixelToLon(at.y(), at.x());
+                    if (screen.Exercise->IsRight(answer)) return at;
+                }
+        return std::nullopt;
+    }
+
+    void PlayOnMapScreen() {
+        TfrmOvningKarta screen;
+        screen.StartExercise(*entry);
+        Settle();
+        CKarta& map = *screen.MapObject;
+        for (int i = 0; i < MaxQuestions && topTen.isEmpty(); ++i) {
+            std::optional<QPoint> hit;
+            if (auto* area = dynamic_cast<COvningLandArea*>(entry)) {
+                for (const auto& a : map.Areas->Areas) {
+                    if (!a->Selected || !a->Matches(area->CurrentKey)) continue;
+                    for (const GeoPoint& seed : {a->Seed1, a->Seed2})
+                        if (!hit)
+                            hit = RightPixelNear(
+                                screen, {map.LonLatToX(seed.Lon, seed.Lat), map.LatToY(seed.Lat)});
+                }
+                ASSERT_TRUE(hit) << "no pixel answers " << area->CurrentKey.toStdString();
+            } else {
+                const COrt* place = static_cast<COvningOrt*>(entry)->CurrentPlace;
+                ASSERT_NE(place, nullptr);
+                const float lat = float(place->Latitude);
+                hit = RightPixelNear(
+                    screen, {map.LonLatToX(float(place->Longitude), lat), map.LatToY(lat)});
+                ASSERT_TRUE(hit) << "no pixel answers " << place->Names[2].toStdString();
+            }
+            QTest::mouseClick(screen.imgKartaBox, Qt::LeftButton, {}, *hit);
+            Settle();
+        }
+        EXPECT_EQ(screen.lblFraga->text(), "-");
+        EXPECT_TRUE(entry->Finished);
+    }
+
+    void PlayOnFlagScreen() {
+        TfrmOvningFlagga screen;
+        screen.StartExercise(*entry);
+        EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+        auto& flags = static_cast<COvningFlagga&>(*entry);
+        for (int i = 0; i < MaxQuestions && topTen.isEmpty(); ++i) {
+            const int p = flags.CurrentPos;
+            const QPoint centre(int((((p - 1) % 4) + 0.5) * screen.CellWidth),
+                                int((((p - 1) / 4) + 0.5) * screen.CellHeight));
+            QTest::mouseClick(screen.imgFlags, Qt::LeftButton, {}, centre);
+        }
+        EXPECT_EQ(flags.QuestionNo, flags.FlagCount);
+    }
+
+    void PlayOnMultiScreen() {
+        TfrmOvningMulti screen;
+        screen.tmrTimer->setInterval(1);
+        screen.StartExercise(*entry);
+        Settle();
+        auto& multi = static_cast<COvningMulti&>(*entry);
+        for (int i = 0; i < MaxQuestions && topTen.isEmpty(); ++i) {
+            for (int p = 1; p <= 4; ++p)
+                ASSERT_FALSE(multi.Answers[p].isEmpty()) << "too few answers for a question";
+            QTest::mouseClick(screen.imgSvar[std::size_t(multi.RightPos - 1)], Qt::LeftButton, {},
+                              QPoint(10, 10));
+            Settle();
+        }
+        EXPECT_TRUE(screen.RunOver);
+    }
+
+    COvningar catalogue;
+    COvning* entry = nullptr;
+};
+
+TEST_P(DeliveredExercise, PlaysToTheTopTenAnsweringRight) {
+    if (entry->Kind == "FLAGG")
+        PlayOnFlagScreen();
+    else if (entry->Kind == "MULTI")
+        PlayOnMultiScreen();
+    else
+        PlayOnMapScreen();
+    EXPECT_EQ(topTen, QList<int>{100});
+    EXPECT_EQ(entry->WrongCount, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, DeliveredExercise, testing::Range(1, 91));
+
+}  // namespace
