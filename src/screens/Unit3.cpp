@@ -28,6 +28,8 @@ constexpr int Columns = 4;
 constexpr int Rows = 4;
 constexpr int Interval = 1000;
 constexpr int GridInset = 5;  // imgFlags inside the frame panel
+constexpr int QuestionPixels = 15;
+constexpr int MinQuestionPixels = 10;
 
 // Nearest integer, halves to the even neighbour.
 int Nearest(double value) {
@@ -76,7 +78,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : QWidget(parent, Qt::Window
 
     pnlFraga = SingleBorderPanel(this, QRect(-2, 0, 637, 31));
     lblFraga = new QLabel(QStringLiteral("Klicka på Islands flagga"), pnlFraga);
-    lblFraga->setFont(ArialPixels(15, true));
+    lblFraga->setFont(ArialPixels(QuestionPixels, true));
     lblFraga->setGeometry(17, 4, 309, 21);
     lblProcent = new QLabel(QStringLiteral("0 %"), pnlFraga);
     lblProcent->setFont(ArialPixels(16, true));
@@ -154,6 +156,14 @@ void TfrmOvningFlagga::showEvent(QShowEvent* event) {
 }
 
 void TfrmOvningFlagga::VisaFraga(const QString& text) {
+    // A long country name would run under the percentage: smaller type instead.
+    const int room = lblProcent->x() - lblFraga->x();
+    QFont font = lblFraga->font();
+    font.setPixelSize(QuestionPixels);
+    while (font.pixelSize() > MinQuestionPixels &&
+           QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    lblFraga->setFont(font);
     lblFraga->setText(text);
 }
 

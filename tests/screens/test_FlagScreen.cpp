@@ -226,4 +226,15 @@ TEST_F(FlagScreenTest, EndOfRunOpensTheTopTenOnceAndRestartStartsAfresh) {
     EXPECT_EQ(topTen, (QList<int>{75, -1}));
 }
 
+TEST_F(FlagScreenTest, LongQuestionShrinksInsteadOfRunningUnderThePercentage) {
+    Start({"SE"});
+    QLabel* question = screen->lblFraga;
+    screen->VisaFraga("Click on Saint Vincent and the Grenadines");
+    EXPECT_LT(question->font().pixelSize(), 15);
+    EXPECT_LE(question->fontMetrics().horizontalAdvance(question->text()),
+              screen->lblProcent->x() - question->x());
+    screen->VisaFraga("Click on Sweden");
+    EXPECT_EQ(question->font().pixelSize(), 15);
+}
+
 }  // namespace
