@@ -1,0 +1,490 @@
+// The main menu: continent map and lists, exercise start, and the buttons
+// to the high-score list, help, the about screen and quitting.
+#include "Hmeny.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+#include <limits>
+
+#include "app/About.h"
+#include "app/Generell.h"
+#include "app/GenerellUi.h"
+#include "app/Lang.h"
+#include "platform/MediaPlayers.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Random.h"
+#include "scores/Topp.h"
+#include "screens/Unit1.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+
+namespace {
+
+constexpr int PictureWidth = 396;
+constexpr int PictureHeight = 155;
+constexpr TColor SeaColour = Colors::Navy;
+
+const char* const kPictureFiles[ContinentCount] = {
+    ":/continents/eur.png",   ":/continents/nor.png", ":/continents/syd.png",
+    ":/continents/asi.png",   ":/continents/afr.png", ":/continents/aus.png",
+    ":/continents/world.png",
+};
+
+// Map clicks test the continents in this order; the last match wins.
+constexpr int kHitOrder[] = {5, 3, 2, 4, 1, 6};
+
+class TWaitCursor {
+  public:
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+QString FailureText(const QString& what, const QString& message, bool terminating) {
+    QString text = QStringLiteral("Oops! I failed to %1.\nThe following problem occurred: %2")
+                       .arg(what, message);
+    if (terminating) text += QStringLiteral("\nGlomira will be terminated.");
+    return text;
+}
+
+QString MessageOf(const std::exception& e) {
+    if (const auto* own = dynamic_cast<const Exception*>(&e)) return own->Message();
+    return QString::fromLocal8Bit(e.what());
+}
+
+}  // namespace
+
+qint64 ColorCount(int bitsPerPixel, int planes) {
+    constexpr qint64 max = std::numeric_limits<qint64>::max();
+    if (bitsPerPixel < 0 || planes <= 0) return 0;
+    if (bitsPerPixel >= 62) return max;
+    const qint64 perPlane = qint64(1) << bitsPerPixel;
+    return perPlane > max / planes ? max : perPlane * planes;
+}
+
+TColorScheme ColorSchemeFor(qint64 colorCount) {
+    if (colorCount <= 256)
+        return {MakeColor(192, 192, 192), MakeColor(0, 0, 128), MakeColor(255, 0, 0),
+                MakeColor(0, 255, 0)};
+    return {0x02E0D0C0u, MakeColor(40, 90, 160), 0x024040FFu, MakeColor(0, 255, 0)};
+}
+
+QString ContinentCode(int continent) {
+    static const char* const codes[ContinentCount] = {"EUR", "NOR", "SYD", "ASI",
+                                                      "AFR", "AUS", "*"};
+    if (continent < 1 || continent > ContinentCount) return {};
+    return QString::fromLatin1(codes[continent - 1]);
+}
+
+// Outside any namespace, as the resource initialiser requires.
+static void InitMenuResources() {
+    Q_INIT_RESOURCE(menu);
+}
+
+// --- TShape ---------------------------------------------------------------
+
+TShape::TShape(Form form, QWidget* parent) : QWidget(parent), form_(form) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, form != Form::Circle);
+}
+
+void TShape::SetBrushColor(TColor colour) {
+    colour_ = colour;
+    update();
+}
+
+void TShape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    switch (form_) {
+        case Form::Rectangle:
+            p.fillRect(rect(), ToQColor(colour_));
+            break;
+        case Form::Outline:
+            p.setPen(ToQColor(colour_));
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+            break;
+        case Form::Circle: {
+            // A circle as wide as the shape, centred in it.
+            const int d = qMin(width(), height()) - 1;
+            const QRect circle((width() - d) / 2, (height() - d) / 2, d, d);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(Qt::black);
+            p.setBrush(ToQColor(colour_));
+            p.drawEllipse(circle);
+            break;
+        }
+    }
+}
+
+void TShape::mousePressEvent(QMouseEvent*) {
+    emit mouseDown();
+}
+
+// --- TfrmHuvudmeny --------------------------------------------------------
+
+TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent) : QWidget(parent) {
+    InitMenuResources();
+    setWindowTitle(QStringLiteral("Glomira"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    BuildLayout();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    // The colour scheme follows the display's colour count.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ScreenColorCount = ColorCount(screen ? screen->depth() : 32, 1);
+    const TColorScheme scheme = ColorSchemeFor(ScreenColorCount);
+    PanelColor = scheme.Panel;
+    FrameColor = scheme.Frame;
+    HighlightColor = scheme.Highlight;
+    CorrectColor = scheme.Correct;
+
+    SoundsOn = true;
+    MusicOn = true;
+    Players = std::make_unique<TMediaPlayers>();
+
+    // Bare data-file names resolve against the program's folder from here on.
+    QDir::setCurrent(ProgramDirectory());
+
+    for (int c = 1; c <= ContinentCount; ++c) pictures_[c] = QImage(kPictureFiles[c - 1]);
+
+    const QString templateFile = ProgramFile(QStringLiteral("bmptest.bmp"));
+    QImage templ(templateFile);
+    if (templ.isNull()) {
+        // Start-up goes on with an empty template.
+        QTimer::singleShot(0, this, [templateFile] {
+            ShowMessage(TMessageKind::Error,
+                        QStringLiteral("Cannot open file \"%1\".").arg(templateFile));
+        });
+    } else {
+        TemplateBitmap = templ.convertToFormat(QImage::Format_RGB32);
+    }
+}
+
+TfrmHuvudmeny::~TfrmHuvudmeny() {
+    ReleaseExerciseScreens();
+    delete MapScreen.data();
+    delete FlagScreen.data();
+    delete MultiScreen.data();
+}
+
+void TfrmHuvudmeny::SetScreens(TfrmLang* languageScreen, TfrmAbout* aboutScreen) {
+    languageScreen_ = languageScreen;
+    aboutScreen_ = aboutScreen;
+}
+
+void TfrmHuvudmeny::BuildLayout() {
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    panPanel = new QWidget(this);
+    panPanel->setGeometry(0, 0, 583, 547);
+    panPanel->setAutoFillBackground(true);
+    panPanel->setPalette(white);
+
+    Shape3 = new TShape(TShape::Form::Rectangle, panPanel);
+    Shape3->setGeometry(0, 0, 136, 547);
+    Shape1 = new TShape(TShape::Form::Rectangle, panPanel);
+    Shape1->setGeometry(569, 0, 14, 547);
+    Image1 = new QLabel(panPanel);
+    Image1->setGeometry(8, 62, 120, 423);
+
+    Shape4 = new TShape(TShape::Form::Outline, panPanel);
+    Shape4->setGeometry(157, 6, 390, 140);
+    imgMap = new QLabel(panPanel);
+    imgMap->setGeometry(159, 8, 386, 136);
+    imgMap->setScaledContents(true);
+    mapImage_ = QImage(386, 136, QImage::Format_RGB32);
+    mapImage_.fill(ToQRgb(SeaColour));
+    imgMap->setPixmap(QPixmap::fromImage(mapImage_));
+    imgMap->setCursor(Qt::PointingHandCursor);
+
+    lblInstruktion = new QLabel(panPanel);
+    lblInstruktion->setGeometry(159, 118, 386, 30);
+    lblInstruktion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblInstruktion->setWordWrap(true);
+    lblInstruktion->setStyleSheet(
+        QStringLiteral("color: white; background: transparent; font-size: 11px;"));
+    lblInstruktion->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetTag(lblInstruktion, 25);
+
+    lstParts = new QListWidget(panPanel);
+    lstParts->setGeometry(159, 148, 106, 253);
+    cboOvningar = new QListWidget(panPanel);
+    cboOvningar->setGeometry(265, 148, 281, 253);
+    for (QListWidget* list : {lstParts, cboOvningar}) {
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideRight);
+        // The instruction slides down behind the lists.
+        list->raise();
+    }
+
+    auto button = [this](int x, int y, int w, int h, int tag) {
+        auto* b = new QPushButton(panPanel);
+        b->setGeometry(x, y, w, h);
+        SetTag(b, tag);
+        return b;
+    };
+    cmdStarta = button(159, 420, 190, 34, 1);
+    cmdTioitopp = button(356, 420, 190, 34, 2);
+    Shape2 = new TShape(TShape::Form::Circle, panPanel);
+    Shape2->setGeometry(347, 464, 11, 17);
+    Shape2->SetBrushColor(Colors::Red);
+    cmdHjalp = button(159, 492, 124, 32, 18);
+    cmdOm = button(290, 492, 124, 32, 5);
+    cmdAvsluta = button(421, 492, 125, 32, 3);
+    cmdStarta->setDefault(true);
+
+    tmrInstruktion = new QTimer(this);
+    tmrInstruktion->setInterval(200);
+
+    imgMap->installEventFilter(this);
+    lstParts->viewport()->installEventFilter(this);
+    lstParts->installEventFilter(this);
+    connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { cmdStartaClick(); });
+    connect(cmdStarta, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdStartaClick);
+    connect(cmdTioitopp, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdTioitoppClick);
+    connect(cmdHjalp, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdHjalpClick);
+    connect(cmdOm, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdOmClick);
+    connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdAvslutaClick);
+    connect(tmrInstruktion, &QTimer::timeout, this, &TfrmHuvudmeny::tmrInstruktionTimer);
+    connect(Shape2, &TShape::mouseDown, this, &TfrmHuvudmeny::Shape2MouseDown);
+    OpenHelpOnF1(this);
+}
+
+void TfrmHuvudmeny::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // Let the window appear before the language screen asks.
+    QTimer::singleShot(0, this, &TfrmHuvudmeny::FormShow);
+}
+
+void TfrmHuvudmeny::FormShow() {
+    {
+        TWaitCursor wait;
+        Shape3->SetBrushColor(FrameColor);
+        Shape1->SetBrushColor(FrameColor);
+        Shape4->SetBrushColor(FrameColor);
+        PictureOffsetX = (imgMap->width() - PictureWidth) / 2;
+        PictureOffsetY = (imgMap->height() - PictureHeight) / 2;
+        panPanel->move((width() - panPanel->width()) / 2, (height() - panPanel->height()) / 2);
+        mapImage_.fill(ToQRgb(SeaColour));
+        imgMap->setPixmap(QPixmap::fromImage(mapImage_));
+
+        CurrentLanguage = languageScreen_ ? languageScreen_->exec() : CurrentLanguage;
+    }
+    if (CurrentLanguage == TfrmLang::CancelResult) {
+        close();
+    } else {
+        try {
+            TWaitCursor wait;
+            Catalogue = std::make_unique<COvningar>();
+            Catalogue->Load(QStringLiteral("Ovning.crp"));
+            CurrentContinent = 1;
+            FyllOvningslista(1);
+            DrawContinent(1);
+            LoadLanguageTable();
+            TranslateCaptions(this);
+            for (int number = 27; number <= 33; ++number) lstParts->addItem(LanguageText(number));
+            lstParts->clearSelection();
+            lstParts->setCurrentRow(-1);
+        } catch (const std::exception& e) {
+            ShowMessage(TMessageKind::Error,
+                        FailureText(QStringLiteral("open the main menu"), MessageOf(e), true));
+            close();
+        }
+    }
+    ShowGifPicture(Image1, QStringLiteral("logo.gif"));
+}
+
+void TfrmHuvudmeny::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TfrmHuvudmeny::FormActivate() {
+    ReleaseExerciseScreens();
+}
+
+void TfrmHuvudmeny::ReleaseExerciseScreens() {
+    for (QWidget* screen :
+         {static_cast<QWidget*>(MapScreen.data()), static_cast<QWidget*>(FlagScreen.data()),
+          static_cast<QWidget*>(MultiScreen.data())}) {
+        if (!screen) continue;
+        screen->hide();
+        screen->deleteLater();
+    }
+    MapScreen = nullptr;
+    FlagScreen = nullptr;
+    MultiScreen = nullptr;
+}
+
+void TfrmHuvudmeny::FyllOvningslista(int continent) {
+    cboOvningar->clear();
+    const QString code = ContinentCode(continent);
+    if (code != QLatin1String("EUR")) tmrInstruktion->start();
+    if (!Catalogue) return;
+    for (const COvning* entry = Catalogue->First; entry; entry = entry->Next)
+        if (entry->Continent == code) cboOvningar->addItem(entry->Names[CurrentLanguage]);
+    cboOvningar->clearSelection();
+    cboOvningar->setCurrentRow(-1);
+}
+
+void TfrmHuvudmeny::DrawContinent(int continent) {
+    QPainter p(&mapImage_);
+    p.drawImage(PictureOffsetX, PictureOffsetY, pictures_[continent]);
+    p.end();
+    imgMap->setPixmap(QPixmap::fromImage(mapImage_));
+}
+
+void TfrmHuvudmeny::SattVarldsdel(int continent) {
+    CurrentContinent = continent;
+    if (continent >= 1 && continent <= ContinentCount) DrawContinent(continent);
+    if (continent >= 1 && continent <= lstParts->count()) {
+        lstParts->setCurrentRow(continent - 1);
+    } else {
+        lstParts->clearSelection();
+        lstParts->setCurrentRow(-1);
+    }
+    FyllOvningslista(continent);
+    PlayEffect(QStringLiteral("Plopp.WAV"), 2);
+}
+
+QRgb TfrmHuvudmeny::ContinentPixel(int continent, int px, int py) const {
+    const QImage& picture = pictures_[continent];
+    if (!picture.valid(px, py)) return 0xFFFFFFFFu;  // outside: matches nothing drawn
+    return picture.pixel(px, py) | 0xFF000000u;
+}
+
+void TfrmHuvudmeny::imgMapMouseDown(int x, int y) {
+    const int px = x - PictureOffsetX;
+    const int py = y - PictureOffsetY;
+    if (ContinentPixel(6, px, py) == (ToQRgb(SeaColour) | 0xFF000000u)) {
+        SattVarldsdel(7);
+    } else {
+        const QRgb world = ContinentPixel(7, px, py);
+        for (int continent : kHitOrder)
+            if (world != 0xFFFFFFFFu && ContinentPixel(continent, px, py) == world)
+                SattVarldsdel(continent);
+    }
+    if (CurrentContinent >= 1 && CurrentContinent <= lstParts->count())
+        lstParts->setCurrentRow(CurrentContinent - 1);
+}
+
+int TfrmHuvudmeny::SelectedContinentLine() const {
+    const auto selected = lstParts->selectedItems();
+    return selected.isEmpty() ? -1 : lstParts->row(selected.first());
+}
+
+void TfrmHuvudmeny::lstPartsMouseUp() {
+    SattVarldsdel(SelectedContinentLine() + 1);
+}
+void TfrmHuvudmeny::lstPartsKeyUp() {
+    SattVarldsdel(SelectedContinentLine() + 1);
+}
+
+bool TfrmHuvudmeny::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == imgMap && event->type() == QEvent::MouseButtonPress) {
+        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+        imgMapMouseDown(p.x(), p.y());
+        return true;
+    }
+    // Qt selects on press, so the line is settled by the release.
+    if (watched == lstParts->viewport() && event->type() == QEvent::MouseButtonRelease)
+        lstPartsMouseUp();
+    else if (watched == lstParts && event->type() == QEvent::KeyRelease &&
+             !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        lstPartsKeyUp();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmHuvudmeny::cmdStartaClick() {
+    const auto selected = cboOvningar->selectedItems();
+    if (selected.isEmpty() || !Catalogue) return;  // nothing chosen: nothing to start
+    COvning* entry = Catalogue->FindByName(selected.first()->text());
+    if (!entry) return;
+    StartEntry(*entry);
+}
+
+void TfrmHuvudmeny::StartEntry(COvning& entry) {
+    QPointer<QWidget> screen;
+    try {
+        TWaitCursor wait;
+        ReleaseExerciseScreens();
+        if (entry.Kind == QLatin1String("MULTI")) {
+            auto* multi = new TfrmOvningMulti(this);
+            MultiScreen = multi;
+            screen = multi;
+            multi->setWindowFlag(Qt::Window);
+            multi->StartExercise(entry);
+        } else if (entry.Kind == QLatin1String("FLAGG")) {
+            auto* flags = new TfrmOvningFlagga(this);
+            FlagScreen = flags;
+            screen = flags;
+            flags->setWindowFlag(Qt::Window);
+            flags->StartExercise(entry);
+        } else {
+            auto* map = new TfrmOvningKarta(this);
+            MapScreen = map;
+            screen = map;
+            map->setWindowFlag(Qt::Window);
+            map->StartExercise(entry);
+        }
+    } catch (const std::exception& e) {
+        // A broken exercise costs that exercise, not the whole program.
+        if (screen) {
+            screen->hide();
+            screen->deleteLater();
+        }
+        MapScreen = nullptr;
+        FlagScreen = nullptr;
+        MultiScreen = nullptr;
+        ShowMessage(TMessageKind::Error,
+                    FailureText(QStringLiteral("start the exercise"), MessageOf(e), false));
+    }
+}
+
+void TfrmHuvudmeny::cmdTioitoppClick() {
+    if (!Catalogue) return;
+    TfrmTopplista::Execute(this, ProgramFile(QStringLiteral("scores.hgh")), *Catalogue);
+}
+
+void TfrmHuvudmeny::cmdHjalpClick() {
+    ShowHelpTopic(101);
+}
+
+void TfrmHuvudmeny::cmdOmClick() {
+    if (!aboutScreen_) return;
+    aboutScreen_->show();
+    aboutScreen_->raise();
+    aboutScreen_->activateWindow();
+}
+
+void TfrmHuvudmeny::cmdAvslutaClick() {
+    close();
+}
+
+void TfrmHuvudmeny::tmrInstruktionTimer() {
+    lblInstruktion->move(lblInstruktion->x(), lblInstruktion->y() + 2);
+    if (lblInstruktion->y() > cboOvningar->y()) {
+        tmrInstruktion->stop();
+        Shape2->SetBrushColor(Colors::Yellow);
+    }
+}
+
+void TfrmHuvudmeny::Shape2MouseDown() {
+    const TColor colour = 0x02000F00u + TColor(std::trunc(Random() * 16773375.0));
+    Shape2->SetBrushColor(colour);
+}

@@ -1,0 +1,140 @@
+// TfrmHuvudmeny: the main window. Chooses the colour scheme, asks for the
+// language, lists continents and their exercises and starts an exercise on
+// the screen that suits its kind.
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "data/RangeArray.h"
+#include "data/ovningar.h"
+#include "platform/Colors.h"
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class TMediaPlayers;
+class TfrmAbout;
+class TfrmLang;
+class TfrmOvningFlagga;
+class TfrmOvningKarta;
+class TfrmOvningMulti;
+
+// The four shared colours, by the display's colour count.
+struct TColorScheme {
+    TColor Panel;
+    TColor Frame;
+    TColor Highlight;
+    TColor Correct;
+};
+// 2^bitsPerPixel * planes, saturating instead of overflowing.
+qint64 ColorCount(int bitsPerPixel, int planes);
+TColorScheme ColorSchemeFor(qint64 colorCount);
+
+// Continent numbers 1..7 and the catalogue code each stands for ("" outside).
+constexpr int ContinentCount = 7;
+QString ContinentCode(int continent);
+
+// A filled shape (rectangle or circle) of a given colour.
+class TShape : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Form { Rectangle, Circle, Outline };
+    TShape(Form form, QWidget* parent);
+    void SetBrushColor(TColor colour);
+    TColor BrushColor() const { return colour_; }
+
+  signals:
+    void mouseDown();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    Form form_;
+    TColor colour_ = 0;
+};
+
+class TfrmHuvudmeny : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int ClientWidth = 598;
+    static constexpr int ClientHeight = 558;
+
+    // FormCreate: colour scheme, sound switches, current directory, template.
+    explicit TfrmHuvudmeny(QWidget* parent = nullptr);
+    ~TfrmHuvudmeny() override;  // FormDestroy
+
+    // The long-lived screens created after the main menu.
+    void SetScreens(TfrmLang* languageScreen, TfrmAbout* aboutScreen);
+
+    void FyllOvningslista(int continent);
+    void SattVarldsdel(int continent);
+
+    // Event handlers, public so that tests can drive them.
+    void FormShow();
+    void FormActivate();
+    void imgMapMouseDown(int x, int y);
+    void lstPartsMouseUp();
+    void lstPartsKeyUp();
+    void cmdStartaClick();
+    void cmdTioitoppClick();
+    void cmdHjalpClick();
+    void cmdOmClick();
+    void cmdAvslutaClick();
+    void tmrInstruktionTimer();
+    void Shape2MouseDown();
+
+    // Pixel of a continent picture (1..7) in picture coordinates.
+    QRgb ContinentPixel(int continent, int px, int py) const;
+    const QImage& MapImage() const { return mapImage_; }
+
+    int CurrentContinent = 0;
+    std::unique_ptr<COvningar> Catalogue;
+    int PictureOffsetX = 0;
+    int PictureOffsetY = 0;
+    QPointer<TfrmOvningKarta> MapScreen;
+    QPointer<TfrmOvningFlagga> FlagScreen;
+    QPointer<TfrmOvningMulti> MultiScreen;
+    std::unique_ptr<TMediaPlayers> Players;  // mplMIDI, mplWAV1, mplWAV2
+
+    QWidget* panPanel;
+    TShape* Shape1;
+    TShape* Shape2;
+    TShape* Shape3;
+    TShape* Shape4;
+    QLabel* Image1;
+    QLabel* imgMap;
+    QLabel* lblInstruktion;
+    QListWidget* lstParts;
+    QListWidget* cboOvningar;
+    QPushButton* cmdStarta;
+    QPushButton* cmdTioitopp;
+    QPushButton* cmdHjalp;
+    QPushButton* cmdOm;
+    QPushButton* cmdAvsluta;
+    QTimer* tmrInstruktion;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildLayout();
+    void DrawContinent(int continent);
+    void ReleaseExerciseScreens();
+    void StartEntry(COvning& entry);
+    int SelectedContinentLine() const;
+
+    RangeArray<QImage, 1, ContinentCount> pictures_;  // imgEuropa .. imgHela
+    QImage mapImage_;
+    TfrmLang* languageScreen_ = nullptr;
+    TfrmAbout* aboutScreen_ = nullptr;
+    bool shown_ = false;
+};

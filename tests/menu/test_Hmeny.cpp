@@ -1,0 +1,236 @@
+// The main menu: colour scheme, continent choice, exercise lists, the
+// start command by kind and its failure, and the sliding instruction.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/Generell.h"
+#include "app/Hmeny.h"
+#include "platform/MessageBoxes.h"
+#include "screens/Unit1.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+#include "support/CrpWriter.h"
+
+namespace {
+
+TEST(ColorScheme, DisplaysAbove256ColoursGetTheLargeScheme) {
+    EXPECT_EQ(ColorCount(8, 1), 256);
+    EXPECT_EQ(ColorCount(16, 1), 65536);
+    EXPECT_EQ(ColorCount(24, 1), qint64(1) << 24);
+    EXPECT_EQ(ColorCount(32, 1), qint64(1) << 32);  // would overflow 32 bits
+    EXPECT_GT(ColorCount(64, 2), 0);                // saturates instead
+    EXPECT_EQ(ColorCount(4, 2), 32);
+
+    const TColorScheme small = ColorSchemeFor(ColorCount(8, 1));
+    EXPECT_EQ(small.Panel, 0x00C0C0C0u);
+    EXPECT_EQ(small.Frame, 0x00800000u);
+    EXPECT_EQ(small.Highlight, 0x000000FFu);
+    EXPECT_EQ(small.Correct, 0x0000FF00u);
+    for (int bits : {16, 24, 32}) {
+        const TColorScheme large = ColorSchemeFor(ColorCount(bits, 1));
+        EXPECT_EQ(large.Panel, 0x02E0D0C0u) << bits;
+        EXPECT_EQ(large.Frame, MakeColor(40, 90, 160)) << bits;
+        EXPECT_EQ(large.Highlight, 0x024040FFu) << bits;
+        EXPECT_EQ(large.Correct, 0x0000FF00u) << bits;
+    }
+}
+
+// A main menu after its first show, on the delivered data, with message
+// boxes caught instead of shown.
+class MainMenuTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        SetMessageSink([this](TMessageKind, const QString& text) { messages << text; });
+        SoundsOn = false;
+        CurrentLanguage = 2;
+        menu = std::make_unique<TfrmHuvudmeny>();
+        menu->FormShow();
+        SoundsOn = false;
+        ASSERT_TRUE(menu->Catalogue) << messages.join('\n').toStdString();
+    }
+    void TearDown() override {
+        menu.reset();
+        QDir::setCurrent(ProgramDirectory());
+        SetMessageSink(nullptr);
+    }
+
+    // A control point of the map where the continent's picture is lime and
+    // the others agree with the whole-world picture only for that continent.
+    QPoint LandOf(int continent) const {
+        const QRgb lime = qRgb(0, 255, 0);
+        for (int py = 9; py < 145; ++py)
+            for (int px = 5; px < 391; ++px)
+                if (menu->ContinentPixel(continent, px, py) == lime)
+                    return {px + menu->PictureOffsetX, py + menu->PictureOffsetY};
+        return {-1, -1};
+    }
+    QStringList Lines(const QListWidget* list) const {
+        QStringList lines;
+        for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+        return lines;
+    }
+    void ChooseExercise(const QString& name) {
+        const auto found = menu->cboOvningar->findItems(name, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+        found.first()->setSelected(true);
+    }
+    COvning* FirstOfKind(const QString& kind) const {
+        for (COvning* e = menu->Catalogue->First; e; e = e->Next)
+            if (e->Kind == kind) return e;
+        return nullptr;
+    }
+
+    QStringList messages;
+    std::unique_ptr<TfrmHuvudmeny> menu;
+};
+
+TEST_F(MainMenuTest, FirstShowFillsListsAndCaptions) {
+    EXPECT_EQ(menu->PictureOffsetX, -5);
+    EXPECT_EQ(menu->PictureOffsetY, -9);
+    EXPECT_EQ(menu->CurrentContinent, 1);
+    ASSERT_EQ(menu->lstParts->count(), 7);
+    EXPECT_EQ(menu->lstParts->item(0)->text(), LanguageText(27));
+    EXPECT_EQ(menu->lstParts->item(6)->text(), LanguageText(33));
+    EXPECT_TRUE(menu->lstParts->selectedItems().isEmpty());
+    EXPECT_GT(menu->cboOvningar->count(), 0);
+    EXPECT_TRUE(menu->cboOvningar->selectedItems().isEmpty());
+    EXPECT_EQ(menu->cmdStarta->text(), LanguageText(1));
+    EXPECT_FALSE(menu->cmdStarta->text().isEmpty());
+    EXPECT_FALSE(menu->tmrInstruktion->isActive());  // Europe keeps the instruction
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(MainMenuTest, MapClicksChooseContinents) {
+    // The top-left corner is Arctic sea: the whole world.
+    menu->imgMapMouseDown(0, 0);
+    EXPECT_EQ(menu->CurrentContinent, 7);
+    EXPECT_EQ(menu->lstParts->currentRow(), 6);
+
+    for (int continent = 1; continent <= 6; ++continent) {
+        const QPoint p = LandOf(continent);
+        ASSERT_GE(p.x(), 0) << continent;
+        menu->imgMapMouseDown(p.x(), p.y());
+        EXPECT_EQ(menu->CurrentContinent, continent);
+        EXPECT_EQ(menu->lstParts->currentRow(), continent - 1);
+        // The map shows that continent's picture.
+        EXPECT_EQ(menu->MapImage().pixel(p) | 0xFF000000u, qRgb(0, 255, 0));
+    }
+}
+
+TEST_F(MainMenuTest, ExerciseListFollowsTheContinentCodeExactly) {
+    for (int continent = 1; continent <= 7; ++continent) {
+        menu->SattVarldsdel(continent);
+        QStringList expected;
+        for (COvning* e = menu->Catalogue->First; e; e = e->Next)
+            if (e->Continent == ContinentCode(continent)) expected << e->Names[2];
+        EXPECT_EQ(Lines(menu->cboOvningar), expected) << continent;
+        EXPECT_FALSE(expected.isEmpty()) << continent;
+    }
+}
+
+TEST_F(MainMenuTest, ReleasingOverNoLineChoosesNoContinent) {
+    menu->lstParts->clearSelection();
+    menu->lstPartsMouseUp();
+    EXPECT_EQ(menu->CurrentContinent, 0);
+    EXPECT_EQ(menu->cboOvningar->count(), 0);
+    EXPECT_TRUE(menu->tmrInstruktion->isActive());
+}
+
+TEST_F(MainMenuTest, InstructionSlidesBehindTheListOnce) {
+    const int top = menu->lblInstruktion->y();
+    menu->SattVarldsdel(2);
+    ASSERT_TRUE(menu->tmrInstruktion->isActive());
+    int ticks = 0;
+    while (menu->tmrInstruktion->isActive() && ticks < 100) {
+        menu->tmrInstruktionTimer();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, (menu->cboOvningar->y() - top) / 2 + 1);
+    EXPECT_GT(menu->lblInstruktion->y(), menu->cboOvningar->y());
+    EXPECT_EQ(menu->Shape2->BrushColor(), Colors::Yellow);
+    const int stopped = menu->lblInstruktion->y();
+    menu->SattVarldsdel(1);  // Europe does not start it again
+    EXPECT_FALSE(menu->tmrInstruktion->isActive());
+    EXPECT_EQ(menu->lblInstruktion->y(), stopped);
+}
+
+TEST_F(MainMenuTest, StartOpensTheScreenOfTheKind) {
+    menu->cmdStartaClick();  // nothing chosen: nothing happens
+    EXPECT_FALSE(menu->MapScreen || menu->FlagScreen || menu->MultiScreen);
+    EXPECT_TRUE(messages.isEmpty());
+
+    struct Case {
+        const char* kind;
+        std::function<bool()> opened;
+    };
+    const Case cases[] = {
+        {"AREA", [&] { return !menu->MapScreen.isNull(); }},
+        {"ORT", [&] { return !menu->MapScreen.isNull(); }},
+        {"FLAGG", [&] { return !menu->FlagScreen.isNull(); }},
+        {"MULTI", [&] { return !menu->MultiScreen.isNull(); }},
+    };
+    for (const Case& c : cases) {
+        COvning* entry = FirstOfKind(c.kind);
+        ASSERT_NE(entry, nullptr) << c.kind;
+        const int continent = [&] {
+            for (int n = 1; n <= 7; ++n)
+                if (ContinentCode(n) == entry->Continent) return n;
+            return 0;
+        }();
+        menu->SattVarldsdel(continent);
+        ChooseExercise(entry->Names[2]);
+        menu->cmdStartaClick();
+        EXPECT_TRUE(c.opened()) << c.kind << ": " << messages.join('\n').toStdString();
+        menu->FormActivate();  // coming back releases the screen
+        EXPECT_FALSE(menu->MapScreen || menu->FlagScreen || menu->MultiScreen);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(MainMenuTest, AFailingStartReportsAndLeavesTheMenuUsable) {
+    ExerciseRecord broken;
+    broken.Kind = "multi";  // any other case of MULTI opens the map screen
+    broken.Names = QStringList{"Trasig", "Broken", "Cassé", "Kaputt", "Roto", "Rotto"};
+    broken.Continent = "EUR";
+    broken.MapNo = 1;
+    broken.PlaceFileNo = 99;
+    broken.Items = {"SE"};
+    CrpWriter w;
+    WriteExercise(w, broken);
+    QTemporaryDir dir;
+    w.Save(dir.filePath("Ovning.crp"));
+    menu->Catalogue = std::make_unique<COvningar>();
+    menu->Catalogue->Load(dir.filePath("Ovning.crp"));
+
+    menu->SattVarldsdel(1);
+    ChooseExercise("Broken");
+    menu->cmdStartaClick();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0],
+              "Oops! I failed to start the exercise.\nThe following problem occurred: "
+              "File \"Ort99.crp\" not found.");
+    EXPECT_FALSE(menu->MapScreen || menu->FlagScreen || menu->MultiScreen);
+    EXPECT_EQ(menu->cboOvningar->count(), 1);  // still usable
+}
+
+TEST_F(MainMenuTest, Shape2TakesARandomColour) {
+    QSet<TColor> seen;
+    for (int i = 0; i < 5; ++i) {
+        menu->Shape2MouseDown();
+        const TColor c = menu->Shape2->BrushColor();
+        EXPECT_EQ(c >> 24, 2u);
+        EXPECT_GE(c & 0x00FFFFFFu, 0x000F00u);
+        seen.insert(c);
+    }
+    EXPECT_GT(seen.size(), 1);
+}
+
+}  // namespace
