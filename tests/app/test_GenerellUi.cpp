@@ -137,6 +137,12 @@ TEST_F(GifTest, ShowGifPictureKeepsThePictureAndSaysSoOnFailure) {
     EXPECT_EQ(messages[0].second, "Kunde inte visa bilden no-such-logo.gif.");
 }
 
+TEST_F(GifTest, TheDeliveredLogoDecodes) {
+    const QImage logo = LoadGifImage(ProgramFile("logo.gif"));
+    EXPECT_GE(logo.width(), 60);
+    EXPECT_GE(logo.height(), 200);
+}
+
 using HelpTest = ShellTest;
 
 TEST_F(HelpTest, PagesComeInTheLanguageOrElseInEnglish) {

@@ -182,6 +182,18 @@ TEST(WaveFileTest, AnythingElseIsRefused) {
         EXPECT_FALSE(ParseWave(bad, format, samples)) << bad.left(16).toHex().constData();
 }
 
+// The sounds delivered beside the program are ones the wave channels can play.
+TEST(WaveFileTest, TheDeliveredEffectsAreReadable) {
+    for (const char* name : {"Plopp.WAV", "Plopp4.WAV", "Rassel11.WAV"}) {
+        QFile file(ProgramFile(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        QAudioFormat format;
+        QByteArray samples;
+        EXPECT_TRUE(ParseWave(file.readAll(), format, samples)) << name;
+        EXPECT_GT(samples.size(), 1000) << name;
+    }
+}
+
 TEST_F(RealSoundTest, RealPlayersNeverComplainOrWait) {
     WriteFile(Path("tone.wav"), ToneWave());
     WriteFile(Path("note.mid"), OneNoteMidi());
