@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -67,7 +68,16 @@ class FakeMultiScreen : public TMultiExerciseScreen {
         return shown;
     }
 
+    // The screen's one-second timer, shortened; like the real one it keeps
+    // ticking, so a tick that falls before the exercise starts waiting is
+    // followed by another.
+    void TickEvery(int milliseconds, std::function<void()> tick) {
+        QObject::connect(&timer, &QTimer::timeout, std::move(tick));
+        timer.start(milliseconds);
+    }
+
     std::array<TPicture, 4> boxes;
+    QTimer timer;
     QList<AnswerDraw> draws;
     QStringList questions;
     QList<int> percents;

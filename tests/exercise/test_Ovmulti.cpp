@@ -28,11 +28,7 @@ class MultiTest : public ExerciseTest {
         multi.MaxPlaceRank = 10;
         SetItems(multi, {"A1", "A2", "A3", "A4", "A5", "A6"});
         screen = std::make_unique<FakeMultiScreen>();
-        // The screen's one-second timer, shortened: its next tick ends the
-        // green display.
-        screen->afterDraw = [this](const AnswerDraw& d) {
-            if (d.Colour == Colors::Green) QTimer::singleShot(2, [this] { multi.Blink(); });
-        };
+        screen->TickEvery(2, [this] { multi.Blink(); });
     }
 
     // The question's right answer as the exercise holds it.
@@ -172,7 +168,8 @@ TEST_F(MultiTest, NoSelectedPlaceEndsTheRunAtOnceWithoutDrawing) {
 
 TEST_F(MultiTest, ClosingTheScreenDuringTheGreenSecondEndsTheWaitSafely) {
     multi.Start(*screen);
-    // Instead of the timer tick, the screen is released together with its map.
+    screen->timer.stop();
+    // Instead of the next tick, the screen is released together with its map.
     screen->afterDraw = [this](const AnswerDraw& d) {
         if (d.Colour != Colors::Green) return;
         QTimer::singleShot(5, [this] {
@@ -188,19 +185,17 @@ TEST_F(MultiTest, ClosingTheScreenDuringTheGreenSecondEndsTheWaitSafely) {
     EXPECT_EQ(multi.NextQuestion(), "");  // nothing left to ask on a gone map
 }
 
-TEST_F(MultiTest, TheRightAnswerStaysGreenUntilTheNextTick) {
+TEST_F(MultiTest, TheRightAnswerStaysGreenUntilATickEndsTheWait) {
     multi.Start(*screen);
     const COrt* place = multi.CurrentPlace;
-    bool answeredDuringWait = true;
-    screen->afterDraw = [&](const AnswerDraw& d) {
-        if (d.Colour != Colors::Green) return;
-        QTimer::singleShot(20, [&] {
-            answeredDuringWait = place->Answered;
-            multi.Blink();
-        });
-    };
+    int ticksWhileUnanswered = 0;
+    screen->timer.disconnect();
+    screen->TickEvery(20, [&] {
+        if (!place->Answered) ++ticksWhileUnanswered;
+        multi.Blink();
+    });
     multi.Right();
-    EXPECT_FALSE(answeredDuringWait);
+    EXPECT_GE(ticksWhileUnanswered, 1);
     EXPECT_TRUE(place->Answered);
     EXPECT_EQ(screen->draws.last().Colour, Colors::Green);
     EXPECT_EQ(screen->draws.last().Box, multi.RightPos);

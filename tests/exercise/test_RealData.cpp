@@ -25,10 +25,12 @@ class RealDataRun : public ExerciseTest {
         LoadLanguageTable();
     }
 
-    COvning* FirstOfKind(const QString& kind) const {
+    template <typename Kind>
+    std::vector<Kind*> AllOfKind(const QString& kind) const {
+        std::vector<Kind*> found;
         for (COvning* e = catalogue.First; e; e = e->Next)
-            if (e->Kind == kind) return e;
-        return nullptr;
+            if (e->Kind == kind) found.push_back(dynamic_cast<Kind*>(e));
+        return found;
     }
 
     // The map as the screens build it; the map screen also loads water and seas.
@@ -53,106 +55,122 @@ class RealDataRun : public ExerciseTest {
 };
 
 TEST_F(RealDataRun, AreaExercise) {
-    auto* exercise = dynamic_cast<COvningLandArea*>(FirstOfKind("AREA"));
-    ASSERT_NE(exercise, nullptr);
-    auto map = LoadMap(*exercise, true);
-    FakeMapScreen screen(QSize(1024, 700));
-    exercise->Map = map.get();
-    exercise->Start(screen);
-    int questions = 0;
-    for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
-        ++questions;
-        ASSERT_FALSE(q.endsWith(' ' + exercise->CurrentKey)) << "no area for " << q.toStdString();
-        bool answered = false;
-        for (const auto& area : map->Areas->Areas) {
-            if (!area->Selected || !area->Matches(exercise->CurrentKey)) continue;
-            for (const GeoPoint& seed : {area->Seed1, area->Seed2}) {
-                TAnswer click;
-                click.Lat = seed.Lat;
-                click.Lon = seed.Lon;
-                if (!answered && exercise->IsRight(click)) answered = true;
+    const std::vector<COvningLandArea*> entries = AllOfKind<COvningLandArea>("AREA");
+    ASSERT_FALSE(entries.empty());
+    for (COvningLandArea* exercise : entries) {
+        SCOPED_TRACE(exercise->Names[2].toStdString());
+        ASSERT_NE(exercise, nullptr);
+        auto map = LoadMap(*exercise, true);
+        FakeMapScreen screen(QSize(1024, 700));
+        exercise->Map = map.get();
+        exercise->Start(screen);
+        int questions = 0;
+        for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
+            ++questions;
+            ASSERT_FALSE(q.endsWith(' ' + exercise->CurrentKey))
+                << "no area for " << q.toStdString();
+            bool answered = false;
+            for (const auto& area : map->Areas->Areas) {
+                if (!area->Selected || !area->Matches(exercise->CurrentKey)) continue;
+                for (const GeoPoint& seed : {area->Seed1, area->Seed2}) {
+                    TAnswer click;
+                    click.Lat = seed.Lat;
+                    click.Lon = seed.Lon;
+                    if (!answered && exercise->IsRight(click)) answered = true;
+                }
             }
+            ASSERT_TRUE(answered) << "no seed of " << exercise->CurrentKey.toStdString()
+                                  << " hits it";
+            exercise->Right();
         }
-        ASSERT_TRUE(answered) << "no seed of " << exercise->CurrentKey.toStdString() << " hits it";
-        exercise->Right();
+        EXPECT_EQ(questions, exercise->ItemCount);
+        EXPECT_EQ(exercise->Percent, 100);
     }
-    EXPECT_EQ(questions, exercise->ItemCount);
-    EXPECT_EQ(exercise->Percent, 100);
 }
 
 TEST_F(RealDataRun, PlaceExercise) {
-    auto* exercise = dynamic_cast<COvningOrt*>(FirstOfKind("ORT"));
-    ASSERT_NE(exercise, nullptr);
-    auto map = LoadMap(*exercise, true);
-    FakeMapScreen screen(QSize(1024, 700));
-    exercise->Map = map.get();
-    exercise->Start(screen);
-    const int selected = map->Places->SelectedCount;
-    EXPECT_GT(selected, 0);
-    std::set<const COrt*> asked;
-    QStringList unreachable;
-    for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
-        const COrt& place = *exercise->CurrentPlace;
-        ASSERT_TRUE(asked.insert(&place).second);
-        TAnswer click;
-        click.Lat = float(place.Latitude);
-        click.Lon = float(place.Longitude);
-        // A place that shares its pixel with an earlier one cannot be clicked.
-        if (!exercise->IsRight(click))
-            unreachable << place.Names[2] + " under " + exercise->NearestPlace(click)->Names[2];
-        exercise->Right();
+    const std::vector<COvningOrt*> entries = AllOfKind<COvningOrt>("ORT");
+    ASSERT_FALSE(entries.empty());
+    for (COvningOrt* exercise : entries) {
+        SCOPED_TRACE(exercise->Names[2].toStdString());
+        ASSERT_NE(exercise, nullptr);
+        auto map = LoadMap(*exercise, true);
+        FakeMapScreen screen(QSize(1024, 700));
+        exercise->Map = map.get();
+        exercise->Start(screen);
+        const int selected = map->Places->SelectedCount;
+        EXPECT_GT(selected, 0);
+        std::set<const COrt*> asked;
+        QStringList unreachable;
+        for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
+            const COrt& place = *exercise->CurrentPlace;
+            ASSERT_TRUE(asked.insert(&place).second);
+            TAnswer click;
+            click.Lat = float(place.Latitude);
+            click.Lon = float(place.Longitude);
+            // A place that shares its pixel with an earlier one cannot be clicked.
+            if (!exercise->IsRight(click))
+                unreachable << place.Names[2] + " under " + exercise->NearestPlace(click)->Names[2];
+            exercise->Right();
+        }
+        EXPECT_EQ(int(asked.size()), selected);
+        EXPECT_EQ(map->Places->RemainingCount, 0);
+        EXPECT_TRUE(unreachable.isEmpty()) << unreachable.join(", ").toStdString();
     }
-    EXPECT_EQ(int(asked.size()), selected);
-    EXPECT_EQ(map->Places->RemainingCount, 0);
-    EXPECT_TRUE(unreachable.isEmpty()) << unreachable.join(", ").toStdString();
 }
 
 TEST_F(RealDataRun, FlagExercise) {
-    auto* exercise = dynamic_cast<COvningFlagga*>(FirstOfKind("FLAGG"));
-    ASSERT_NE(exercise, nullptr);
-    auto map = LoadMap(*exercise, false);
-    FakeMapScreen screen;
-    exercise->Map = map.get();
-    exercise->Start(screen);
-    int questions = 0;
-    for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
-        ++questions;
-        const QString key = exercise->Items[exercise->CurrentPos];
-        EXPECT_NE(exercise->FlagName(exercise->CurrentPos), key)
-            << "no area for " << key.toStdString();
-        TAnswer click;
-        click.Index = exercise->CurrentPos;
-        ASSERT_TRUE(exercise->IsRight(click));
-        exercise->Right();
+    const std::vector<COvningFlagga*> entries = AllOfKind<COvningFlagga>("FLAGG");
+    ASSERT_FALSE(entries.empty());
+    for (COvningFlagga* exercise : entries) {
+        SCOPED_TRACE(exercise->Names[2].toStdString());
+        ASSERT_NE(exercise, nullptr);
+        auto map = LoadMap(*exercise, false);
+        FakeMapScreen screen;
+        exercise->Map = map.get();
+        exercise->Start(screen);
+        int questions = 0;
+        for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
+            ++questions;
+            const QString key = exercise->Items[exercise->CurrentPos];
+            EXPECT_NE(exercise->FlagName(exercise->CurrentPos), key)
+                << "no area for " << key.toStdString();
+            TAnswer click;
+            click.Index = exercise->CurrentPos;
+            ASSERT_TRUE(exercise->IsRight(click));
+            exercise->Right();
+        }
+        EXPECT_EQ(questions, exercise->FlagCount);
+        EXPECT_EQ(exercise->Percent, 100);
     }
-    EXPECT_EQ(questions, exercise->FlagCount);
-    EXPECT_EQ(exercise->Percent, 100);
 }
 
 TEST_F(RealDataRun, MultipleChoiceExercise) {
-    auto* exercise = dynamic_cast<COvningMulti*>(FirstOfKind("MULTI"));
-    ASSERT_NE(exercise, nullptr);
-    auto map = LoadMap(*exercise, false);
-    FakeMultiScreen screen;
-    screen.afterDraw = [&](const AnswerDraw& d) {
-        if (d.Colour == Colors::Green) QTimer::singleShot(1, [&] { exercise->Blink(); });
-    };
-    exercise->Map = map.get();
-    exercise->Start(screen);
-    const int selected = map->Places->SelectedCount;
-    EXPECT_GT(selected, 0);
-    int questions = 0;
-    for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
-        ++questions;
-        const QStringList shown = screen.Shown();
-        EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()).size(), 4) << q.toStdString();
-        TAnswer click;
-        click.Index = exercise->RightPos;
-        ASSERT_TRUE(exercise->IsRight(click));
-        exercise->Right();
+    const std::vector<COvningMulti*> entries = AllOfKind<COvningMulti>("MULTI");
+    ASSERT_FALSE(entries.empty());
+    for (COvningMulti* exercise : entries) {
+        SCOPED_TRACE(exercise->Names[2].toStdString());
+        ASSERT_NE(exercise, nullptr);
+        auto map = LoadMap(*exercise, false);
+        FakeMultiScreen screen;
+        screen.TickEvery(1, [&] { exercise->Blink(); });
+        exercise->Map = map.get();
+        exercise->Start(screen);
+        const int selected = map->Places->SelectedCount;
+        EXPECT_GT(selected, 0);
+        int questions = 0;
+        for (QString q = screen.questions.last(); !q.isEmpty(); q = exercise->NextQuestion()) {
+            ++questions;
+            const QStringList shown = screen.Shown();
+            EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()).size(), 4) << q.toStdString();
+            TAnswer click;
+            click.Index = exercise->RightPos;
+            ASSERT_TRUE(exercise->IsRight(click));
+            exercise->Right();
+        }
+        EXPECT_EQ(questions, selected);
+        EXPECT_EQ(exercise->Percent, 100);
     }
-    EXPECT_EQ(questions, selected);
-    EXPECT_EQ(exercise->Percent, 100);
 }
 
 }  // namespace
