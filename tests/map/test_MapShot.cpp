@@ -119,6 +119,18 @@ TEST_F(MapShotTest, ReportsSeedsThatCannotColourTheirArea) {
     EXPECT_TRUE(r.Items[2].Note.contains("on an outline")) << r.Items[2].Note.toStdString();
 }
 
+TEST_F(MapShotTest, WarnsWhenNothingWillBeOnTheMap) {
+    request.MapNo = 6;
+    request.Items = QStringList{"all"};
+    const TMapShotResult r = RenderMap(request);
+    ASSERT_EQ(r.Warnings.size(), 2);
+    EXPECT_TRUE(r.Warnings[0].contains("Map number 6"));
+    request.Exercise = "7";
+    request.MapNo.reset();
+    request.Items = QStringList{"ZZ"};
+    EXPECT_TRUE(RenderMap(request).Warnings.join(' ').contains("ZZ"));
+}
+
 TEST_F(MapShotTest, MapFourNeedsNoWaterFile) {
     QFile::remove(Path("Vatten.crp"));
     request.Exercise = "10";

@@ -243,6 +243,14 @@ TMapShotResult RenderMap(const TMapShotRequest& request) {
             }
         }
     }
+    if (s.MapNo < 1 || s.MapNo > 5)
+        result.Warnings << QStringLiteral(
+                               "Map number %1 loads no areas, lakes or sea seeds, as "
+                               "on the map screen.")
+                               .arg(s.MapNo);
+    if (result.Items.isEmpty())
+        result.Warnings << QStringLiteral("None of the items %1 is on this map.")
+                               .arg(s.Items.join(QLatin1Char(',')));
     result.Picture = picture.Bitmap();
     result.Title = s.Title;
     result.Kind = s.Kind;

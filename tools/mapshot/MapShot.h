@@ -50,6 +50,7 @@ struct TMapShotResult {
     float Top = 0, Bottom = 0, Centre = 0;
     int WidthDivisor = 0;
     QList<TMapShotItem> Items;
+    QStringList Warnings;  // things the exercise maker will want to know
 };
 
 // Raises MapShotError with a message that names the file or item at fault.

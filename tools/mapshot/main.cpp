@@ -135,6 +135,7 @@ int main(int argc, char** argv) {
               << result.WidthDivisor << ", " << result.Items.size() << " items, "
               << result.Picture.width() << "x" << result.Picture.height() << " -> "
               << QFileInfo(file).absoluteFilePath() << Qt::endl;
+        for (const QString& warning : result.Warnings) Out() << "Note: " << warning << Qt::endl;
         int problems = 0;
         for (const TMapShotItem& item : result.Items) {
             problems += !item.Note.isEmpty();
