@@ -249,8 +249,9 @@ TMapShotResult RenderMap(const TMapShotRequest& request) {
                                "on the map screen.")
                                .arg(s.MapNo);
     if (result.Items.isEmpty())
-        result.Warnings << QStringLiteral("None of the items %1 is on this map.")
-                               .arg(s.Items.join(QLatin1Char(',')));
+        result.Warnings << (IsAll(s.Items) ? QStringLiteral("No item is on this map.")
+                                           : QStringLiteral("None of the items %1 is on this map.")
+                                                 .arg(s.Items.join(QLatin1Char(','))));
     result.Picture = picture.Bitmap();
     result.Title = s.Title;
     result.Kind = s.Kind;
