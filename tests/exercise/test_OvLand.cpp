@@ -2,6 +2,8 @@
 // of a right answer, colours by attempts, the hint, and clicks that count nothing.
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include "FakeScreens.h"
 #include "exercise/OvLand.h"
 
@@ -195,6 +197,23 @@ TEST_F(AreaTest, AKeyWithoutAnAreaIsAskedByTheKey) {
     EXPECT_EQ(screen.questions.last(), "Click on XX");
     area.Wrong(At("AA"));  // not part of this exercise
     EXPECT_EQ(area.Asked, 0);
+}
+
+TEST_F(AreaTest, AScreenClosedWhileTheMapIsDrawnStopsTheStartSafely) {
+    auto owned = std::make_unique<FakeMapScreen>();
+    // Released together with its map at the first point where messages run.
+    QTimer::singleShot(0, [&] {
+        owned.reset();
+        map.reset();
+    });
+    area.Start(*owned);
+    EXPECT_EQ(owned, nullptr);
+    EXPECT_EQ(area.Form, nullptr);
+    EXPECT_EQ(area.Map, nullptr);
+    // A late tick or question finds no map to draw on (the sanitizer build
+    // catches any touch of the freed one).
+    area.Blink();
+    area.NextQuestion();
 }
 
 TEST_F(AreaTest, StartRefusesAScreenWithoutAMap) {

@@ -52,13 +52,6 @@ TEST_F(CoreTest, CountsEachClickPlaysItsSoundAndReportsThePercentage) {
     EXPECT_EQ(sounds.effects, (QStringList{"Rassel11.WAV:2", "Plopp4.WAV:1"}));
 }
 
-TEST_F(CoreTest, ThreeWrongThenRightGivesTwentyFive) {
-    flags.Start(screen);
-    for (int i = 0; i < 3; ++i) flags.Wrong(TAnswer{});
-    flags.Right();
-    EXPECT_EQ(flags.Percent, 25);
-}
-
 TEST_F(CoreTest, AfterTheRunNothingIsCountedOrPlayed) {
     flags.Start(screen);
     flags.Right();
