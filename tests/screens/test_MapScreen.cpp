@@ -132,6 +132,24 @@ TEST_F(MapScreenTest, WrongClickNamesTheClickedAreaAndCounts) {
     EXPECT_EQ(entry->Asked, 1);
 }
 
+TEST_F(MapScreenTest, ThirdWrongClickLightsTheAskedAreaAtTheNextBlinkTick) {
+    Start({"AAA", "BBB"});
+    const QPoint asked = SeedPixel(Asked());
+    const auto colourAt = [&] { return screen->imgKarta().Bitmap().pixel(asked); };
+    const QRgb lime = qRgb(0, 255, 0);
+    screen->tmrBlinka->setInterval(5);
+    for (int i = 0; i < 2; ++i) ClickMap(SeedPixel(Other()));
+    QTest::qWait(30);
+    EXPECT_NE(colourAt(), lime);
+    ClickMap(SeedPixel(Other()));
+    EXPECT_TRUE(WaitFor([&] { return colourAt() == lime; }));
+    ClickMap(asked);
+    EXPECT_EQ(screen->lblProcent->text(), "25 %");
+    EXPECT_EQ(entry->BlinkState, 0);
+    // Answered at the fourth attempt: red once the next question is drawn.
+    EXPECT_EQ(colourAt(), qRgb(255, 0, 0));
+}
+
 TEST_F(MapScreenTest, ClickOnTheNameLabelReachesTheMapBeneath) {
     Start({"AAA", "BBB"});
     const QString first = Asked();
