@@ -221,11 +221,15 @@ void TfrmHuvudmeny::BuildLayout() {
 
     lstParts = new QListWidget(panPanel);
     lstParts->setGeometry(159, 148, 106, 253);
+    QFont small = lstParts->font();
+    small.setPixelSize(11);  // continent names fit the narrow list
+    lstParts->setFont(small);
     cboOvningar = new QListWidget(panPanel);
     cboOvningar->setGeometry(265, 148, 281, 253);
     for (QListWidget* list : {lstParts, cboOvningar}) {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setTextElideMode(Qt::ElideRight);
+
         // The instruction slides down behind the lists.
         list->raise();
     }
