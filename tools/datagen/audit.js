@@ -13,7 +13,7 @@ const VIEWS = {
   3: [[75, 5, -100], [50, 24, -96], [33, 5, -90]],
   4: [], 5: [],
 };
-const SIZES = [[1280, 660], [1900, 960]];
+const SIZES = [[1280, 720], [1920, 1048]];
 
 function countryViews(mapNo, W, H) {
   const recs = readAreaFile(path.resolve(__dirname, '../../gamedata', `AREA${mapNo}.crp`));

@@ -101,7 +101,8 @@ function writeFlags() {
   log(`flags: ${codes.size} pictures`);
 }
 
-const SIZES = [[1280, 660], [1900, 960]];
+// The map picture sizes of the map screen in a 1280 × 720 and a 1920 × 1048 window.
+const SIZES = [[1280, 720], [1920, 1048]];
 const CONTINENT_VIEWS = [
   ['world', 85, -60, 0], ['world-full', 90, -90, 0], ['Europe', 72, 34, 15], ['Africa', 38, -36, 18],
   ['Asia', 60, -12, 95], ['North America', 75, 5, -100], ['South America', 14, -57, -60],

@@ -54,6 +54,36 @@ function drawView(vw, f) {
   return { v, g, land, dist: null };
 }
 
+// A sea seed must never fall into a land area in any view that shows it: at a coarser scale a
+// seed near the coast may round into the area and fill it as sea. Seeds on an outline are harmless.
+function clearInAllViews([lon, lat], drawn) {
+  for (const d of drawn) {
+    const { v } = d;
+    const [x, y] = v.px(lon, lat);
+    if (x < 1 || y < 1 || x >= v.W - 1 || y >= v.H - 1) continue;
+    if (landRegions(d)[y * v.W + x]) return false;
+  }
+  return true;
+}
+
+// Pixels of the regions between outlines that lie mostly inside land areas.
+function landRegions(d) {
+  if (d.landRegions) return d.landRegions;
+  const { v, g, land } = d;
+  const out = new Uint8Array(v.W * v.H);
+  const mark = new Uint8Array(v.W * v.H);
+  const free = i => g.a[i] === FREE;
+  for (let i = 0; i < g.a.length; i++) {
+    if (!free(i) || mark[i]) continue;
+    const comp = flood(v.W, v.H, i, free, mark);
+    let dry = 0;
+    for (const k of comp) if (land.a[k]) dry++;
+    if (dry * 2 >= comp.length) for (const k of comp) out[k] = 1;
+  }
+  d.landRegions = out;
+  return out;
+}
+
 // Sea regions of a drawn view that no seed reaches yet, largest first.
 function unseeded(d, seeds, minPx) {
   const { v, g, land } = d;
@@ -101,7 +131,7 @@ function placeSeaSeeds(files, views, { max = 100, passes = [20000, 3000, 600, 15
           const [lon, lat] = v.inv(x, y);
           if (lon < -180 || lon > 180) continue;
           const p = [Math.round(lon * 10000) / 10000, Math.round(lat * 10000) / 10000];
-          if (isSea(p[0], p[1], fs, Math.max(0.005, 1 / v.s))) { seeds.push(p); added++; ok = true; break; }
+          if (isSea(p[0], p[1], fs, Math.max(0.005, 1 / v.s)) && clearInAllViews(p, drawn)) { seeds.push(p); added++; ok = true; break; }
         }
         if (!ok) left++;
       }
