@@ -6,10 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-
-#ifndef GLOMIRA_SOUNDFONT
-#define GLOMIRA_SOUNDFONT "default-GM.sf2"
-#endif
+#include <QStandardPaths>
 
 namespace {
 
@@ -21,9 +18,13 @@ struct Deleter {
     }
 };
 
+// The General MIDI soundfont the distribution installs among its shared
+// data (sounds/sf2/default-GM.sf2), unless GLOMIRA_SOUNDFONT names another.
 QString SoundfontFile() {
     const QString chosen = qEnvironmentVariable("GLOMIRA_SOUNDFONT");
-    return chosen.isEmpty() ? QStringLiteral(GLOMIRA_SOUNDFONT) : chosen;
+    if (!chosen.isEmpty()) return chosen;
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("sounds/sf2/default-GM.sf2"));
 }
 
 }  // namespace
