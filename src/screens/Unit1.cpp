@@ -201,7 +201,9 @@ void TfrmOvningKarta::changeEvent(QEvent* event) {
     // The map was drawn for the maximised picture; a minimised window may stay so.
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
         QTimer::singleShot(0, this, [this] {
-            if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) showMaximized();
+            // A closed screen stays closed.
+            if (isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+                showMaximized();
         });
 }
 
