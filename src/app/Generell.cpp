@@ -2,7 +2,9 @@
 #include "Generell.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QPainter>
 
 #include "data/Fileread.h"
@@ -31,6 +33,14 @@ QString ProgramDirectory() {
 }
 
 QString ProgramFile(const QString& name) { return ProgramDirectory() + QLatin1Char('/') + name; }
+
+QString HighScoreFile() {
+    const QString beside = ProgramFile(QStringLiteral("scores.hgh"));
+    if (QFileInfo(ProgramDirectory()).isWritable()) return beside;
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (own.isEmpty() || !QDir().mkpath(own)) return beside;
+    return own + QStringLiteral("/scores.hgh");
+}
 
 void LoadLanguageTable() { LoadLanguageTable(ProgramFile(QStringLiteral("lang.crp"))); }
 

@@ -35,6 +35,10 @@ QString ProgramDirectory();
 // ProgramDirectory() + "/" + name.
 QString ProgramFile(const QString& name);
 
+// The high-score file: scores.hgh beside the program, or, when an installed
+// program's folder cannot be written, in the player's own data folder.
+QString HighScoreFile();
+
 // Reads ProgramDirectory()/lang.crp into LanguageTable; raises on failure.
 void LoadLanguageTable();
 // The same from a given file; a string number outside 1..34 fails before

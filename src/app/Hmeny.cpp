@@ -462,7 +462,7 @@ void TfrmHuvudmeny::StartEntry(COvning& entry) {
 
 void TfrmHuvudmeny::cmdTioitoppClick() {
     if (!Catalogue) return;
-    TfrmTopplista::Execute(this, ProgramFile(QStringLiteral("scores.hgh")), *Catalogue);
+    TfrmTopplista::Execute(this, HighScoreFile(), *Catalogue);
 }
 
 void TfrmHuvudmeny::cmdHjalpClick() {

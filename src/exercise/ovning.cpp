@@ -100,7 +100,7 @@ void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
     TTopTenRequest request;
     request.ExerciseNumber = exercise.Number;
     request.ExerciseName = exercise.Names[CurrentLanguage];
-    request.FileName = ProgramFile(QStringLiteral("scores.hgh"));
+    request.FileName = HighScoreFile();
     request.Percent = percent;
     topTenForm(request, owner);
 }

@@ -107,7 +107,7 @@ int TfrmTioitopp::Execute(QWidget* parent, const COvning& exercise, int percenta
     try {
         form.ExerciseNumber = exercise.Number;
         form.ExerciseName = exercise.Names[CurrentLanguage];
-        form.LoadAndEnter(ProgramFile(QStringLiteral("scores.hgh")), percentage);
+        form.LoadAndEnter(HighScoreFile(), percentage);
     } catch (const Exception& e) {
         ShowMessage(TMessageKind::Error, e.Message());
         return QDialog::Rejected;

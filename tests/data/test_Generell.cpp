@@ -71,4 +71,8 @@ TEST(ProgramDirectory, IsTheExecutablesFolder) {
     EXPECT_EQ(ProgramFile("lang.crp"), ProgramDirectory() + "/lang.crp");
 }
 
+TEST(HighScoreFile, LiesBesideAProgramWhoseFolderCanBeWritten) {
+    EXPECT_EQ(HighScoreFile(), ProgramFile("scores.hgh"));
+}
+
 }  // namespace
