@@ -4,6 +4,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
+const os = require('os');
 const { PNG } = require('pngjs');
 const { readAreaFile, readSeaFile } = require('./lib/crpread');
 const { makeView, nearest } = require('./lib/raster');
@@ -112,7 +113,7 @@ function savePng(file, { W, H, img }) {
 if (require.main === module) {
   const [name, T = 85, B = -60, C = 0, W = 1920, H = 1048, out] = process.argv.slice(2);
   const mapNo = Number(String(name).replace(/\D/g, '')) || 1;
-  const file = out || `/tmp/preview-${name}.png`;
+  const file = out || path.join(os.tmpdir(), `preview-${name}.png`);
   savePng(file, render(mapNo, { T: +T, B: +B, C: +C, W: +W, H: +H }));
   console.log(file);
 }
