@@ -135,6 +135,26 @@ TEST_F(MainMenuTest, ExerciseListFollowsTheContinentCodeExactly) {
     }
 }
 
+TEST_F(MainMenuTest, ContinentCodesAreCaseSensitive) {
+    ExerciseRecord europe, lower, world;
+    europe.Names = QStringList{"E", "Europe one", "", "", "", ""};
+    europe.Continent = "EUR";
+    lower.Names = QStringList{"e", "Europe two", "", "", "", ""};
+    lower.Continent = "eur";
+    world.Names = QStringList{"V", "World", "", "", "", ""};
+    world.Continent = "*";
+    CrpWriter w;
+    for (const auto& r : {europe, lower, world}) WriteExercise(w, r);
+    QTemporaryDir dir;
+    w.Save(dir.filePath("Ovning.crp"));
+    menu->Catalogue = std::make_unique<COvningar>();
+    menu->Catalogue->Load(dir.filePath("Ovning.crp"));
+    menu->SattVarldsdel(1);
+    EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"Europe one"});
+    menu->SattVarldsdel(7);
+    EXPECT_EQ(Lines(menu->cboOvningar), QStringList{"World"});
+}
+
 TEST_F(MainMenuTest, ReleasingOverNoLineChoosesNoContinent) {
     menu->lstParts->clearSelection();
     menu->lstPartsMouseUp();
