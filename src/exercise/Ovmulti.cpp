@@ -68,7 +68,7 @@ QString COvningMulti::NextQuestion() {
         question =
             LanguageText(13) + QLatin1Char(' ') + areaName + QLatin1Char(' ') + LanguageText(14);
     }
-    FillWrongAnswers(areaNames, Places(false));
+    FillWrongAnswers(areaNames, Places(false), AreaKeyOf(*CurrentPlace));
 
     if (TMultiExerciseScreen* screen = Screen())
         for (int i = 1; i <= 4; ++i)
@@ -76,13 +76,24 @@ QString COvningMulti::NextQuestion() {
     return question;
 }
 
-void COvningMulti::FillWrongAnswers(bool areaNames, const std::vector<COrt*>& selected) {
+void COvningMulti::FillWrongAnswers(bool areaNames, const std::vector<COrt*>& selected,
+                                    const QString& areaKey) {
     const int language = CurrentLanguage;
+    const auto inArea = [](const COrt& place, const QString& key) {
+        for (int m = 1; m <= 3; ++m)
+            if (place.MemberCodes[m] == key) return true;
+        return false;
+    };
+    // A "wrong" answer must really be wrong: no other area the place lies
+    // in, and no other place of the asked area.
     QStringList candidates;
-    if (areaNames)
-        for (int j = 1; j <= ItemCount; ++j) candidates << AreaName(Items[j]);
-    else
-        for (const COrt* place : selected) candidates << place->Names[language];
+    if (areaNames) {
+        for (int j = 1; j <= ItemCount; ++j)
+            if (!inArea(*CurrentPlace, Items[j])) candidates << AreaName(Items[j]);
+    } else {
+        for (const COrt* place : selected)
+            if (!inArea(*place, areaKey)) candidates << place->Names[language];
+    }
 
     for (int i = 1; i <= 4; ++i) {
         if (i == RightPos) continue;

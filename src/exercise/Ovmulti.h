@@ -34,5 +34,6 @@ class COvningMulti : public COvning {
     TMultiExerciseScreen* Screen() const;
     std::vector<COrt*> Places(bool openOnly) const;
     QString AreaKeyOf(const COrt& place) const;
-    void FillWrongAnswers(bool areaNames, const std::vector<COrt*>& selected);
+    void FillWrongAnswers(bool areaNames, const std::vector<COrt*>& selected,
+                          const QString& areaKey);
 };

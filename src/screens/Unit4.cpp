@@ -134,6 +134,8 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : QWidget(parent, Qt::Window) 
     Label1->setFont(ArialPixels(15, true));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The label reaches past the dark square's right edge; keep the text on it.
+    Label1->setContentsMargins(4, 0, 8, 0);
     SetColours(Label1, QColor(), Qt::white);
 
     lblProcent = TransparentLabel(QStringLiteral("0 %"), QRect(130, 300, 59, 19), Panel1);

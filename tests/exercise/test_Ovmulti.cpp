@@ -75,6 +75,31 @@ TEST_F(MultiTest, AWholeRunAsksEveryPlaceOnceWithFourDifferentAnswers) {
     EXPECT_EQ(multi.QuestionNo, 0);
 }
 
+TEST_F(MultiTest, WrongAnswersAreNeverAlsoRight) {
+    // Three towns in every area: asked for one area's town, the other
+    // towns of that area must not stand among the wrong answers.
+    int placeForms = 0;
+    for (int run = 0; run < 30; ++run) {
+        multi.Start(*screen);
+        for (QString q = screen->questions.last(); !q.isEmpty(); q = multi.NextQuestion()) {
+            const COrt& place = *multi.CurrentPlace;
+            const QString area = place.MemberCodes[1].mid(1);  // "A3" -> "3"
+            for (int i = 1; i <= 4; ++i) {
+                if (i == multi.RightPos) continue;
+                const QString wrong = multi.Answers[i];
+                if (q.endsWith(" lies in")) {
+                    EXPECT_NE(wrong, AreaOf(place));
+                } else {
+                    ++placeForms;
+                    EXPECT_FALSE(wrong.startsWith("Town " + area + "-")) << wrong.toStdString();
+                }
+            }
+            multi.Right();
+        }
+    }
+    EXPECT_GT(placeForms, 0);
+}
+
 TEST_F(MultiTest, BothFormsAndAllFourPositionsComeUpAboutEquallyOften) {
     std::array<int, 5> positions{};
     int areaForm = 0, total = 0;
