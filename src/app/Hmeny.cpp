@@ -21,6 +21,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
 #include "scores/Topp.h"
+#include "screens/ScreenSupport.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
@@ -39,14 +40,6 @@ const char* const kPictureFiles[ContinentCount] = {
 
 // Map clicks test the continents in this order; the last match wins.
 constexpr int kHitOrder[] = {5, 3, 2, 4, 1, 6};
-
-class TWaitCursor {
-  public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 QString FailureText(const QString& what, const QString& message, bool terminating) {
     QString text = QStringLiteral("Oops! I failed to %1.\nThe following problem occurred: %2")

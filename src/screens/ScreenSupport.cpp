@@ -17,6 +17,20 @@ namespace {
 constexpr int GridMap = 1;  // only the world map shows the graticule
 }
 
+QFont ArialPixels(int pixels, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void SetBackground(QWidget* widget, TColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 QString AreaFileName(int mapNo) {
     if (mapNo < 1 || mapNo > 5) return {};
     return QStringLiteral("AREA%1.crp").arg(mapNo);

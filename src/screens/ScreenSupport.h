@@ -1,12 +1,16 @@
 // What the three exercise screens share: loading an exercise's map files,
-// the hourglass, the top-ten form behind ShowTopTen, and help.
+// fonts and backgrounds, the hourglass, the top-ten form behind ShowTopTen.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <memory>
 
+#include "platform/Colors.h"
+
 class CKarta;
 class COvning;
+class QWidget;
 
 // "AREA1.crp" .. "AREA5.crp" for map numbers 1..5; empty for any other.
 QString AreaFileName(int mapNo);
@@ -21,6 +25,11 @@ std::unique_ptr<CKarta> LoadPlacesAndAreas(const COvning& exercise);
 // The full map of the map screen: places, then water, areas and sea seeds
 // by map number, and the graticule for map 1.
 std::unique_ptr<CKarta> LoadFullMap(const COvning& exercise);
+
+// "Arial" at a character height in pixels.
+QFont ArialPixels(int pixels, bool bold);
+// Fills the widget's background with the colour.
+void SetBackground(QWidget* widget, TColor colour);
 
 // The hourglass for as long as it lives.
 class TWaitCursor {

@@ -25,20 +25,6 @@ constexpr int ButtonMargin = 2;
 constexpr int MinButtonWidth = 75;
 constexpr int WaitForMaximiseMs = 500;
 
-QFont ArialPixels(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-void SetBackground(QWidget* widget, TColor colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // Wide enough for its caption, never narrower than the usual button.
 int ButtonWidth(const QPushButton* button, int minimum) {
     return std::max(minimum, button->fontMetrics().horizontalAdvance(button->text()) + 20);

@@ -36,20 +36,6 @@ int Nearest(double value) {
     return int(std::nearbyint(value));
 }
 
-QFont ArialPixels(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-void SetBackground(QWidget* widget, TColor colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QFrame* SingleBorderPanel(QWidget* parent, QRect geometry) {
     auto* panel = new QFrame(parent);
     panel->setFrameShape(QFrame::Box);

@@ -31,13 +31,6 @@ constexpr int AnswerPointSize = 10;
 // X11 key codes of the digit row's 1 to 4, whatever the layout and shift state.
 constexpr quint32 DigitRowScanCodes[] = {10, 11, 12, 13};
 
-QFont ArialPixels(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
     if (background.isValid()) {
