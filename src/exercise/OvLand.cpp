@@ -31,22 +31,13 @@ void COvningLandArea::Start(TOvningsformular& form) {
         throw std::invalid_argument("The area exercise needs a map with areas");
     for (int i = 1; i <= ItemCount; ++i) Done[i] = false;
     COvning::Start(form);
-    Map->Image = &screen->imgKarta();
-    Map->UpdateDivisor();
-    if (Map->TopLatitude == 0 && Map->BottomLatitude == 0) Map->FitToSelection();
+    AttachMapPicture(*screen);
     if (!RedrawMap()) return;
     form.VisaFraga(NextQuestion());
 }
 
 bool COvningLandArea::RedrawMap() {
-    Map->Clear();
-    if (!LetMessagesRun()) return false;
-    Map->DrawAreaOutlines(BorderWidth);
-    if (!LetMessagesRun()) return false;
-    Map->DrawWaters();
-    if (!LetMessagesRun()) return false;
-    Map->FillSeas();
-    if (!LetMessagesRun()) return false;
+    if (!DrawMapBase()) return false;
     Map->ColourSelectedAreas();
     if (!LetMessagesRun()) return false;
     if (Map->ShowGrid) Map->DrawGrid(GridStep, Map->AreaColor, TPenMode::Mask);

@@ -32,22 +32,13 @@ void COvningOrt::Start(TOvningsformular& form) {
     Map->LandColor = Colors::Silver;
     Map->AreaColor = Colors::Silver;
     COvning::Start(form);
-    Map->Image = &screen->imgKarta();
-    Map->UpdateDivisor();
-    if (Map->TopLatitude == 0 && Map->BottomLatitude == 0) Map->FitToSelection();
+    AttachMapPicture(*screen);
     if (!RedrawMap()) return;
     form.VisaFraga(NextQuestion());
 }
 
 bool COvningOrt::RedrawMap() {
-    Map->Clear();
-    if (!LetMessagesRun()) return false;
-    Map->DrawAreaOutlines(BorderWidth);
-    if (!LetMessagesRun()) return false;
-    Map->DrawWaters();
-    if (!LetMessagesRun()) return false;
-    Map->FillSeas();
-    if (!LetMessagesRun()) return false;
+    if (!DrawMapBase()) return false;
     if (Map->ShowGrid) {
         Map->DrawGrid(GridStep, Colors::Silver, TPenMode::NotXor);
         if (!LetMessagesRun()) return false;

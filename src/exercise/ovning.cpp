@@ -85,6 +85,23 @@ bool COvning::LetMessagesRun() {
     return false;
 }
 
+void COvning::AttachMapPicture(TMapExerciseScreen& screen) {
+    Map->Image = &screen.imgKarta();
+    Map->UpdateDivisor();
+    if (Map->TopLatitude == 0 && Map->BottomLatitude == 0) Map->FitToSelection();
+}
+
+bool COvning::DrawMapBase() {
+    Map->Clear();
+    if (!LetMessagesRun()) return false;
+    Map->DrawAreaOutlines(BorderWidth);
+    if (!LetMessagesRun()) return false;
+    Map->DrawWaters();
+    if (!LetMessagesRun()) return false;
+    Map->FillSeas();
+    return LetMessagesRun();
+}
+
 int ScorePercent(int asked, int wrong) {
     if (asked <= 0) return 0;
     // The default rounding mode rounds halves to the even neighbour.

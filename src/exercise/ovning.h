@@ -11,6 +11,8 @@
 #include "data/RangeArray.h"
 #include "platform/Colors.h"
 
+class TMapExerciseScreen;
+
 class CKarta;
 class TOvningsformular;
 
@@ -91,6 +93,13 @@ class COvning {
     // Lets pending window messages run. False when the screen (and with it
     // the map) went away meanwhile; Form and Map are then cleared.
     bool LetMessagesRun();
+
+    // For the map kinds: draws on the screen's map picture, fitting the
+    // view to the selection when the catalogue leaves it open.
+    void AttachMapPicture(TMapExerciseScreen& screen);
+    // The first drawing steps both map kinds share: clear, outlines, lakes,
+    // seas, letting messages run after each. False when the screen went away.
+    bool DrawMapBase();
 
   private:
     std::weak_ptr<const void> formLife_;
