@@ -1,11 +1,16 @@
-// Draws every map exercise of the delivered catalogue up to the sea fill, as the game does at
-// start, and checks the sea seeds: the sea must be filled and no land area turned into sea.
+// Draws every map exercise of the delivered catalogue as the game does at start and checks the
+// fills: every sea region filled, no land region painted as sea, every part of an exercise area
+// coloured.
+
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QPolygonF>
 #include <QString>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "data/Areor.h"
 #include "data/UKarta.h"
@@ -17,30 +22,15 @@ namespace {
 
 const QString Dir = QStringLiteral(GLOMIRA_GAMEDATA_DIR);
 
+// Regions smaller than this are the specks that outlines leave between them along a coast,
+// not sea a player would see as a region.
+constexpr int MinRegionPixels = 12;
+
 struct Size {
     int W, H;
 };
-void PrintTo(const Size& s, std::ostream* os) { *os << s.W << "x" << s.H; }
-
-double SegmentDistance(double lat, double lon, const GeoPoint& a, const GeoPoint& b) {
-    const double dx = b.Lon - a.Lon, dy = b.Lat - a.Lat;
-    const double len = dx * dx + dy * dy;
-    double t = len > 0 ? ((lon - a.Lon) * dx + (lat - a.Lat) * dy) / len : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(a.Lon + t * dx - lon, a.Lat + t * dy - lat);
-}
-
-// True when the point lies inside, or within margin degrees of, any outline of the collection.
-bool NearOrInside(const CAreor& areas, double lat, double lon, double margin) {
-    const GeoPoint p{float(lat), float(lon)};
-    for (int i = 0; i < areas.Count; ++i) {
-        const CArea& a = areas.Area(i);
-        if (lat < a.South - margin || lat > a.North + margin || lon < a.West - margin || lon > a.East + margin) continue;
-        if (PointInPolygon(p, a.Points.data(), a.PointCount)) return true;
-        for (int k = 0, j = a.PointCount - 1; k < a.PointCount; j = k++)
-            if (SegmentDistance(lat, lon, a.Points[std::size_t(j)], a.Points[std::size_t(k)]) < margin) return true;
-    }
-    return false;
+void PrintTo(const Size& s, std::ostream* os) {
+    *os << s.W << "x" << s.H;
 }
 
 struct Drawn {
@@ -70,77 +60,157 @@ struct Drawn {
     }
 };
 
+enum Ground : uchar { Sea = 0, Land = 1, Lake = 2, OffWorld = 3 };
+
+// What each pixel shows geographically: land, a lake, open sea, or nothing (beyond ±180°). With
+// selectedOnly, only the selected areas count as land.
+std::vector<uchar> GroundOf(const CKarta& map, int W, int H, bool selectedOnly = false) {
+    QImage mask(W, H, QImage::Format_Grayscale8);
+    mask.fill(Sea);
+    {
+        QPainter p(&mask);
+        for (const CAreor* set : {map.Areas.get(), map.Waters.get()}) {
+            // A lake's drawn outline belongs to the lake, which matters for long thin lakes.
+            const bool lakes = set == map.Waters.get();
+            const QColor ground = lakes ? QColor(Lake, Lake, Lake) : QColor(Land, Land, Land);
+            p.setPen(lakes ? QPen(ground, 2) : QPen(Qt::NoPen));
+            p.setBrush(ground);
+            for (int i = 0; i < set->Count; ++i) {
+                const CArea& a = set->Area(i);
+                if (selectedOnly && !lakes && !a.Selected) continue;
+                QPolygonF ring;
+                for (int k = 0; k < a.PointCount; ++k) {
+                    const GeoPoint& pt = a.Points[std::size_t(k)];
+                    ring << QPointF(map.LonLatToX(pt.Lon, pt.Lat), map.LatToY(pt.Lat));
+                }
+                p.drawPolygon(ring, Qt::OddEvenFill);
+            }
+        }
+    }
+    std::vector<uchar> out(std::size_t(W) * std::size_t(H));
+    for (int y = 0; y < H; ++y) {
+        const uchar* row = mask.constScanLine(y);
+        for (int x = 0; x < W; ++x) {
+            const float lon = map.PixelToLon(y, x);
+            out[std::size_t(y) * std::size_t(W) + std::size_t(x)] =
+                (lon < -180 || lon > 180) ? uchar(OffWorld) : row[x];
+        }
+    }
+    return out;
+}
+
+struct Region {
+    int pixels = 0, sea = 0, land = 0;
+    int x = 0, y = 0;  // one pixel of it
+};
+
+// 4-connected regions of one colour, as the game's fills see them.
+std::vector<Region> RegionsOfColour(const Drawn& d, TColor colour,
+                                    const std::vector<uchar>& ground) {
+    const QImage& img = d.picture.Bitmap();
+    const int W = img.width(), H = img.height();
+    std::vector<uchar> seen(std::size_t(W) * std::size_t(H));
+    std::vector<Region> out;
+    std::vector<int> stack;
+    for (int start = 0; start < W * H; ++start) {
+        if (seen[std::size_t(start)] || d.Pixel(start % W, start / W) != colour) continue;
+        Region r;
+        r.x = start % W;
+        r.y = start / W;
+        seen[std::size_t(start)] = 1;
+        stack.push_back(start);
+        while (!stack.empty()) {
+            const int k = stack.back();
+            stack.pop_back();
+            ++r.pixels;
+            const uchar g = ground[std::size_t(k)];
+            r.sea += g == Sea;
+            r.land += g == Land;
+            const int x = k % W, y = k / W;
+            const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+            for (const auto& n : next) {
+                if (n[0] < 0 || n[1] < 0 || n[0] >= W || n[1] >= H) continue;
+                const int j = n[1] * W + n[0];
+                if (seen[std::size_t(j)] || d.Pixel(n[0], n[1]) != colour) continue;
+                seen[std::size_t(j)] = 1;
+                stack.push_back(j);
+            }
+        }
+        out.push_back(r);
+    }
+    return out;
+}
+
+std::string Describe(const COvning& e, const Drawn& d, const Region& r) {
+    return "exercise " + std::to_string(e.Number) + " (map " + std::to_string(e.MapNo) +
+           "): " + std::to_string(r.pixels) + " px at " + std::to_string(d.map.YToLat(r.y)) + "," +
+           std::to_string(d.map.PixelToLon(r.y, r.x)) + " (pixel " + std::to_string(r.x) + "," +
+           std::to_string(r.y) + ")";
+}
+
 const Size Sizes[] = {{1280, 720}, {1920, 1048}};
 
 }  // namespace
 
-class SeaFill : public testing::TestWithParam<Size> {
+class MapFill : public testing::TestWithParam<Size> {
   protected:
     static void SetUpTestSuite() {
-        catalogue_ = new COvningar;
+        catalogue_ = std::make_unique<COvningar>();
         catalogue_->Load(Dir + "/Ovning.crp");
     }
-    static void TearDownTestSuite() {
-        delete catalogue_;
-        catalogue_ = nullptr;
-    }
-    static COvningar* catalogue_;
+    static void TearDownTestSuite() { catalogue_.reset(); }
+    static std::unique_ptr<COvningar> catalogue_;
 };
-COvningar* SeaFill::catalogue_ = nullptr;
+std::unique_ptr<COvningar> MapFill::catalogue_;
 
-// A land area whose interior is painted with the sea colour lost its outline to a sea seed.
-TEST_P(SeaFill, NoLandAreaIsFilledAsSea) {
-    int views = 0;
+// After the sea fill, a grey region that is mostly sea lacks a seed, and a blue region that is
+// mostly land had a seed fall into it.
+TEST_P(MapFill, EverySeaRegionAndNoLandRegionIsFilled) {
+    int views = 0, seaRegions = 0;
+    std::vector<std::string> unfilled, flooded;
     for (const COvning* e = catalogue_->First; e; e = e->Next) {
         if (e->Kind != QLatin1String("AREA") && e->Kind != QLatin1String("ORT")) continue;
         if (e->MapNo < 1 || e->MapNo > 5) continue;
-        Drawn d(*e, GetParam());
+        const Drawn d(*e, GetParam());
         ++views;
-        const CAreor& areas = *d.map.Areas;
-        for (int i = 0; i < areas.Count; ++i) {
-            const CArea& a = areas.Area(i);
-            const int x = d.map.LonLatToX(a.Seed1.Lon, a.Seed1.Lat), y = d.map.LatToY(a.Seed1.Lat);
-            if (!d.map.InsideImage(x, y)) continue;
-            // Only areas several pixels across: smaller ones are drawn as little more than their outline.
-            const int w = std::abs(d.map.LonLatToX(float(a.East), a.Seed1.Lat) - d.map.LonLatToX(float(a.West), a.Seed1.Lat));
-            const int h = std::abs(d.map.LatToY(float(a.North)) - d.map.LatToY(float(a.South)));
-            if (w < 8 || h < 8) continue;
-            EXPECT_NE(d.Pixel(x, y), d.map.SeaColor)
-                << "exercise " << e->Number << " (map " << e->MapNo << ", view " << d.map.TopLatitude << "/"
-                << d.map.BottomLatitude << "/" << d.map.CentreLongitude << "): " << a.Code.toStdString()
-                << " filled as sea at " << GetParam().W << "x" << GetParam().H;
+        const auto ground = GroundOf(d.map, GetParam().W, GetParam().H);
+        for (const Region& r : RegionsOfColour(d, d.map.LandColor, ground))
+            if (r.sea * 2 > r.pixels && r.sea >= MinRegionPixels)
+                unfilled.push_back(Describe(*e, d, r));
+        for (const Region& r : RegionsOfColour(d, d.map.SeaColor, ground)) {
+            if (r.land * 2 > r.pixels && r.land >= MinRegionPixels)
+                flooded.push_back(Describe(*e, d, r));
+            else if (r.sea >= MinRegionPixels)
+                ++seaRegions;
         }
     }
-    EXPECT_GT(views, 0);
+    EXPECT_GT(views, 20);
+    EXPECT_GT(seaRegions, views);
+    std::string list;
+    for (const auto& s : unfilled) list += "\n  " + s;
+    EXPECT_TRUE(unfilled.empty()) << unfilled.size() << " sea regions left unfilled:" << list;
+    list.clear();
+    for (const auto& s : flooded) list += "\n  " + s;
+    EXPECT_TRUE(flooded.empty()) << flooded.size() << " land regions filled as sea:" << list;
 }
 
-// Open sea that stays land-coloured means a sea region without a seed. Points are sampled on a
-// grid and counted only where they are clearly off every outline and lake.
-TEST_P(SeaFill, OpenSeaIsFilled) {
-    int sampled = 0, unfilled = 0;
-    std::string where;
+// Once the exercise areas are coloured, a grey region inside them is a part of an area that no
+// seed reaches: a speck the player cannot tell from the land around. (Lakes are left to their
+// own fill and not counted.)
+TEST_P(MapFill, EveryPartOfAnExerciseAreaIsColoured) {
+    std::vector<std::string> grey;
     for (const COvning* e = catalogue_->First; e; e = e->Next) {
-        if (e->Kind != QLatin1String("AREA") && e->Kind != QLatin1String("ORT")) continue;
-        if (e->MapNo < 1 || e->MapNo > 5) continue;
+        if (e->Kind != QLatin1String("AREA") || e->MapNo < 1 || e->MapNo > 5) continue;
         Drawn d(*e, GetParam());
-        const double degPerPixel = (d.map.TopLatitude - d.map.BottomLatitude) / GetParam().H;
-        for (int y = 8; y < GetParam().H - 8; y += 24) {
-            for (int x = 8; x < GetParam().W - 8; x += 24) {
-                const double lat = d.map.YToLat(y), lon = d.map.PixelToLon(y, x);
-                if (lon < -179.5 || lon > 179.5 || std::abs(lat) > 89) continue;
-                if (NearOrInside(*d.map.Areas, lat, lon, 6 * degPerPixel)) continue;
-                if (NearOrInside(*d.map.Waters, lat, lon, 6 * degPerPixel)) continue;
-                ++sampled;
-                if (d.Pixel(x, y) == d.map.LandColor) {
-                    if (++unfilled <= 10)
-                        where += " [exercise " + std::to_string(e->Number) + " " + std::to_string(lat) + "," + std::to_string(lon) + "]";
-                }
-            }
-        }
+        d.map.ColourSelectedAreas();
+        const auto ground = GroundOf(d.map, GetParam().W, GetParam().H, true);
+        for (const Region& r : RegionsOfColour(d, d.map.LandColor, ground))
+            if (r.land * 2 > r.pixels && r.land >= MinRegionPixels)
+                grey.push_back(Describe(*e, d, r));
     }
-    ASSERT_GT(sampled, 1000);
-    // Tiny enclosed bays may stay grey; open sea may not.
-    EXPECT_LE(unfilled * 200, sampled) << unfilled << " of " << sampled << " sea samples unfilled:" << where;
+    std::string list;
+    for (const auto& s : grey) list += "\n  " + s;
+    EXPECT_TRUE(grey.empty()) << grey.size() << " parts of exercise areas left uncoloured:" << list;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, SeaFill, testing::ValuesIn(Sizes));
+INSTANTIATE_TEST_SUITE_P(Sizes, MapFill, testing::ValuesIn(Sizes));

@@ -4,7 +4,7 @@
 'use strict';
 const { render } = require('./preview');
 const { readAreaFile } = require('./lib/crpread');
-const { fitView } = require('./lib/seaseeds');
+const { fitToSelection } = require('./lib/exviews');
 const path = require('path');
 
 const VIEWS = {
@@ -24,7 +24,7 @@ function countryViews(mapNo, W, H) {
     b.n = Math.max(b.n, r.n); b.s = Math.min(b.s, r.s); b.e = Math.max(b.e, r.e); b.w = Math.min(b.w, r.w);
     by.set(r.alt1, b);
   }
-  return [...by].map(([c, b]) => ({ name: c, ...fitView(b, W, H) }));
+  return [...by].map(([c, b]) => ({ name: c, ...fitToSelection([b], W, H) }));
 }
 
 const maps = process.argv.slice(2).map(Number);

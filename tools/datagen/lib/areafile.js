@@ -22,28 +22,51 @@ function densifyEdges(r, step) {
   return out.length <= MAX_POINTS ? out : r;
 }
 
+// Pieces that share at least two points with a piece of another area.
+function bordering(pieces) {
+  const owner = new Map();
+  for (const p of pieces) {
+    for (const [lon, lat] of p.ring) {
+      const k = `${lon},${lat}`;
+      const o = owner.get(k);
+      if (o === undefined) owner.set(k, p.ai); else if (o !== p.ai) owner.set(k, -1);
+    }
+  }
+  const out = new Set();
+  for (const p of pieces) {
+    let shared = 0;
+    for (const [lon, lat] of p.ring) if (owner.get(`${lon},${lat}`) === -1 && ++shared >= 2) break;
+    if (shared >= 2) out.add(p);
+  }
+  return out;
+}
+
 // areas: [{code, alt1, alt2, names[6], flag, polygons: [[outer, ...holes], ...]}]
 function buildAreaRecords(areas, opt) {
   const pieces = [];
   areas.forEach((a, ai) => {
     const rings = [];
-    for (const poly of a.polygons) {
+    a.polygons.forEach((poly, pi) => {
       for (let r of cutAntimeridian(poly[0])) {
         if (opt.clip) r = clipRect(r, opt.clip);
         r = openRing(r);
-        if (r.length >= 3) rings.push({ ring: r, km2: areaKm2(r) });
+        if (r.length >= 3) rings.push({ ring: r, km2: areaKm2(r), pi });
       }
-    }
+    });
     if (!rings.length) return;
     rings.sort((x, y) => y.km2 - x.km2);
     rings.forEach((r, k) => pieces.push({ ai, main: k === 0, ...r }));
   });
 
-  // Every area keeps its largest part; smaller parts go by size until the record cap.
+  // Every area keeps its largest part; smaller parts go by size until the record cap, parts
+  // that border another area first: dropping one of those would leave a hole in the land.
   const main = pieces.filter(p => p.main);
-  const rest = pieces.filter(p => !p.main && p.km2 >= (opt.minKm2 || 0)).sort((x, y) => y.km2 - x.km2 || x.ai - y.ai);
+  const inland = bordering(pieces);
+  const rest = pieces.filter(p => !p.main && p.km2 >= (opt.minKm2 || 0))
+    .sort((x, y) => inland.has(y) - inland.has(x) || y.km2 - x.km2 || x.ai - y.ai);
   if (main.length > MAX_RECORDS) throw new Error(`${opt.name}: ${main.length} areas exceed the cap of ${MAX_RECORDS} records`);
-  const chosen = main.concat(rest.slice(0, MAX_RECORDS - main.length));
+  // opt.reserve records stay free for the extra records of pinched parts (see partseeds.js).
+  const chosen = main.concat(rest.slice(0, Math.max(0, MAX_RECORDS - (opt.reserve || 0) - main.length)));
 
   const simplified = simplifyRings(chosen, { minWeight: opt.minWeight, maxPoints: MAX_POINTS });
   const lakes = (opt.lakes || []).map(l => ({ ring: l, box: bbox(l) }));
@@ -64,10 +87,10 @@ function buildAreaRecords(areas, opt) {
       // part of an area keeps its best interior point.
       const fallback = p.main ? computeSeeds(ring, lakes, opt.exercisePx) : null;
       unsafe.push(`${areas[p.ai].code}${p.main ? '' : ' (part dropped)'}`);
-      if (fallback) records.push({ area: areas[p.ai], ai: p.ai, km2: p.km2, ring, box: bbox(ring), ...fallback });
+      if (fallback) records.push({ area: areas[p.ai], ai: p.ai, pi: p.pi, km2: p.km2, ring, box: bbox(ring), ...fallback });
       return;
     }
-    records.push({ area: areas[p.ai], ai: p.ai, km2: p.km2, ring, box: bbox(ring), ...seeds });
+    records.push({ area: areas[p.ai], ai: p.ai, pi: p.pi, km2: p.km2, ring, box: bbox(ring), ...seeds });
   });
   if (unsafe.length) console.warn(`${opt.name}: no seed fills safely in every view for ${unsafe.join(', ')}`);
   // File order: areas in the given order, each area's parts largest first.

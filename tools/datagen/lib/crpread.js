@@ -48,4 +48,26 @@ function readSeaFile(file) {
   return out;
 }
 
-module.exports = { CrpReader, readAreaFile, readSeaFile };
+// The exercise catalogue (Ovning.crp): kind, names, view and item keys of each exercise.
+function readCatalogue(file) {
+  const r = new CrpReader(fs.readFileSync(file));
+  const out = [];
+  while (!r.atEnd()) {
+    const e = { kind: r.text(), names: [] };
+    for (let i = 0; i < 6; i++) e.names.push(r.text());
+    e.number = r.word();
+    e.maxRank = r.byte(); e.border = r.byte();
+    e.flag1 = r.byte(); e.flag2 = r.byte(); e.reserved = r.byte();
+    e.map = r.word(); e.placeFile = r.word();
+    e.continent = r.text();
+    e.land = r.int32(); e.area = r.int32(); e.sea = r.int32();
+    e.T = r.deg(); e.B = r.deg(); e.C = r.deg();
+    const n = r.word();
+    e.items = [];
+    for (let i = 0; i < n; i++) e.items.push(r.text());
+    out.push(e);
+  }
+  return out;
+}
+
+module.exports = { CrpReader, readAreaFile, readSeaFile, readCatalogue };

@@ -29,24 +29,28 @@ function makeView({ T, B, C, W, H }) {
 }
 
 class Grid {
-  constructor(W, H) { this.W = W; this.H = H; this.a = new Uint8Array(W * H); }
+  constructor(W, H, Type = Uint8Array) { this.W = W; this.H = H; this.a = new Type(W * H); }
   get(x, y) { return x >= 0 && y >= 0 && x < this.W && y < this.H ? this.a[y * this.W + x] : 0; }
   set(x, y, v) { if (x >= 0 && y >= 0 && x < this.W && y < this.H) this.a[y * this.W + x] = v; }
 }
 
-// Bresenham line including both ends (the game sets the end pixels explicitly).
+// The game's line: steps along the major axis, the minor coordinate rounded to nearest with
+// halves away from the start; both ends included (the game sets the end pixels explicitly).
 function line(g, x0, y0, x1, y1, v) {
-  const dx = Math.abs(x1 - x0), dy = -Math.abs(y1 - y0);
-  const sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-  let err = dx + dy;
-  // Long lines far outside the picture are clipped cheaply by bounding the walk.
   if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= g.W && x1 >= g.W) || (y0 >= g.H && y1 >= g.H)) return;
-  for (;;) {
-    g.set(x0, y0, v);
-    if (x0 === x1 && y0 === y1) break;
-    const e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x0 += sx; }
-    if (e2 <= dx) { err += dx; y0 += sy; }
+  const dx = x1 - x0, dy = y1 - y0;
+  const xMajor = Math.abs(dx) >= Math.abs(dy);
+  const n = xMajor ? Math.abs(dx) : Math.abs(dy);
+  if (n === 0) { g.set(x0, y0, v); return; }
+  const minor = xMajor ? Math.abs(dy) : Math.abs(dx);
+  const sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1, sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
+  const start = xMajor ? x0 : y0, base = xMajor ? y0 : x0, limit = xMajor ? g.W : g.H;
+  // Only the steps whose major coordinate lies on the grid.
+  const first = Math.max(0, sMajor > 0 ? -start : start - (limit - 1));
+  const last = Math.min(n, sMajor > 0 ? limit - 1 - start : start);
+  for (let i = first; i <= last; i++) {
+    const other = base + sMinor * Math.floor((2 * i * minor + n) / (2 * n));
+    if (xMajor) g.set(start + sMajor * i, other, v); else g.set(other, start + sMajor * i, v);
   }
 }
 

@@ -1,7 +1,7 @@
-// Sea seeds: draws each map view the way the game does and puts a seed in every sea region
-// that no seed reaches yet, so that no bay or inland sea stays grey and no land turns blue.
+// Sea seeds: draws each map view the way the game does and chooses seeds so that every sea
+// region of the views exercises show gets filled and no land region of any view does.
 'use strict';
-const { makeView, Grid, fillPolygon, drawOutline, flood, distance } = require('./raster');
+const { makeView, Grid, fillPolygon, drawOutline, distance } = require('./raster');
 const { pointInRing, distToRing, bbox } = require('./geom');
 
 const FREE = 0, LINE = 1, LAKE = 2;
@@ -21,125 +21,159 @@ function isSea(lon, lat, files, margin) {
   return true;
 }
 
-// FitToSelection of the game for the areas' bounding box, so views match the exercises.
-function fitView(box, W, H) {
-  const C = (box.w + box.e) / 2;
-  let T = box.n + (box.n - box.s) / 25, B = box.s - (box.n - box.s) / 25;
-  const half = Math.max(C - box.w, box.e - C);
-  for (let i = 0; i < 2000; i++) {
-    const v = makeView({ T, B, C, W, H });
-    const vis = Math.min(C - v.inv(0, H)[0], C - v.inv(0, Math.trunc(H / 2))[0], 1000);
-    if (vis >= half || B <= -89) break;
-    T = T + (T - B) / 100; B = B - (T - B) / 100;
-  }
-  return { T: Math.min(T, 90), B: Math.max(B, -90), C, W, H };
-}
-
+// Draws a view's outlines, lakes and frame, and splits the free pixels into the regions that
+// the game's surface fill sees. Each region knows how much of it is land, sea and off the world.
 function drawView(vw, f) {
   const v = makeView(vw);
-  const g = new Grid(v.W, v.H);
-  const land = new Grid(v.W, v.H);
+  const { W, H } = v;
+  const g = new Grid(W, H);
+  const land = new Grid(W, H, Uint16Array);  // 1 + index of the record whose land a pixel is
   const proj = ring => ring.map(([lon, lat]) => [v.fx(lon, lat), v.fy(lat)]);
   const pix = ring => ring.map(([lon, lat]) => v.px(lon, lat));
   for (const l of f.lakes) { fillPolygon(g, proj(l.ring), LAKE); drawOutline(g, pix(l.ring), LAKE); }
-  for (const r of f.rings) {
-    if (r.box.n < v.B || r.box.s > v.T) continue;
-    fillPolygon(land, proj(r.ring), 1);
+  f.rings.forEach((r, i) => {
+    if (r.box.n < v.B || r.box.s > v.T) return;
+    fillPolygon(land, proj(r.ring), i + 1);
     drawOutline(g, pix(r.ring), LINE);
-  }
+  });
   // The frame of pen width 5 around the picture.
-  for (let y = 0; y < v.H; y++) for (let x = 0; x < v.W; x++) {
-    if (x < 3 || y < 3 || x >= v.W - 3 || y >= v.H - 3) g.a[y * v.W + x] = LINE;
+  for (let y = 0; y < H; y++) for (let x = 0; x < W; x++) {
+    if (x < 3 || y < 3 || x >= W - 3 || y >= H - 3) g.a[y * W + x] = LINE;
   }
-  return { v, g, land, dist: null };
+  const label = new Int32Array(W * H).fill(-1);
+  const regions = [];
+  const stack = [];
+  for (let start = 0; start < W * H; start++) {
+    if (g.a[start] !== FREE || label[start] >= 0) continue;
+    const id = regions.length;
+    const r = { id, size: 0, land: 0, off: 0, covered: false, first: start };
+    label[start] = id;
+    stack.push(start);
+    while (stack.length) {
+      const i = stack.pop();
+      r.size++;
+      const x = i % W, y = (i - x) / W;
+      if (land.a[i]) r.land++;
+      else {
+        const lon = v.inv(x, y)[0];
+        if (lon < -180 || lon > 180) r.off++;
+      }
+      if (x > 0 && g.a[i - 1] === FREE && label[i - 1] < 0) { label[i - 1] = id; stack.push(i - 1); }
+      if (x < W - 1 && g.a[i + 1] === FREE && label[i + 1] < 0) { label[i + 1] = id; stack.push(i + 1); }
+      if (y > 0 && g.a[i - W] === FREE && label[i - W] < 0) { label[i - W] = id; stack.push(i - W); }
+      if (y < H - 1 && g.a[i + W] === FREE && label[i + W] < 0) { label[i + W] = id; stack.push(i + W); }
+    }
+    r.sea = r.size - r.land - r.off;
+    regions.push(r);
+  }
+  return { v, g, land, label, regions, dist: null };
 }
 
-// A sea seed must never fall into a land area in any view that shows it: at a coarser scale a
-// seed near the coast may round into the area and fill it as sea. Seeds on an outline are harmless.
-function clearInAllViews([lon, lat], drawn) {
+// The region of a drawn view at a point, or null off the picture's inner pixels.
+function regionAt(d, lon, lat) {
+  const { v } = d;
+  const [x, y] = v.px(lon, lat);
+  if (x < 1 || y < 1 || x >= v.W - 1 || y >= v.H - 1) return null;
+  const id = d.label[y * v.W + x];
+  return id >= 0 ? d.regions[id] : null;
+}
+
+// Land regions are those mostly inside land areas; a seed there would paint the land as sea.
+const isLandRegion = r => r.land * 2 >= r.size;
+const isSeaRegion = (r, minPx) => r.sea * 2 > r.size && r.sea >= minPx;
+
+// A sea seed must never fall into a land region of any view that shows it (at a coarser scale a
+// seed near the coast may round into the area). Seeds on an outline or in a lake are harmless.
+function clearInAllViews(lon, lat, drawn) {
   for (const d of drawn) {
-    const { v } = d;
-    const [x, y] = v.px(lon, lat);
-    if (x < 1 || y < 1 || x >= v.W - 1 || y >= v.H - 1) continue;
-    if (landRegions(d)[y * v.W + x]) return false;
+    const r = regionAt(d, lon, lat);
+    if (r && isLandRegion(r)) return false;
   }
   return true;
 }
 
-// Pixels of the regions between outlines that lie mostly inside land areas.
-function landRegions(d) {
-  if (d.landRegions) return d.landRegions;
-  const { v, g, land } = d;
-  const out = new Uint8Array(v.W * v.H);
-  const mark = new Uint8Array(v.W * v.H);
-  const free = i => g.a[i] === FREE;
-  for (let i = 0; i < g.a.length; i++) {
-    if (!free(i) || mark[i]) continue;
-    const comp = flood(v.W, v.H, i, free, mark);
-    let dry = 0;
-    for (const k of comp) if (land.a[k]) dry++;
-    if (dry * 2 >= comp.length) for (const k of comp) out[k] = 1;
-  }
-  d.landRegions = out;
-  return out;
-}
-
-// Sea regions of a drawn view that no seed reaches yet, largest first.
-function unseeded(d, seeds, minPx) {
-  const { v, g, land } = d;
-  const free = i => g.a[i] === FREE;
-  const mark = new Uint8Array(v.W * v.H);
-  const seedAt = new Uint8Array(v.W * v.H);
-  for (const [lon, lat] of seeds) {
-    const [x, y] = v.px(lon, lat);
-    if (x > 0 && y > 0 && x < v.W && y < v.H) seedAt[y * v.W + x] = 1;
-  }
-  const out = [];
-  for (let i = 0; i < g.a.length; i++) {
-    if (!free(i) || mark[i]) continue;
-    const comp = flood(v.W, v.H, i, free, mark);
-    let wet = 0, seeded = false;
-    for (const k of comp) { if (!land.a[k]) wet++; if (seedAt[k]) seeded = true; }
-    if (seeded || wet * 2 < comp.length || wet < minPx) continue;
-    out.push(comp);
-  }
-  return out.sort((a, b) => b.length - a.length || a[0] - b[0]);
-}
-
-// files: [{records, lakes}] sharing this sea file; views: [{T, B, C, W, H, file}] (file: index).
-// Large seas of every view are seeded first, then ever smaller bays, until the cap.
-function placeSeaSeeds(files, views, { max = 100, passes = [20000, 3000, 600, 150, 40] } = {}) {
+// files: [{records, lakes}] sharing this sea file. targets: views whose sea regions must all be
+// filled; guards: further views (other picture sizes, other views of the maps) in which a seed
+// must not land on land. Regions are seeded largest first; each seed goes where it fills the
+// most still unseeded sea across all target views.
+function placeSeaSeeds(files, targets, guards = [], { max = 100, minPx = 8, candidates = 40 } = {}) {
   const fs = files.map(f => ({ rings: prepare(f.records), lakes: prepare((f.lakes || []).map(ring => ({ ring }))) }));
-  const drawn = views.map(vw => drawView(vw, fs[vw.file]));
-  const seeds = [];
-  const report = [];
-  let left = 0;
-  for (const minPx of passes) {
-    left = 0;
-    drawn.forEach((d, n) => {
-      const { v, g, land } = d;
-      const free = k => g.a[k] === FREE;
-      let added = 0;
-      const comps = unseeded(d, seeds, minPx);
-      for (const comp of comps) {
-        if (seeds.length >= max) { left++; continue; }
-        if (!d.dist) d.dist = distance(v.W, v.H, k => free(k) && !land.a[k]);
-        const order = comp.filter(k => !land.a[k]).sort((a, b) => d.dist[b] - d.dist[a] || a - b);
-        let ok = false;
-        for (const k of order.slice(0, 50)) {
-          const x = k % v.W, y = (k - x) / v.W;
-          const [lon, lat] = v.inv(x, y);
-          if (lon < -180 || lon > 180) continue;
-          const p = [Math.round(lon * 10000) / 10000, Math.round(lat * 10000) / 10000];
-          if (isSea(p[0], p[1], fs, Math.max(0.005, 1 / v.s)) && clearInAllViews(p, drawn)) { seeds.push(p); added++; ok = true; break; }
-        }
-        if (!ok) left++;
-      }
-      if (added) report.push(`pass ${minPx}px ${views[n].name || ''} ${views[n].W}x${views[n].H}: ${added} seeds`);
+  const drawnTargets = targets.map(vw => drawView(vw, fs[vw.file]));
+  const drawn = drawnTargets.concat(guards.map(vw => drawView(vw, fs[vw.file])));
+  const open = [];
+  drawnTargets.forEach((d, n) => {
+    for (const r of d.regions) if (isSeaRegion(r, minPx)) open.push({ d, r, n });
+  });
+  // What closing a region would cost if it got no seed: its sea as the finest view of the same
+  // map that shows it would draw it. A bay pinched shut in a coarse view may be open water a
+  // player sees in a finer one.
+  for (const o of open) {
+    const { v } = o.d;
+    const x = o.r.first % v.W, y = (o.r.first - x) / v.W;
+    const [lon, lat] = v.inv(x, y);
+    let zoom = 1;
+    drawnTargets.forEach((t, m) => {
+      if (targets[m].file === targets[o.n].file && t.v.s > v.s * zoom && regionAt(t, lon, lat)) zoom = t.v.s / v.s;
     });
+    o.cost = o.r.sea * zoom * zoom;
   }
-  report.push(`sea regions left without a seed: ${left}`);
-  return { seeds, report };
+  open.sort((a, b) => b.cost - a.cost || a.n - b.n || a.r.first - b.r.first);
+
+  // What a seed at a point would fill: the uncovered sea regions of the target views there.
+  const gain = (lon, lat) => {
+    let sum = 0;
+    for (const d of drawnTargets) {
+      const r = regionAt(d, lon, lat);
+      if (r && !r.covered && isSeaRegion(r, minPx)) sum += Math.min(r.sea, 5000);
+    }
+    return sum;
+  };
+  const seeds = [];
+  const left = [];
+  for (const { d, r, n } of open) {
+    if (r.covered) continue;
+    if (seeds.length >= max) { left.push({ d, r, n, capped: true }); continue; }
+    const { v, g, land, label } = d;
+    if (!d.dist) d.dist = distance(v.W, v.H, k => g.a[k] === FREE && !land.a[k]);
+    const pixels = [];
+    for (let k = r.first; k < label.length; k++) if (label[k] === r.id && !land.a[k]) pixels.push(k);
+    pixels.sort((a, b) => d.dist[b] - d.dist[a] || a - b);
+    // The most interior pixels first; past them, any pixel of the region that is valid, since a
+    // narrow bay's deepest pixels may lie on land of another map that shares the seeds.
+    let best = null, valid = 0;
+    for (const k of pixels.slice(0, 2000)) {
+      if (valid >= candidates) break;
+      const x = k % v.W, y = (k - x) / v.W;
+      const [lon, lat] = v.inv(x, y);
+      if (lon < -180 || lon > 180) continue;
+      const p = [Math.round(lon * 10000) / 10000, Math.round(lat * 10000) / 10000];
+      // Sea in every file that uses the seeds, and never on land in any view.
+      if (regionAt(d, p[0], p[1]) !== r) continue;
+      if (!isSea(p[0], p[1], fs, Math.max(0.005, 1 / v.s)) || !clearInAllViews(p[0], p[1], drawn)) continue;
+      valid++;
+      const score = gain(p[0], p[1]);
+      if (!best || score > best.score) best = { p, score };
+    }
+    if (!best) { left.push({ d, r, n }); continue; }
+    seeds.push(best.p);
+    for (const t of drawnTargets) {
+      const hit = regionAt(t, best.p[0], best.p[1]);
+      if (hit) hit.covered = true;
+    }
+  }
+  const unseeded = left.filter(({ r }) => !r.covered).map(({ d, r, n }) => {
+    const x = r.first % d.v.W, y = (r.first - x) / d.v.W;
+    const [lon, lat] = d.v.inv(x, y);
+    return { d, r, file: targets[n].file, name: targets[n].name, sea: r.sea, lat, lon };
+  });
+  if (process.env.DATAGEN_VERBOSE) console.log(`  capped ${left.filter(l => l.capped && !l.r.covered).length}, no valid point ${left.filter(l => !l.capped && !l.r.covered).length}`);
+  return { seeds, left: unseeded };
 }
 
-module.exports = { placeSeaSeeds, fitView, isSea };
+// Draws views of one file ({records, lakes}) as the seed placement does.
+function drawViews(file, views) {
+  const f = { rings: prepare(file.records), lakes: prepare((file.lakes || []).map(ring => ({ ring }))) };
+  return views.map(vw => Object.assign(drawView(vw, f), { items: vw.items || [] }));
+}
+
+module.exports = { placeSeaSeeds, drawViews, isSea };
