@@ -6,7 +6,7 @@ const fs = require('fs');
 const path = require('path');
 const topojson = require('topojson-client');
 const { writeAtomic } = require('./lib/crp');
-const { buildAreaRecords, encodeAreaRecords } = require('./lib/areafile');
+const { buildAreaRecords, encodeAreaRecords, MAX_RECORDS } = require('./lib/areafile');
 const { renderFlag, renderSvg, pngToBmp24 } = require('./lib/bmp');
 const { continentPictures } = require('./lib/continents');
 const { PNG } = require('pngjs');
@@ -153,8 +153,8 @@ function countryViews(records, file) {
 // on land either.
 const GUARD_SIZES = [[1024, 560], [1366, 705], [2560, 1388]];
 
-// Sea seeds for the exercises of the given map numbers (map number -> index into files): every
-// sea region of their views gets a seed; the extra views only guard against seeds on land.
+// Closing pockets changes the outlines a little, which can pinch a few new ones; they settle
+// within a few rounds.
 const POCKET_ROUNDS = 6;
 
 // The area files that share a sea seed file are settled together: seeds go into the sea regions
@@ -254,7 +254,7 @@ function addPartRecords(s, file, targets, guards) {
   const shown = targets.filter(t => t.items.length);
   if (!shown.length) return;
   const checkViews = targets.concat(guards).map(makeView).concat(s.opt.views.map(makeView));
-  const extra = extraPartRecords(s.records, drawViews(file, shown), checkViews, 500 - s.records.length);
+  const extra = extraPartRecords(s.records, drawViews(file, shown), checkViews, MAX_RECORDS - s.records.length);
   if (!extra.length) return;
   const after = new Map();
   for (const r of extra) after.set(r.extraOf, (after.get(r.extraOf) || []).concat([r]));

@@ -121,4 +121,4 @@ function encodeAreaRecords(records) {
   return w.toBuffer();
 }
 
-module.exports = { buildAreaRecords, encodeAreaRecords, degUnits };
+module.exports = { buildAreaRecords, encodeAreaRecords, degUnits, MAX_RECORDS };
