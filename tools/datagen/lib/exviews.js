@@ -78,4 +78,4 @@ function exerciseViews(catalogue, files, sizes) {
   return [...out.values()];
 }
 
-module.exports = { exerciseViews, fitToSelection };
+module.exports = { exerciseViews, fitToSelection, matches };

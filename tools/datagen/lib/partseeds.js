@@ -7,6 +7,8 @@
 const { Grid, fillPolygon, distance } = require('./raster');
 const { validSeed } = require('./seeds');
 const { seedStaysInside } = require('./seedcheck');
+const { regionPixels } = require('./seaseeds');
+const { matches } = require('./exviews');
 
 const FREE = 0;
 
@@ -69,13 +71,10 @@ function extraPartRecords(records, drawn, checkViews, room, { minPx = 8, candida
   return out;
 }
 
-const matches = (rec, key) => rec.area.code === key || rec.area.alt1 === key || rec.area.alt2 === key;
-
 function partSeed(d, part, rec, checkViews, candidates) {
   const { v, label, g } = d;
   if (!d.partDist) d.partDist = distance(v.W, v.H, k => g.a[k] === FREE);
-  const pixels = [];
-  for (let k = part.first; k < label.length; k++) if (label[k] === part.id) pixels.push(k);
+  const pixels = regionPixels(d, part);
   pixels.sort((a, b) => d.partDist[b] - d.partDist[a] || a - b);
   for (const k of pixels.slice(0, candidates)) {
     const x = k % v.W, y = (k - x) / v.W;

@@ -5,15 +5,9 @@
 'use strict';
 const polygonClipping = require('polygon-clipping');
 const { bbox, cutAntimeridian } = require('./geom');
+const { regionPixels } = require('./seaseeds');
 
 const overlaps = (a, b, m = 0) => a.w <= b.e + m && b.w <= a.e + m && a.s <= b.n + m && b.s <= a.n + m;
-
-// The pixels of a region of a drawn view (see seaseeds.drawView).
-function regionPixels(d, r) {
-  const out = [];
-  for (let k = r.first; k < d.label.length; k++) if (d.label[k] === r.id) out.push(k);
-  return out;
-}
 
 // The pocket grown by one pixel all round (over the outlines that close it), in degrees.
 function pocketPolygon(d, pixels) {

@@ -69,6 +69,13 @@ function drawView(vw, f) {
   return { v, g, land, label, regions, dist: null };
 }
 
+// The pixels of a region of a drawn view.
+function regionPixels(d, r) {
+  const out = [];
+  for (let k = r.first; k < d.label.length; k++) if (d.label[k] === r.id) out.push(k);
+  return out;
+}
+
 // The region of a drawn view at a point, or null off the picture's inner pixels.
 function regionAt(d, lon, lat) {
   const { v } = d;
@@ -135,8 +142,7 @@ function placeSeaSeeds(files, targets, guards = [], { max = 100, minPx = 8, cand
     if (seeds.length >= max) { left.push({ d, r, n, capped: true }); continue; }
     const { v, g, land, label } = d;
     if (!d.dist) d.dist = distance(v.W, v.H, k => g.a[k] === FREE && !land.a[k]);
-    const pixels = [];
-    for (let k = r.first; k < label.length; k++) if (label[k] === r.id && !land.a[k]) pixels.push(k);
+    const pixels = regionPixels(d, r).filter(k => !land.a[k]);
     pixels.sort((a, b) => d.dist[b] - d.dist[a] || a - b);
     // The most interior pixels first; past them, any pixel of the region that is valid, since a
     // narrow bay's deepest pixels may lie on land of another map that shares the seeds.
@@ -176,4 +182,4 @@ function drawViews(file, views) {
   return views.map(vw => Object.assign(drawView(vw, f), { items: vw.items || [] }));
 }
 
-module.exports = { placeSeaSeeds, drawViews, isSea };
+module.exports = { placeSeaSeeds, drawViews, regionPixels };
