@@ -4,7 +4,7 @@
 // map's resolution, so it goes the way a cartographer would drop it.
 'use strict';
 const polygonClipping = require('polygon-clipping');
-const { bbox, cutAntimeridian } = require('./geom');
+const { bbox, cutAntimeridian, signedArea } = require('./geom');
 const { regionPixels } = require('./seaseeds');
 
 const overlaps = (a, b, m = 0) => a.w <= b.e + m && b.w <= a.e + m && a.s <= b.n + m && b.s <= a.n + m;
@@ -89,16 +89,10 @@ function closeInto(areas, ai, pi, pocket) {
   const merged = polygonClipping.union(piece, [target]).map(p => p.map(r => r.map(([x, y]) => [wrap(x), y])));
   // The part that holds the old polygon stays in its place; pieces of the pocket apart from it
   // become parts of their own.
-  merged.sort((a, b) => Math.abs(ringArea(b[0])) - Math.abs(ringArea(a[0])));
+  merged.sort((a, b) => Math.abs(signedArea(b[0])) - Math.abs(signedArea(a[0])));
   area.polygons[pi] = merged[0];
   area.polygons.push(...merged.slice(1));
   return true;
-}
-
-function ringArea(r) {
-  let s = 0;
-  for (let i = 0, j = r.length - 1; i < r.length; j = i++) s += r[j][0] * r[i][1] - r[i][0] * r[j][1];
-  return s / 2;
 }
 
 // Closes the given unseeded regions (with their drawn views) into the source areas of the
