@@ -19,36 +19,38 @@ void CAreor::Load(const QString& fileName) {
     TByteFile file(fileName);
     while (!file.AtEnd()) {
         if (Count >= MaxAreas) throw ERangeError();
-        Areas.push_back(std::make_unique<CArea>());
-        CArea& area = *Areas.back();
-        ++Count;
-        area.Code = file.ReadText();
-        area.AltCode1 = file.ReadText();
-        area.AltCode2 = file.ReadText();
-        for (int language = 1; language <= 6; ++language) area.Names[language] = file.ReadText();
-        area.FlagFile = file.ReadText();
+        // Built aside and kept only once read whole: a record cut short by a
+        // failure would claim more points than it holds.
+        auto area = std::make_unique<CArea>();
+        area->Code = file.ReadText();
+        area->AltCode1 = file.ReadText();
+        area->AltCode2 = file.ReadText();
+        for (int language = 1; language <= 6; ++language) area->Names[language] = file.ReadText();
+        area->FlagFile = file.ReadText();
         for (int language = 2; language <= 6; ++language)
-            if (area.Names[language].isEmpty()) area.Names[language] = area.Names[1];
-        area.Reserved = file.ReadWord();
+            if (area->Names[language].isEmpty()) area->Names[language] = area->Names[1];
+        area->Reserved = file.ReadWord();
         const int n = file.ReadWord();
-        area.PointCount = n;
-        area.North = file.ReadInt32() / 10000.0;
-        area.South = file.ReadInt32() / 10000.0;
-        area.East = file.ReadInt32() / 10000.0;
-        area.West = file.ReadInt32() / 10000.0;
-        area.Seed1.Lat = ReadDegreesSingle(file);
-        area.Seed1.Lon = ReadDegreesSingle(file);
-        area.Seed2.Lat = ReadDegreesSingle(file);
-        area.Seed2.Lon = ReadDegreesSingle(file);
-        area.Points.reserve(std::size_t(qMin(n, CArea::MaxPoints)));
+        area->North = file.ReadInt32() / 10000.0;
+        area->South = file.ReadInt32() / 10000.0;
+        area->East = file.ReadInt32() / 10000.0;
+        area->West = file.ReadInt32() / 10000.0;
+        area->Seed1.Lat = ReadDegreesSingle(file);
+        area->Seed1.Lon = ReadDegreesSingle(file);
+        area->Seed2.Lat = ReadDegreesSingle(file);
+        area->Seed2.Lon = ReadDegreesSingle(file);
+        area->Points.reserve(std::size_t(qMin(n, CArea::MaxPoints)));
         for (int i = 1; i <= n; ++i) {
             GeoPoint point;
             point.Lat = ReadDegreesSingle(file);
             point.Lon = ReadDegreesSingle(file);
             if (i > CArea::MaxPoints) throw ERangeError();
-            area.Points.push_back(point);
+            area->Points.push_back(point);
         }
-        area.Selected = false;
+        area->PointCount = n;
+        area->Selected = false;
+        Areas.push_back(std::move(area));
+        ++Count;
     }
 }
 
@@ -96,10 +98,16 @@ float Interpolate(float v, float hi, float lo, float outHi, float outLo) {
     return float(outLo + (double(outHi) - outLo) * t);
 }
 
-float MaxSingle(float a, float b) { return b > a ? b : a; }
-float MinSingle(float a, float b) { return b < a ? b : a; }
+float MaxSingle(float a, float b) {
+    return b > a ? b : a;
+}
+float MinSingle(float a, float b) {
+    return b < a ? b : a;
+}
 
-bool Between(double a, double b, double c) { return (b <= c && c < a) || (a <= c && c < b); }
+bool Between(double a, double b, double c) {
+    return (b <= c && c < a) || (a <= c && c < b);
+}
 
 bool PointInPolygon(const GeoPoint& p, const GeoPoint* vertices, int n) {
     if (n <= 0) return false;

@@ -8,7 +8,7 @@
 namespace {
 
 class AreasTest : public TempDirTest {
-protected:
+  protected:
     QString Write(const QList<AreaRecord>& records) {
         CrpWriter w;
         for (const auto& r : records) WriteArea(w, r);
@@ -79,6 +79,38 @@ TEST_F(AreasTest, BadCountsFailCleanly) {
     r.PointCountOverride = 40000;  // not a valid 16-bit word
     CAreor negative;
     EXPECT_THROW(negative.Load(Write({r})), ERangeError);
+}
+
+// Whatever a failed load leaves behind can be hit-tested and drawn: no record
+// claims more points than it holds.
+TEST_F(AreasTest, AFailedLoadKeepsOnlyWholeRecords) {
+    AreaRecord tooLong = BoxArea("B", 0, 0, 1, 1);
+    for (int i = 0; i < 497; ++i) tooLong.Points.append({0.5, i * 0.001});
+    CrpWriter cut;
+    WriteArea(cut, BoxArea("A", 0, 0, 10, 10));
+    WriteArea(cut, BoxArea("C", 0, 0, 1, 1));
+    const QByteArray whole = cut.Bytes();
+    // Ends inside the second record's points, then one with 501 points.
+    for (const QByteArray& bytes : {whole.left(whole.size() - 6), [&] {
+                                        CrpWriter w;
+                                        WriteArea(w, BoxArea("A", 0, 0, 10, 10));
+                                        WriteArea(w, tooLong);
+                                        return w.Bytes();
+                                    }()}) {
+        const QString name = Path("cut.crp");
+        CrpWriter file;
+        file.Raw(bytes).Save(name);
+        CAreor areas;
+        EXPECT_THROW(areas.Load(name), Exception);
+        ASSERT_EQ(areas.Count, 1);
+        ASSERT_EQ(areas.Areas.size(), 1u);
+        for (const auto& area : areas.Areas)
+            EXPECT_EQ(area->Points.size(), std::size_t(area->PointCount));
+        areas.Select("A");
+        areas.Select("B");
+        areas.Select("C");
+        EXPECT_EQ(areas.AreaAt({5, 5}), &areas.Area(0));
+    }
 }
 
 TEST_F(AreasTest, ZeroPointAreaIsFoundButNeverSelectedOrHit) {
