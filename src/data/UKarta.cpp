@@ -32,7 +32,7 @@ float ReadSeedDegrees(TByteFile& file) {
 }
 
 // Longest the widening of FitToSelection may go on; each pass widens by 2 %,
-// so even a tiny view reaches the poles long before.
+// so even a tiny view reaches the south pole long before.
 constexpr int MaxWideningPasses = 100000;
 
 }  // namespace
@@ -109,10 +109,11 @@ void CKarta::FitToSelection() {
     if (W() <= 0 || H() <= 0) return;  // no picture to fit into
 
     const float half = MaxSingle(CentreLongitude - west, east - CentreLongitude);
-    // Widen until the longitude range fits, but not past a pole: there the
-    // bottom row's half width is 0 and would never grow.
+    // Widen until the longitude range fits. Only the south pole can stop it:
+    // the width is measured on the bottom row, which has none there. A top
+    // past the north pole is harmless, and a tall picture needs it.
     for (int pass = 0; pass < MaxWideningPasses && VisibleHalfWidth() < half; ++pass) {
-        if (TopLatitude >= 90 || BottomLatitude <= -90) break;
+        if (BottomLatitude <= -90) break;
         TopLatitude = float(double(TopLatitude) + (double(TopLatitude) - BottomLatitude) / 100);
         BottomLatitude =
             float(double(BottomLatitude) - (double(TopLatitude) - BottomLatitude) / 100);

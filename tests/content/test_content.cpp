@@ -348,6 +348,54 @@ TEST_P(ContentMap, PlacesOfAnExerciseLieApartInsideThePicture) {
     }
 }
 
+// An exercise whose view is fitted to its items must keep every one of them
+// clickable on any screen shape, portrait ones included.
+TEST_F(Content, FittedViewsKeepEveryItemOnTallAndWidePictures) {
+    const QSize sizes[] = {{1076, 1800}, {720, 1280}, {1280, 720}, {1920, 1048}, {2560, 1080}};
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        const bool places = e->Kind == QLatin1String("ORT");
+        if (!places && e->Kind != QLatin1String("AREA")) continue;
+        if (e->TopLatitude != 0 || e->BottomLatitude != 0) continue;
+        for (const QSize size : sizes) {
+            TPicture picture(size);
+            CKarta map;
+            map.Image = &picture;
+            // Borrows the suite's loaded files for this map.
+            Areas(e->MapNo);
+            Places(e->PlaceFileNo);
+            map.Areas = std::move(areas_[e->MapNo]);
+            map.Places = std::move(places_[e->PlaceFileNo]);
+            map.Areas->ResetMarks();
+            map.Places->ResetMarks();
+            for (int i = 1; i <= e->ItemCount; ++i) map.Areas->Select(e->Items[i]);
+            for (int i = 1; i <= e->ItemCount; ++i)
+                map.Places->Select(e->Items[i], e->MaxPlaceRank, e->RequirePlaceFlag1,
+                                   e->RequirePlaceFlag2);
+            map.FitToSelection();
+            const auto inside = [&](double lat, double lon) {
+                return map.InsideImage(map.LonLatToX(float(lon), float(lat)),
+                                       map.LatToY(float(lat)));
+            };
+            const std::string where =
+                " at " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+            if (places) {
+                for (const COrt* p = map.Places->First; p; p = p->Next)
+                    EXPECT_TRUE(!p->Selected || inside(p->Latitude, p->Longitude))
+                        << Id(*e) << ": " << p->Names[2].toStdString() << " is off the map"
+                        << where;
+            } else {
+                for (int i = 0; i < map.Areas->Count; ++i) {
+                    const CArea& a = map.Areas->Area(i);
+                    EXPECT_TRUE(!a.Selected || inside(a.Seed1.Lat, a.Seed1.Lon))
+                        << Id(*e) << ": " << a.Code.toStdString() << " is off the map" << where;
+                }
+            }
+            areas_[e->MapNo] = std::move(map.Areas);
+            places_[e->PlaceFileNo] = std::move(map.Places);
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes, ContentMap, testing::ValuesIn(Sizes),
                          [](const testing::TestParamInfo<PictureSize>& info) {
                              return std::to_string(info.param.W) + "x" +

@@ -194,6 +194,40 @@ TEST_F(MapTest, WideningStopsAtAPole) {
     EXPECT_LT(map.TopLatitude, 90);
 }
 
+// Tall and wide pictures alike: every corner of every selected area ends up
+// on the picture. A tall one needs a view whose top lies past the north pole.
+TEST_F(MapTest, AFittedViewHoldsTheWholeSelectionOnTallAndWidePictures) {
+    struct Box {
+        const char* name;
+        float south, west, north, east;
+    };
+    const Box boxes[] = {{"Canada", 41.7f, -141, 83.1f, -52.6f},
+                         {"Russia", 41.2f, 27, 77.7f, 169},
+                         {"Chile", -55.9f, -75.7f, -17.5f, -67},
+                         {"Indonesia", -11, 95, 6, 141},
+                         {"Sahara", 15, -17, 37, 35}};
+    const QSize sizes[] = {{1076, 1800}, {1920, 1048}, {720, 1280}, {1280, 720}};
+    for (const QSize size : sizes) {
+        for (const Box& box : boxes) {
+            SCOPED_TRACE(testing::Message()
+                         << box.name << " on " << size.width() << "x" << size.height());
+            map.Areas = std::make_unique<CAreor>();
+            AddBox(*map.Areas, box.name, box.south, box.west, box.north, box.east).Selected = true;
+            View(size.width(), size.height(), 0, 0, 0);
+            map.FitToSelection();
+            for (const float lat : {box.south, box.north}) {
+                for (const float lon : {box.west, box.east}) {
+                    const int x = map.LonLatToX(lon, lat);
+                    const int y = map.LatToY(lat);
+                    EXPECT_TRUE(x >= 0 && x <= size.width() && y >= 0 && y <= size.height())
+                        << lat << "/" << lon << " at " << x << "," << y << "; view "
+                        << map.TopLatitude << "/" << map.BottomLatitude;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(MapTest, NothingSelectedGivesTheWholeWorld) {
     View(800, 600, 0, 0, 0);
     AddBox(*map.Areas, "X", 0, 0, 10, 10);
