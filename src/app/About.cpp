@@ -114,11 +114,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmAbout::cmdOKClick);
 
-    new TKeyPreview(this, [](const QKeyEvent& key) {
-        if (key.key() != Qt::Key_F1) return false;
-        ShowHelpTopic(100);
-        return true;
-    });
+    OpenHelpOnF1(this, 100);
 }
 
 void TfrmAbout::showEvent(QShowEvent* event) {

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QPainter>
+#include <QStandardPaths>
 
 #include "data/Fileread.h"
 
@@ -24,7 +24,9 @@ namespace {
 TSoundOutput* soundOutput = nullptr;
 }
 
-QString LanguageText(int number) { return LanguageTable[CurrentLanguage][number]; }
+QString LanguageText(int number) {
+    return LanguageTable[CurrentLanguage][number];
+}
 
 QString ProgramDirectory() {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
@@ -32,7 +34,9 @@ QString ProgramDirectory() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
 }
 
-QString ProgramFile(const QString& name) { return ProgramDirectory() + QLatin1Char('/') + name; }
+QString ProgramFile(const QString& name) {
+    return ProgramDirectory() + QLatin1Char('/') + name;
+}
 
 QString HighScoreFile() {
     const QString beside = ProgramFile(QStringLiteral("scores.hgh"));
@@ -42,7 +46,14 @@ QString HighScoreFile() {
     return own + QStringLiteral("/scores.hgh");
 }
 
-void LoadLanguageTable() { LoadLanguageTable(ProgramFile(QStringLiteral("lang.crp"))); }
+QString HighScoreStartFile() {
+    const QString beside = ProgramFile(QStringLiteral("scores.hgh"));
+    return HighScoreFile() == beside ? QString() : beside;
+}
+
+void LoadLanguageTable() {
+    LoadLanguageTable(ProgramFile(QStringLiteral("lang.crp")));
+}
 
 void LoadLanguageTable(const QString& fileName) {
     TByteFile file(fileName);
@@ -59,7 +70,9 @@ void ProcessMessages() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
-void SetSoundOutput(TSoundOutput* output) { soundOutput = output; }
+void SetSoundOutput(TSoundOutput* output) {
+    soundOutput = output;
+}
 
 void PlayEffect(const QString& fileName, int channel) {
     if (!SoundsOn || !soundOutput) return;

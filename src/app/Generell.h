@@ -38,6 +38,10 @@ QString ProgramFile(const QString& name);
 // The high-score file: scores.hgh beside the program, or, when an installed
 // program's folder cannot be written, in the player's own data folder.
 QString HighScoreFile();
+// The list a player's own high-score file starts from until it exists: the
+// scores.hgh installed beside the program. Empty when HighScoreFile() is
+// that file itself.
+QString HighScoreStartFile();
 
 // Reads ProgramDirectory()/lang.crp into LanguageTable; raises on failure.
 void LoadLanguageTable();
@@ -52,7 +56,7 @@ void ProcessMessages();
 // Where effects and music go; the windowed layer installs the real
 // players. Without one everything stays silent.
 class TSoundOutput {
-public:
+  public:
     virtual ~TSoundOutput() = default;
     virtual void PlayEffect(const QString& fullName, int channel) = 0;
     virtual void PlayMusic(const QString& fullName, int startPosition) = 0;

@@ -72,10 +72,10 @@ bool TKeyPreview::eventFilter(QObject* watched, QEvent* event) {
     return handler_(*static_cast<QKeyEvent*>(event));
 }
 
-void OpenHelpOnF1(QWidget* form) {
-    new TKeyPreview(form, [](const QKeyEvent& key) {
+void OpenHelpOnF1(QWidget* form, int topic) {
+    new TKeyPreview(form, [topic](const QKeyEvent& key) {
         if (key.key() != Qt::Key_F1) return false;
-        ShowHelpContents();
+        ShowHelpTopic(topic);
         return true;
     });
 }

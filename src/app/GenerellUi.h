@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/HelpViewer.h"
+
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
@@ -44,8 +46,9 @@ class TKeyPreview : public QObject {
     THandler handler_;
 };
 
-// The usual preview: F1 opens the help contents.
-void OpenHelpOnF1(QWidget* form);
+// F1 anywhere in the form opens the help at the form's topic (the contents
+// unless given).
+void OpenHelpOnF1(QWidget* form, int topic = HelpContents);
 
 // A picture or text that reports mouse presses (flags, flowers, links).
 // (Not the map's TPicture of platform/Picture.h, which is a window-free picture model.)

@@ -257,7 +257,7 @@ void TfrmHuvudmeny::BuildLayout() {
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdAvslutaClick);
     connect(tmrInstruktion, &QTimer::timeout, this, &TfrmHuvudmeny::tmrInstruktionTimer);
     connect(Shape2, &TShape::mouseDown, this, &TfrmHuvudmeny::Shape2MouseDown);
-    OpenHelpOnF1(this);
+    OpenHelpOnF1(this, 101);  // the main window's own topic, as its help button
 }
 
 void TfrmHuvudmeny::showEvent(QShowEvent* event) {
@@ -455,7 +455,8 @@ void TfrmHuvudmeny::StartEntry(COvning& entry) {
 
 void TfrmHuvudmeny::cmdTioitoppClick() {
     if (!Catalogue) return;
-    TfrmTopplista::Execute(this, HighScoreFile(), *Catalogue);
+    TfrmTopplista::Execute(this, ScoreFileToRead(HighScoreFile(), HighScoreStartFile()),
+                           *Catalogue);
 }
 
 void TfrmHuvudmeny::cmdHjalpClick() {

@@ -264,9 +264,9 @@ void CKarta::DrawFrame() {
     Changed();
 }
 
-void CKarta::FillSeas() {
+bool CKarta::FillSeas(const std::function<bool()>& letMessagesRun) {
     TRasterSurface* s = Surface();
-    if (!s) return;
+    if (!s) return true;
     s->SetFillColor(SeaColor);
     const int count = std::min<int>(SeaSeedCount, MaxSeaSeeds);
     for (int i = 1; i <= count; ++i) {
@@ -274,10 +274,12 @@ void CKarta::FillSeas() {
         if (!SameColour(s->Pixel(p.x(), p.y()), SeaColor) && InsideImage(p.x(), p.y())) {
             FloodFillAt(*s, p.x(), p.y(), LandColor, TFillStyle::Surface);
             Changed();
-            ProcessMessages();
+            // The map may be gone afterwards: touch nothing of it then.
+            if (letMessagesRun && !letMessagesRun()) return false;
         }
     }
     Changed();
+    return true;
 }
 
 void CKarta::FillArea(const CArea& area, TColor colour) {

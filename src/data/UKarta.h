@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "data/Areor.h"
@@ -79,7 +80,10 @@ class CKarta {
     bool IsVisible(const CArea& area) const;
     void DrawWaters();  // ends with DrawFrame
     void DrawFrame();
-    void FillSeas();
+    // Fills the sea around every seed. After each fill it lets window messages
+    // run through letMessagesRun, if given; when that says the map's owner went
+    // away (false), it stops at once and returns false.
+    bool FillSeas(const std::function<bool()>& letMessagesRun = {});
     void FillArea(const CArea& area, TColor colour);
     void ColourAreasByCode(const QString& code, TColor colour);
     void ColourSelectedAreas();

@@ -78,8 +78,7 @@ bool COvning::FormAlive() const {
 }
 
 bool COvning::LetMessagesRun() {
-    ProcessMessages();
-    if (FormAlive()) return true;
+    if (MessagesRanAndAlive(formLife_) && Form) return true;
     Form = nullptr;
     Map = nullptr;  // the screen owned it
     return false;
@@ -98,7 +97,7 @@ bool COvning::DrawMapBase() {
     if (!LetMessagesRun()) return false;
     Map->DrawWaters();
     if (!LetMessagesRun()) return false;
-    Map->FillSeas();
+    if (!Map->FillSeas([this] { return LetMessagesRun(); })) return false;
     return LetMessagesRun();
 }
 
@@ -118,6 +117,7 @@ void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
     request.ExerciseNumber = exercise.Number;
     request.ExerciseName = exercise.Names[CurrentLanguage];
     request.FileName = HighScoreFile();
+    request.StartFrom = HighScoreStartFile();
     request.Percent = percent;
     topTenForm(request, owner);
 }

@@ -113,7 +113,8 @@ int ScorePercent(int asked, int wrong);
 struct TTopTenRequest {
     qint32 ExerciseNumber = 0;
     QString ExerciseName;  // in the current language
-    QString FileName;      // the high-score file beside the program
+    QString FileName;      // the high-score file
+    QString StartFrom;     // the list to start from while FileName does not exist; may be empty
     int Percent = -1;      // -1: only show the list
 };
 // The top-ten form as the windowed layer installs it; owner is the screen

@@ -1,8 +1,11 @@
 // Reading and writing scores.hgh.
 #include "ScoreFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QSaveFile>
+#include <QThread>
 
 #include "platform/TextCodec.h"
 
@@ -53,8 +56,77 @@ class TScoreReader {
 
 }  // namespace
 
+namespace {
+
+// Letters that have no decomposition but an obvious plain form.
+QChar PlainLetter(char32_t c) {
+    switch (c) {
+        case U'Ł':
+            return QLatin1Char('L');
+        case U'ł':
+            return QLatin1Char('l');
+        case U'Đ':
+            return QLatin1Char('D');
+        case U'đ':
+            return QLatin1Char('d');
+        case U'Ħ':
+            return QLatin1Char('H');
+        case U'ħ':
+            return QLatin1Char('h');
+        case U'ı':
+            return QLatin1Char('i');
+        case U'Ŧ':
+            return QLatin1Char('T');
+        case U'ŧ':
+            return QLatin1Char('t');
+        case U'Ŀ':
+            return QLatin1Char('L');
+        case U'ŀ':
+            return QLatin1Char('l');
+        default:
+            return QChar();
+    }
+}
+
+bool InWindows1252(const QString& text) {
+    bool ok = false;
+    ToWindows1252(text, &ok);
+    return ok;
+}
+
+// What stands in the file for a character Windows-1252 lacks.
+QString Readable(char32_t c) {
+    const QString one = QString::fromUcs4(&c, 1);
+    QString plain;
+    for (const QChar part : one.normalized(QString::NormalizationForm_KD)) {
+        if (part.category() == QChar::Mark_NonSpacing) continue;
+        const QChar letter = InWindows1252(QString(part)) ? part : PlainLetter(part.unicode());
+        if (letter.isNull()) return QStringLiteral("?");
+        plain += letter;
+    }
+    return plain.isEmpty() ? QStringLiteral("?") : plain;
+}
+
+}  // namespace
+
 QString CutSignature(const QString& signature) {
-    return signature.left(SignatureLength);
+    QString clean;
+    clean.reserve(signature.size());
+    for (const char32_t c : signature.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (c == U'\t' || c == U'\n' || c == U'\r' || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph) {
+            if (!clean.endsWith(QLatin1Char(' '))) clean += QLatin1Char(' ');
+        } else if (category == QChar::Other_Control || category == QChar::Other_Surrogate) {
+            continue;  // C0 and C1 controls, DEL, broken surrogate halves
+        } else if (c <= 0xFF) {
+            clean += QChar(char16_t(c));
+        } else {
+            const QString one = QString::fromUcs4(&c, 1);
+            clean += InWindows1252(one) ? one : Readable(c);
+        }
+    }
+    return clean.left(SignatureLength);
 }
 
 void ReadScores(const QByteArray& contents, TScoreTable& table, TLowNumbers low) {
@@ -85,7 +157,9 @@ QByteArray FormatScores(const TScoreTable& table) {
             const TScoreEntry& entry = table[exercise][rank];
             out += QByteArray::number(exercise) + lineEnd;
             out += QByteArray::number(rank) + lineEnd;
-            out += ToWindows1252(entry.Signature) + lineEnd;
+            // Cleaned again: a line break in a signature would shift every
+            // record after it.
+            out += ToWindows1252(CutSignature(entry.Signature)) + lineEnd;
             out += QByteArray::number(entry.ScorePercent) + lineEnd;
         }
     }
@@ -119,4 +193,74 @@ QString KeepBackup(const QString& fileName) {
         throw EInOutError(copy.errorString());
     }
     throw EInOutError(QStringLiteral("Too many backup copies of ") + fileName);
+}
+
+int MakeRoom(TScoreList& list, qint32 percent) {
+    if (percent < 0) return 0;
+    for (int rank = 1; rank <= ScoreRanks; ++rank) {
+        if (list[rank].ScorePercent > percent) continue;
+        for (int moved = ScoreRanks - 1; moved >= rank; --moved) list[moved + 1] = list[moved];
+        return rank;
+    }
+    return 0;
+}
+
+QString ScoreFileToRead(const QString& fileName, const QString& startFrom) {
+    if (startFrom.isEmpty() || QFile::exists(fileName) || !QFile::exists(startFrom))
+        return fileName;
+    return startFrom;
+}
+
+namespace {
+
+// Long enough for any write to end; a lock older than this is taken over
+// even when its holder can't be asked (another machine on a shared folder).
+constexpr int StaleLockMs = 10000;
+constexpr int LockWaitMs = 15000;
+constexpr int LockNapMs = 3;
+
+}  // namespace
+
+TAddedScore AddScore(const QString& fileName, const QString& startFrom, qint32 exercise,
+                     qint32 percent, const QString& signature, TScoreTable& table) {
+    if (exercise < 1 || exercise > ScoreExercises) throw ERangeError();
+    QLockFile lock(fileName + QStringLiteral(".lock"));
+    lock.setStaleLockTime(StaleLockMs);
+    // Short naps instead of the lock's own growing back-off: a write takes
+    // milliseconds, and a player waits on it.
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError &&
+           waited.elapsed() < LockWaitMs)
+        QThread::msleep(LockNapMs);
+    if (!lock.isLocked()) {
+        throw EInOutError(lock.error() == QLockFile::LockFailedError
+                              ? QStringLiteral("The file is in use by another program")
+                              : QStringLiteral("No lock could be made beside the file"));
+    }
+
+    TAddedScore added;
+    TScoreTable fresh;
+    const QString source = ScoreFileToRead(fileName, startFrom);
+    if (QFile::exists(source)) {
+        QFile file(source);
+        try {
+            if (!file.open(QIODevice::ReadOnly)) throw EInOutError(file.errorString());
+            ReadScores(file.readAll(), fresh, TLowNumbers::Skip);
+        } catch (const Exception& e) {
+            added.ReadError = e.Message();
+            // Whatever follows the damage would be lost with the rewrite. A
+            // list it only starts from is never written, so it needs no copy.
+            if (source == fileName) added.Backup = KeepBackup(source);
+        }
+    }
+    TScoreList& list = fresh[exercise];
+    added.Rank = MakeRoom(list, percent);
+    if (added.Rank > 0) {
+        list[added.Rank].ScorePercent = percent;
+        list[added.Rank].Signature = CutSignature(signature);
+    }
+    SaveScores(fileName, fresh);
+    table = fresh;
+    return added;
 }

@@ -5,8 +5,10 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
@@ -102,17 +104,22 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     OpenHelpOnF1(this);
 }
 
-int TfrmTioitopp::Execute(QWidget* parent, const COvning& exercise, int percentage) {
-    TfrmTioitopp form(parent);
+int TfrmTioitopp::Execute(QWidget* parent, const TTopTenRequest& request) {
+    // Owned by the asking screen, which may be released while the form is open.
+    const QPointer<TfrmTioitopp> form = new TfrmTioitopp(parent);
+    int result = QDialog::Rejected;
     try {
-        form.ExerciseNumber = exercise.Number;
-        form.ExerciseName = exercise.Names[CurrentLanguage];
-        form.LoadAndEnter(HighScoreFile(), percentage);
+        form->ExerciseNumber = request.ExerciseNumber;
+        form->ExerciseName = request.ExerciseName;
+        form->StartFileName = request.StartFrom;
+        form->LoadAndEnter(request.FileName, request.Percent);
+        result = form->exec();
     } catch (const Exception& e) {
+        // A result that cannot be entered must not end the exercise screen.
         ShowMessage(TMessageKind::Error, e.Message());
-        return QDialog::Rejected;
     }
-    return form.exec();
+    delete form.data();
+    return result;
 }
 
 void TfrmTioitopp::ClearTable() {
@@ -131,16 +138,19 @@ void TfrmTioitopp::ReadFile(const QString& fileName) {
     } catch (const Exception& e) {
         reason = e.Message();
     }
-    // Whatever follows the damage would be lost when OK rewrites the file.
     QString text =
         QStringLiteral("Error reading the highscore file. The following error occurred: ") + reason;
-    try {
-        text += QStringLiteral("\nA copy of the file has been kept as ") + KeepBackup(fileName) +
-                QLatin1Char('.');
-    } catch (const Exception& e) {
-        keepOldFile_ = true;
-        text += QStringLiteral("\nNo copy of the file could be made (") + e.Message() +
-                QStringLiteral("), so it will not be overwritten.");
+    // A list this form only starts from is never overwritten.
+    if (fileName == ScoreFileName) {
+        // Whatever follows the damage would be lost when OK rewrites the file.
+        try {
+            backup_ = KeepBackup(fileName);
+            text += QStringLiteral("\nA copy of the file has been kept as ") + backup_ +
+                    QLatin1Char('.');
+        } catch (const Exception& e) {
+            text += QStringLiteral("\nNo copy of the file could be made (") + e.Message() +
+                    QStringLiteral("), so it will not be overwritten.");
+        }
     }
     ShowMessage(TMessageKind::Information, text);
 }
@@ -151,19 +161,13 @@ void TfrmTioitopp::LoadAndEnter(const QString& fileName, int percentage) {
     ClearTable();
     ScoreFileName = fileName;
     NewRank = 0;
-    keepOldFile_ = false;
-    ReadFile(fileName);
+    newPercent_ = percentage;
+    backup_.clear();
+    ReadFile(ScoreFileToRead(fileName, StartFileName));
 
     // Only real results enter; a damaged file's negative percentages must not
     // let a "show only" request in.
-    if (percentage >= 0) {
-        for (int rank = 1; rank <= ScoreRanks; ++rank) {
-            if (list[rank].ScorePercent > percentage) continue;
-            for (int moved = ScoreRanks - 1; moved >= rank; --moved) list[moved + 1] = list[moved];
-            NewRank = rank;
-            break;
-        }
-    }
+    NewRank = MakeRoom(list, percentage);
     if (NewRank > 0) {
         txtNySignatur->setGeometry(GridLeft + ColumnWidths[0],
                                    GridTop + GridRowHeight * (NewRank - 1), ColumnWidths[1],
@@ -207,10 +211,25 @@ void TfrmTioitopp::cmdOKClick() {
 }
 
 void TfrmTioitopp::SaveTable() {
+    // Other copies of the program may have entered results since the form
+    // opened: the file is read again under a lock and the result put into it.
+    const int percent = NewRank > 0 ? newPercent_ : -1;
+    const QString signature =
+        NewRank > 0 ? ScoreTable[ExerciseNumber][NewRank].Signature : QString();
     try {
-        if (keepOldFile_)
-            throw EInOutError(QStringLiteral("the damaged file could not be backed up"));
-        SaveScores(ScoreFileName, ScoreTable);
+        TScoreTable written;
+        const TAddedScore added =
+            AddScore(ScoreFileName, StartFileName, ExerciseNumber, percent, signature, written);
+        ScoreTable = written;
+        NewRank = added.Rank;
+        if (!added.ReadError.isEmpty() && added.Backup != backup_) {
+            ShowMessage(TMessageKind::Information,
+                        QStringLiteral("Error reading the highscore file. The following error "
+                                       "occurred: ") +
+                            added.ReadError +
+                            QStringLiteral("\nA copy of the file has been kept as ") +
+                            added.Backup + QLatin1Char('.'));
+        }
     } catch (const Exception& e) {
         ShowMessage(TMessageKind::Information,
                     QStringLiteral("Could not write to the highscore file. The following error "
@@ -235,6 +254,15 @@ void TfrmTioitopp::FormShow() {
         coloured->setPalette(p);
     }
     if (signing_) txtNySignatur->setFocus();
+}
+
+void TfrmTioitopp::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (txtNySignatur->hasFocus()) cmdOK->setFocus(Qt::OtherFocusReason);  // leaves the box
 }
 
 bool TfrmTioitopp::eventFilter(QObject* watched, QEvent* event) {

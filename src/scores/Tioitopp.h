@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <QString>
 
+#include "exercise/ovning.h"
 #include "scores/ScoreFile.h"
 
-class COvning;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,9 +22,9 @@ class TfrmTioitopp : public QDialog {
 
     explicit TfrmTioitopp(QWidget* parent = nullptr);
 
-    // The exercise's list from ProgramDirectory()/scores.hgh, offering a place
-    // to the percentage (-1: only show). Returns the modal result.
-    static int Execute(QWidget* parent, const COvning& exercise, int percentage);
+    // Shows the request's list modally, offering a place to its percentage
+    // (-1: only show). Failures are reported, never raised. Returns the modal result.
+    static int Execute(QWidget* parent, const TTopTenRequest& request);
 
     void LoadAndEnter(const QString& fileName, int percentage);
     void FillGrid();
@@ -37,6 +37,10 @@ class TfrmTioitopp : public QDialog {
     int ExerciseNumber = 0;
     QString ExerciseName;
     QString ScoreFileName;
+    // The list to start from while ScoreFileName does not exist yet (an
+    // installed copy's list beside the program); empty: none. Set before
+    // LoadAndEnter.
+    QString StartFileName;
     int NewRank = 0;  // 0 while no result was entered
 
     QLabel* lblOvningsNamn;
@@ -49,12 +53,15 @@ class TfrmTioitopp : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;  // FormShow
+    // Escape only leaves the signature box: it must never throw a result away.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormShow();
     void ReadFile(const QString& fileName);
 
-    bool signing_ = false;      // the signature box is out
-    bool keepOldFile_ = false;  // a damaged file could not be backed up: never overwrite it
+    bool signing_ = false;  // the signature box is out
+    int newPercent_ = -1;   // the result offered to the list
+    QString backup_;        // where a damaged file was copied when the form opened
 };

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+#include "app/Generell.h"
 #include "platform/Colors.h"
 
 class TPicture;
@@ -31,6 +32,13 @@ class TOvningsformular {
   private:
     std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 };
+
+// Lets pending window messages run. False when the screen whose LifeToken is
+// given was destroyed meanwhile: its caller must not touch it any more.
+inline bool MessagesRanAndAlive(const std::weak_ptr<const void>& life) {
+    ProcessMessages();
+    return !life.expired();
+}
 
 // The map screen, on which the area and place exercises run.
 class TMapExerciseScreen : public TOvningsformular {

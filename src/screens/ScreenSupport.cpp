@@ -76,16 +76,6 @@ TWaitCursor::~TWaitCursor() {
 
 void InstallTopTenForm() {
     SetTopTenForm([](const TTopTenRequest& request, TOvningsformular* owner) {
-        TfrmTioitopp form(dynamic_cast<QWidget*>(owner));
-        form.ExerciseNumber = request.ExerciseNumber;
-        form.ExerciseName = request.ExerciseName;
-        try {
-            form.LoadAndEnter(request.FileName, request.Percent);
-        } catch (const Exception& e) {
-            // A result that cannot be entered must not end the exercise screen.
-            ShowMessage(TMessageKind::Error, e.Message());
-            return;
-        }
-        form.exec();
+        TfrmTioitopp::Execute(dynamic_cast<QWidget*>(owner), request);
     });
 }

@@ -93,6 +93,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : QWidget(parent, Qt::Window) 
     connect(cmdHjalp, &QPushButton::clicked, this, &TfrmOvningKarta::cmdHjalpClick);
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdAvslutaClick);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningKarta::tmrBlinkaTimer);
+    OpenHelpOnF1(this, HelpTopic);
     connect(tmrNamnTimer, &QTimer::timeout, this, &TfrmOvningKarta::tmrNamnTimerTimer);
 }
 
@@ -100,7 +101,7 @@ TfrmOvningKarta::~TfrmOvningKarta() = default;
 
 void TfrmOvningKarta::StartExercise(COvning& entry) {
     const std::weak_ptr<const void> alive = LifeToken();
-    ProcessMessages();
+    if (!MessagesRanAndAlive(alive)) return;
     cmdAvsluta->setEnabled(false);
     Exercise = &entry;
 
@@ -117,26 +118,24 @@ void TfrmOvningKarta::StartExercise(COvning& entry) {
     busy_ = false;
 
     tmrBlinka->start();
-    ProcessMessages();
-    if (alive.expired()) return;
+    if (!MessagesRanAndAlive(alive)) return;
     imgKartaBox->setEnabled(true);
     cmdAvsluta->setEnabled(true);
 }
 
 void TfrmOvningKarta::MaximiseAndWait() {
+    const std::weak_ptr<const void> alive = LifeToken();
     showMaximized();
     move(0, 0);
-    ProcessMessages();
+    if (!MessagesRanAndAlive(alive)) return;
     // A window manager maximises in its own time; the map is drawn once, at
     // the final size, so wait for it a little.
     const QRect available = screen()->availableGeometry();
-    const std::weak_ptr<const void> alive = LifeToken();
     QElapsedTimer clock;
     clock.start();
     while (height() < available.height() * 3 / 4 && clock.elapsed() < WaitForMaximiseMs) {
         QThread::msleep(5);
-        ProcessMessages();
-        if (alive.expired()) return;
+        if (!MessagesRanAndAlive(alive)) return;
     }
     // Without a window manager nobody else does it.
     if (height() < available.height() * 3 / 4) setGeometry(available);
@@ -255,9 +254,7 @@ void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
     } else if (exercise.IsRight(Answer)) {
         exercise.BlinkState = 0;
         exercise.Right();
-        if (alive.expired()) return;
-        ProcessMessages();
-        if (alive.expired()) return;
+        if (alive.expired() || !MessagesRanAndAlive(alive)) return;
         const QString question = exercise.NextQuestion();
         if (!question.isEmpty()) {
             VisaFraga(question);

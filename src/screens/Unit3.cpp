@@ -98,6 +98,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : QWidget(parent, Qt::Window
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningFlagga::cmdAvslutaClick);
     connect(tmrRitaOm, &QTimer::timeout, this, &TfrmOvningFlagga::tmrRitaOmTimer);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningFlagga::tmrBlinkaTimer);
+    OpenHelpOnF1(this, HelpTopic);
 }
 
 TfrmOvningFlagga::~TfrmOvningFlagga() = default;
@@ -114,8 +115,10 @@ void TfrmOvningFlagga::StartExercise(COvning& entry) {
                           client.height() - 2 * GridInset);
     CellWidth = float(imgFlags->width()) / Columns;
     CellHeight = float(imgFlags->height()) / Rows;
+    const std::weak_ptr<const void> alive = LifeToken();
     QImage fresh;
-    ResetImageFromTemplate(fresh, imgFlags->size());
+    ResetImageFromTemplate(fresh, imgFlags->size());  // lets window messages run
+    if (alive.expired()) return;
     imgFlags->Picture().SetBitmap(fresh);
     DrawFlagGrid();
 

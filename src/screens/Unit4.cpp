@@ -156,6 +156,7 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : QWidget(parent, Qt::Window) 
     tmrTimer->setInterval(ShowRightMs);
 
     new TKeyPreview(this, [this](const QKeyEvent& key) { return FormKeyDown(key); });
+    OpenHelpOnF1(this, HelpTopic);
     connect(cmdTopp, &QPushButton::clicked, this, &TfrmOvningMulti::cmdToppClick);
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningMulti::cmdAvslutaClick);
     connect(imgBlomma, &TPictureBox::mouseDown, this, &TfrmOvningMulti::imgBlommaClick);
@@ -229,12 +230,11 @@ void TfrmOvningMulti::Answer(int position) {
     tmrTimer->stop();
     tmrTimer->start();
     exercise.Right();  // waits for the timer's next tick
-    // Closed or released during that second: the rest of the answer is dropped.
+    // Released during that second: the rest of the answer is dropped. A screen
+    // that is only closed goes on, so a finished run still reaches the top ten.
     if (alive.expired()) return;
     tmrTimer->stop();
-    if (!isVisible()) return;
-    ProcessMessages();
-    if (alive.expired() || !isVisible()) return;
+    if (!MessagesRanAndAlive(alive)) return;
     const QString question = exercise.NextQuestion();
     if (!question.isEmpty()) {
         VisaFraga(question);

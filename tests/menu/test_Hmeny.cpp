@@ -11,7 +11,9 @@
 #include <QTimer>
 
 #include "app/Generell.h"
+#include "app/GenerellUi.h"
 #include "app/Hmeny.h"
+#include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
@@ -213,6 +215,44 @@ TEST_F(MainMenuTest, StartOpensTheScreenOfTheKind) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// F1 opens the topic of the window it is pressed in, as the help buttons do.
+TEST_F(MainMenuTest, F1OpensEachWindowsOwnHelpTopic) {
+    const auto page = [](int topic) {
+        return HelpPageFile(ProgramFile("help"), LanguageCode(CurrentLanguage), topic);
+    };
+    const auto pressF1 = [](QWidget* target) {
+        CloseHelp();
+        QTest::keyClick(target, Qt::Key_F1);
+        return HelpWindow() ? HelpWindow()->CurrentPage() : QString("<no help window>");
+    };
+    EXPECT_EQ(pressF1(menu->lstParts), page(101));
+
+    struct Case {
+        const char* kind;
+        int topic;
+        std::function<QWidget*()> screen;
+    };
+    const Case cases[] = {
+        {"AREA", 102, [&] { return static_cast<QWidget*>(menu->MapScreen.data()); }},
+        {"FLAGG", 104, [&] { return static_cast<QWidget*>(menu->FlagScreen.data()); }},
+        {"MULTI", 103, [&] { return static_cast<QWidget*>(menu->MultiScreen.data()); }},
+    };
+    for (const Case& c : cases) {
+        COvning* entry = FirstOfKind(c.kind);
+        ASSERT_NE(entry, nullptr) << c.kind;
+        for (int n = 1; n <= 7; ++n)
+            if (ContinentCode(n) == entry->Continent) menu->SattVarldsdel(n);
+        ChooseExercise(entry->Names[2]);
+        menu->cmdStartaClick();
+        QWidget* screen = c.screen();
+        ASSERT_NE(screen, nullptr) << c.kind;
+        EXPECT_EQ(pressF1(screen), page(c.topic)) << c.kind;
+        menu->FormActivate();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    CloseHelp();
 }
 
 TEST_F(MainMenuTest, AFailingStartReportsAndLeavesTheMenuUsable) {

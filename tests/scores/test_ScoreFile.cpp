@@ -1,7 +1,12 @@
-// scores.hgh: the reader's rules, the complete write, safe saving and backups.
+// scores.hgh: the reader's rules, the complete write, safe saving, backups, results added
+// by programs sharing the file, and how signatures are stored.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
+#include <QSysInfo>
+#include <memory>
 
 #include "scores/ScoreFile.h"
 #include "scores/ScoreTestSupport.h"
@@ -126,6 +131,117 @@ TEST_F(ScoreSavingTest, BackupsAreKeptOncePerContents) {
     EXPECT_EQ(ReadBytes(Path("scores.hgh.bak")), "damaged one");
     EXPECT_EQ(ReadBytes(Path("scores.hgh.bak2")), "damaged two");
     EXPECT_THROW(KeepBackup(Path("none.hgh")), EInOutError);
+}
+
+// Copies of the program sharing one folder (a school's network share) each
+// add results at the same moment; not one result may be lost.
+TEST_F(ScoreSavingTest, EightProgramsAddingAtOnceLoseNothing) {
+    const QString file = Path("scores.hgh");
+    const QString go = Path("go");
+    const QString adder = QCoreApplication::applicationDirPath() + "/glomira_score_adder";
+    ASSERT_TRUE(QFile::exists(adder));
+    constexpr int Programs = 8;
+    constexpr int Each = 10;
+    std::vector<std::unique_ptr<QProcess>> programs;
+    for (int p = 0; p < Programs; ++p) {
+        programs.push_back(std::make_unique<QProcess>());
+        programs.back()->start(adder,
+                               {file, QString::number(p * Each + 1), QString::number(Each), go});
+        ASSERT_TRUE(programs.back()->waitForStarted(10000));
+    }
+    WriteBytes(go, "");
+    for (auto& program : programs) {
+        ASSERT_TRUE(program->waitForFinished(60000));
+        EXPECT_EQ(program->exitCode(), 0) << program->readAllStandardError().toStdString();
+    }
+    TScoreTable table;
+    ReadScores(ReadBytes(file), table, TLowNumbers::RangeError);
+    for (int p = 0; p < Programs; ++p) {
+        for (int i = 0; i < Each; ++i) {
+            const TScoreEntry& entry = table[p * Each + 1 + i][1];
+            EXPECT_EQ(entry.Signature, QString("%1-%2").arg(p * Each + 1).arg(i));
+            EXPECT_EQ(entry.ScorePercent, 50 + i);
+        }
+    }
+    EXPECT_FALSE(QFile::exists(file + ".lock"));
+}
+
+TEST_F(ScoreSavingTest, AddingRereadsTheFileAndPutsTheResultInItsPlace) {
+    const QString file = Path("scores.hgh");
+    WriteBytes(file, ScoreText({{5, 1, "Ann", 90}, {5, 2, "Bo", 70}, {6, 1, "Cy", 40}}));
+    TScoreTable table;
+    table[5][1] = {10, "stale"};  // what the caller held is not what is written
+    const TAddedScore added = AddScore(file, {}, 5, 80, "Di\nna", table);
+    EXPECT_EQ(added.Rank, 2);
+    EXPECT_TRUE(added.ReadError.isEmpty());
+    TScoreTable saved;
+    ReadScores(ReadBytes(file), saved, TLowNumbers::RangeError);
+    EXPECT_EQ(saved[5][1].Signature, "Ann");
+    EXPECT_EQ(saved[5][2].Signature, "Di na");
+    EXPECT_EQ(saved[5][3].Signature, "Bo");
+    EXPECT_EQ(saved[6][1].ScorePercent, 40);
+    EXPECT_EQ(ReadBytes(file), FormatScores(table));
+
+    // Below all ten: nothing enters, the file is still written whole.
+    for (int rank = 1; rank <= ScoreRanks; ++rank) table[7][rank] = {50, "x"};
+    SaveScores(file, table);
+    EXPECT_EQ(AddScore(file, {}, 7, 49, "late", table).Rank, 0);
+    EXPECT_EQ(AddScore(file, {}, 7, -1, "never", table).Rank, 0);
+    EXPECT_EQ(table[7][10].Signature, "x");
+}
+
+TEST_F(ScoreSavingTest, ALockLeftByAProgramThatEndedIsTakenOver) {
+    const QString file = Path("scores.hgh");
+    // A lock left by a program that no longer runs.
+    WriteBytes(file + ".lock", "999999\nglomira\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    TScoreTable table;
+    EXPECT_EQ(AddScore(file, {}, 1, 60, "Eva", table).Rank, 1);
+    EXPECT_FALSE(QFile::exists(file + ".lock"));
+}
+
+TEST_F(ScoreSavingTest, AnInstalledListIsTheStartUntilThePlayersOwnFileExists) {
+    const QString installed = Path("installed.hgh");
+    const QString own = Path("own.hgh");
+    WriteBytes(installed, ScoreText({{3, 1, "Teacher", 95}}));
+    const QByteArray before = ReadBytes(installed);
+    EXPECT_EQ(ScoreFileToRead(own, installed), installed);
+    TScoreTable table;
+    EXPECT_EQ(AddScore(own, installed, 3, 80, "Pupil", table).Rank, 2);
+    EXPECT_EQ(ReadBytes(installed), before);  // never written
+    EXPECT_EQ(ScoreFileToRead(own, installed), own);
+    TScoreTable saved;
+    ReadScores(ReadBytes(own), saved, TLowNumbers::RangeError);
+    EXPECT_EQ(saved[3][1].Signature, "Teacher");
+    EXPECT_EQ(saved[3][2].Signature, "Pupil");
+    // From now on the player's own file counts, whatever the installed one says.
+    WriteBytes(installed, ScoreText({{3, 1, "Changed", 99}}));
+    EXPECT_EQ(AddScore(own, installed, 4, 10, "Next", table).Rank, 1);
+    EXPECT_EQ(table[3][1].Signature, "Teacher");
+}
+
+TEST_F(ScoreSavingTest, ADamagedFileIsCopiedAsideBeforeAResultIsAdded) {
+    const QString file = Path("scores.hgh");
+    const QByteArray damaged = ScoreText({{2, 1, "Kept", 80}}) + "2\r\nx\r\n";
+    WriteBytes(file, damaged);
+    TScoreTable table;
+    const TAddedScore added = AddScore(file, {}, 2, 90, "New", table);
+    EXPECT_EQ(added.ReadError, "Invalid numeric input");
+    EXPECT_EQ(added.Backup, file + ".bak");
+    EXPECT_EQ(ReadBytes(file + ".bak"), damaged);
+    EXPECT_EQ(table[2][1].Signature, "New");
+    EXPECT_EQ(table[2][2].Signature, "Kept");
+}
+
+TEST(ScoreSignatures, ControlsGoAndForeignLettersStayReadable) {
+    EXPECT_EQ(CutSignature("Anna\r\n42"), "Anna 42");
+    EXPECT_EQ(CutSignature(QString::fromUtf8("\tBo\x7f\x1b[1m\u0085\u2028x")), " Bo[1m x");
+    EXPECT_EQ(CutSignature(QString::fromUtf8("Łódź Ñandú Ærø ﬁn € “q”")),
+              QString::fromUtf8("Lódz Ñandú Ærø fin € “q”"));
+    EXPECT_EQ(CutSignature(QString::fromUtf8("東京 😀")), "?? ?");
+    EXPECT_EQ(CutSignature(QString(60, 'a')), QString(50, 'a'));
+    bool ok = false;
+    ToWindows1252(CutSignature(QString::fromUtf8("Ŀŀ ħ ı Ő ő ǅ")), &ok);
+    EXPECT_TRUE(ok);
 }
 
 }  // namespace

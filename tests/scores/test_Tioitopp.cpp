@@ -2,6 +2,8 @@
 // close box write, and damaged or unwritable files.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -173,11 +175,110 @@ TEST_F(TioitoppTest, TheCloseBoxWritesNothing) {
     StoreList({90});
     const QByteArray before = ReadBytes(File());
     form.LoadAndEnter(File(), 95);
-    form.show();
+    ShowActive(form);
+    QTest::keyClicks(form.txtNySignatur, "Lost");
     form.close();
+    EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(ReadBytes(File()), before);
-    QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_EQ(ReadBytes(File()), before);
+}
+
+// Escape is a reflex while typing; it must not throw the result away.
+TEST_F(TioitoppTest, EscapeOnlyLeavesTheSignatureBoxAndOkStillStoresTheName) {
+    StoreList({90});
+    form.LoadAndEnter(File(), 95);
+    ShowActive(form);
+    QTest::keyClicks(form.txtNySignatur, "Anna");
+    QTest::keyClick(form.txtNySignatur, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.txtNySignatur->isHidden());
+    EXPECT_EQ(Cell(0, 1), "Anna");
+    QTest::keyClick(&form, Qt::Key_Escape);  // once more, outside the box
+    EXPECT_TRUE(form.isVisible());
+    QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+    const TScoreTable saved = Saved();
+    EXPECT_EQ(saved[12][1].Signature, "Anna");
+    EXPECT_EQ(saved[12][1].ScorePercent, 95);
+    EXPECT_EQ(saved[12][2].Signature, "P1");
+}
+
+// A pasted line break or tab must not shift the records after it, and
+// characters the file can't hold stay readable.
+TEST_F(TioitoppTest, APastedSignatureCannotBreakTheFile) {
+    std::vector<ScoreRecord> records;
+    for (int exercise = 1; exercise <= ScoreExercises; ++exercise)
+        for (int rank = 1; rank <= ScoreRanks; ++rank)
+            records.push_back({exercise, rank, QString("S%1.%2").arg(exercise).arg(rank),
+                               100 - rank * 5 - (exercise % 3)});
+    WriteBytes(File(), ScoreText(records));
+    TScoreTable before;
+    ReadScores(ReadBytes(File()), before, TLowNumbers::RangeError);
+
+    form.LoadAndEnter(File(), 99);
+    ASSERT_EQ(form.NewRank, 1);
+    ShowActive(form);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("Anna\r\n42\tŁukasz\x01\u0085 Ő 日"));
+    form.txtNySignatur->paste();
+    QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+
+    const TScoreTable saved = Saved();
+    EXPECT_EQ(saved[12][1].Signature, QString::fromUtf8("Anna 42 Lukasz O ?"));
+    EXPECT_EQ(saved[12][1].ScorePercent, 99);
+    for (int exercise = 1; exercise <= ScoreExercises; ++exercise) {
+        for (int rank = 1; rank <= ScoreRanks; ++rank) {
+            if (exercise == 12) {
+                if (rank == 1) continue;
+                // The others of this list moved one place down.
+                EXPECT_EQ(saved[12][rank].Signature, before[12][rank - 1].Signature);
+                continue;
+            }
+            EXPECT_EQ(saved[exercise][rank].Signature, before[exercise][rank].Signature);
+            EXPECT_EQ(saved[exercise][rank].ScorePercent, before[exercise][rank].ScorePercent);
+        }
+    }
+}
+
+// Two players on one shared file: the later OK must not overwrite the
+// earlier player's result with the list it read when it opened.
+TEST_F(TioitoppTest, TwoFormsOpenOnOneFileKeepBothResults) {
+    StoreList({90, 60});
+    TfrmTioitopp other;
+    other.ExerciseNumber = 12;
+    form.LoadAndEnter(File(), 80);
+    other.LoadAndEnter(File(), 70);
+    form.txtNySignatur->setText("First");
+    other.txtNySignatur->setText("Second");
+    form.cmdOKClick();
+    other.cmdOKClick();
+    const TScoreTable saved = Saved();
+    EXPECT_EQ(saved[12][1].Signature, "P1");
+    EXPECT_EQ(saved[12][2].Signature, "First");
+    EXPECT_EQ(saved[12][3].Signature, "Second");
+    EXPECT_EQ(saved[12][4].Signature, "P2");
+    EXPECT_EQ(saved[13][1].Signature, "Other");
+    EXPECT_TRUE(messages.empty());
+}
+
+// An installed copy keeps results in the player's folder; the list installed
+// beside the program is where they start.
+TEST_F(TioitoppTest, AnInstalledListIsShownAndKeptUntilThePlayersOwnFileExists) {
+    StoreList({90, 60});  // plays the installed list
+    const QByteArray installed = ReadBytes(File());
+    form.StartFileName = File();
+    const QString own = Path("own/scores.hgh");
+    QDir().mkpath(Path("own"));
+    form.LoadAndEnter(own, 70);
+    EXPECT_EQ(form.NewRank, 2);
+    EXPECT_EQ(Cell(0, 1), "P1");
+    EXPECT_EQ(Cell(2, 1), "P2");
+    form.txtNySignatur->setText("Me");
+    form.cmdOKClick();
+    EXPECT_EQ(ReadBytes(File()), installed);
+    TScoreTable saved;
+    ReadScores(ReadBytes(own), saved, TLowNumbers::RangeError);
+    EXPECT_EQ(saved[12][1].Signature, "P1");
+    EXPECT_EQ(saved[12][2].Signature, "Me");
+    EXPECT_EQ(saved[13][1].Signature, "Other");
 }
 
 TEST_F(TioitoppTest, ADamagedFileIsKeptAsABackupBeforeItIsRewritten) {
@@ -216,9 +317,11 @@ TEST_F(TioitoppTest, ShowingTranslatesTheCaptionAndNamesTheExercise) {
 }
 
 TEST_F(TioitoppTest, AnExerciseOutsideTheTableIsReportedNotShown) {
-    const auto exercise = CreateExercise("AREA");
-    exercise->Number = 91;
-    EXPECT_EQ(TfrmTioitopp::Execute(nullptr, *exercise, 50), QDialog::Rejected);
+    TTopTenRequest request;
+    request.ExerciseNumber = 91;
+    request.FileName = File();
+    request.Percent = 50;
+    EXPECT_EQ(TfrmTioitopp::Execute(nullptr, request), QDialog::Rejected);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].second, "Range check error");
 }
