@@ -113,7 +113,7 @@ int TfrmTioitopp::Execute(QWidget* parent, const TTopTenRequest& request) {
         form->ExerciseName = request.ExerciseName;
         form->StartFileName = request.StartFrom;
         form->LoadAndEnter(request.FileName, request.Percent);
-        result = form->exec();
+        if (form) result = form->exec();
     } catch (const Exception& e) {
         // A result that cannot be entered must not end the exercise screen.
         ShowMessage(TMessageKind::Error, e.Message());
@@ -175,7 +175,10 @@ void TfrmTioitopp::LoadAndEnter(const QString& fileName, int percentage) {
         txtNySignatur->clear();
         txtNySignatur->show();
         signing_ = true;
+        // The screen that owns this form may be released meanwhile.
+        const QPointer<TfrmTioitopp> alive(this);
         ProcessMessages();
+        if (!alive) return;
         list[NewRank].ScorePercent = percentage;
         list[NewRank].Signature = QStringLiteral("Okänd");
         PlayMusic(QStringLiteral("good.mid"), 0);

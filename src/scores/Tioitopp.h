@@ -26,6 +26,8 @@ class TfrmTioitopp : public QDialog {
     // (-1: only show). Failures are reported, never raised. Returns the modal result.
     static int Execute(QWidget* parent, const TTopTenRequest& request);
 
+    // Lets window messages run once a result entered: the form may be freed
+    // with its owner by then.
     void LoadAndEnter(const QString& fileName, int percentage);
     void FillGrid();
     void ClearTable();

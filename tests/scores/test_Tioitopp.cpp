@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
@@ -314,6 +315,19 @@ TEST_F(TioitoppTest, ShowingTranslatesTheCaptionAndNamesTheExercise) {
     EXPECT_EQ(form.windowTitle(), "Les dix meilleurs");
     EXPECT_EQ(form.lblOvningsNamn->text(), "Capitals of Europe");
     EXPECT_EQ(form.cmdOK->text(), "OK");
+}
+
+// The exercise screen that owns the form is released while the form lets
+// window messages run: nothing touches the freed form afterwards.
+TEST_F(TioitoppTest, AnOwnerReleasedWhileTheFormOpensEndsItSafely) {
+    auto* owner = new QWidget;
+    QTimer::singleShot(0, [owner] { delete owner; });
+    TTopTenRequest request;
+    request.ExerciseNumber = 12;
+    request.FileName = File();
+    request.Percent = 50;
+    EXPECT_EQ(TfrmTioitopp::Execute(owner, request), QDialog::Rejected);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(TioitoppTest, AnExerciseOutsideTheTableIsReportedNotShown) {
