@@ -54,38 +54,17 @@ class TScoreReader {
     qsizetype pos_ = 0;
 };
 
-}  // namespace
-
-namespace {
-
 // Letters that have no decomposition but an obvious plain form.
-QChar PlainLetter(char32_t c) {
-    switch (c) {
-        case U'Ł':
-            return QLatin1Char('L');
-        case U'ł':
-            return QLatin1Char('l');
-        case U'Đ':
-            return QLatin1Char('D');
-        case U'đ':
-            return QLatin1Char('d');
-        case U'Ħ':
-            return QLatin1Char('H');
-        case U'ħ':
-            return QLatin1Char('h');
-        case U'ı':
-            return QLatin1Char('i');
-        case U'Ŧ':
-            return QLatin1Char('T');
-        case U'ŧ':
-            return QLatin1Char('t');
-        case U'Ŀ':
-            return QLatin1Char('L');
-        case U'ŀ':
-            return QLatin1Char('l');
-        default:
-            return QChar();
-    }
+constexpr struct {
+    char16_t letter;
+    char plain;
+} PlainLetters[] = {{u'Ł', 'L'}, {u'ł', 'l'}, {u'Đ', 'D'}, {u'đ', 'd'}, {u'Ħ', 'H'}, {u'ħ', 'h'},
+                    {u'ı', 'i'}, {u'Ŧ', 'T'}, {u'ŧ', 't'}, {u'Ŀ', 'L'}, {u'ŀ', 'l'}};
+
+QChar PlainLetter(char16_t c) {
+    for (const auto& pair : PlainLetters)
+        if (pair.letter == c) return QLatin1Char(pair.plain);
+    return QChar();
 }
 
 bool InWindows1252(const QString& text) {
