@@ -59,15 +59,19 @@ test-sanitize: deps
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
-# libFuzzer targets for the loaders; FUZZ_SECONDS per target.
+# libFuzzer targets for the readers; FUZZ_SECONDS per target. New inputs go to
+# fuzz-corpus/<target>; the committed seeds in fuzz/corpus are only read.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DGLOMIRA_FUZZ=ON -DGLOMIRA_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target glomira_fuzzers
 	@for t in $(FUZZ_BUILD)/bin/fuzz_*; do \
-	  name=$$(basename $$t); mkdir -p fuzz-corpus/$$name; \
-	  echo "== $$name"; $$t -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 fuzz-corpus/$$name || exit 1; \
+	  name=$$(basename $$t); seeds=fuzz/corpus/$${name#fuzz_}; mkdir -p fuzz-corpus/$$name; \
+	  echo "== $$name"; \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $$t -max_total_time=$(FUZZ_SECONDS) \
+	    -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 -artifact_prefix=fuzz-corpus/$$name- \
+	    fuzz-corpus/$$name $$seeds || exit 1; \
 	done
 
 clean:
