@@ -60,7 +60,8 @@ bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
 # libFuzzer targets for the readers; FUZZ_SECONDS per target. New inputs go to
-# fuzz-corpus/<target>; the committed seeds in fuzz/corpus are only read.
+# fuzz-corpus/<target>; the committed seeds in fuzz/corpus are only read, and
+# fuzz/<target>.dict, where there is one, names the format's tokens.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -68,9 +69,10 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target glomira_fuzzers
 	@for t in $(FUZZ_BUILD)/bin/fuzz_*; do \
 	  name=$$(basename $$t); seeds=fuzz/corpus/$${name#fuzz_}; mkdir -p fuzz-corpus/$$name; \
+	  dict=fuzz/$${name#fuzz_}.dict; if [ -f $$dict ]; then dict=-dict=$$dict; else dict=; fi; \
 	  echo "== $$name"; \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $$t -max_total_time=$(FUZZ_SECONDS) \
-	    -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 -artifact_prefix=fuzz-corpus/$$name- \
+	    -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 $$dict -artifact_prefix=fuzz-corpus/$$name- \
 	    fuzz-corpus/$$name $$seeds || exit 1; \
 	done
 
