@@ -12,6 +12,7 @@
 
 #include "app/Generell.h"
 #include "data/Fileread.h"
+#include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "platform/Picture.h"
 
@@ -176,17 +177,14 @@ BENCHMARK(BM_AreaAt)->Unit(benchmark::kMicrosecond);
 void BM_DeliveredWorldRedraw(benchmark::State& state) {
     const QSize size = SizeFor(int(state.range(0)));
     TPicture picture(size);
-    CKarta map;
-    map.Areas = std::make_unique<CAreor>();
-    map.Waters = std::make_unique<CAreor>();
+    std::unique_ptr<CKarta> loaded;
     try {
-        map.Areas->Load(ProgramFile(QStringLiteral("AREA1.crp")));
-        map.Waters->Load(ProgramFile(QStringLiteral("Vatten.crp")));
-        map.LoadSeaSeeds(ProgramFile(QStringLiteral("Hav1.crp")));
+        loaded = LoadFullMap(1, std::nullopt, ProgramDirectory());
     } catch (const Exception& e) {
         state.SkipWithError(e.what());
         return;
     }
+    CKarta& map = *loaded;
     int points = 0;
     for (const auto& area : map.Areas->Areas) {
         area->Selected = area->PointCount > 0;

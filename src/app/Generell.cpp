@@ -22,6 +22,7 @@ QImage TemplateBitmap;
 
 namespace {
 TSoundOutput* soundOutput = nullptr;
+QString scoreFolder;
 }
 
 QString LanguageText(int number) {
@@ -39,6 +40,7 @@ QString ProgramFile(const QString& name) {
 }
 
 QString HighScoreFile() {
+    if (!scoreFolder.isEmpty()) return QDir(scoreFolder).filePath(QStringLiteral("scores.hgh"));
     const QString beside = ProgramFile(QStringLiteral("scores.hgh"));
     if (QFileInfo(ProgramDirectory()).isWritable()) return beside;
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -47,8 +49,17 @@ QString HighScoreFile() {
 }
 
 QString HighScoreStartFile() {
+    if (!scoreFolder.isEmpty()) return {};
     const QString beside = ProgramFile(QStringLiteral("scores.hgh"));
     return HighScoreFile() == beside ? QString() : beside;
+}
+
+void SetScoreFolder(const QString& folder) {
+    scoreFolder = folder;
+}
+
+QString ScoreFolder() {
+    return scoreFolder;
 }
 
 void LoadLanguageTable() {
@@ -72,6 +83,10 @@ void ProcessMessages() {
 
 void SetSoundOutput(TSoundOutput* output) {
     soundOutput = output;
+}
+
+TSoundOutput* CurrentSoundOutput() {
+    return soundOutput;
 }
 
 void PlayEffect(const QString& fileName, int channel) {

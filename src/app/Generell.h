@@ -36,12 +36,17 @@ QString ProgramDirectory();
 QString ProgramFile(const QString& name);
 
 // The high-score file: scores.hgh beside the program, or, when an installed
-// program's folder cannot be written, in the player's own data folder.
+// program's folder cannot be written, in the player's own data folder; in
+// the score folder instead while one is set.
 QString HighScoreFile();
 // The list a player's own high-score file starts from until it exists: the
 // scores.hgh installed beside the program. Empty when HighScoreFile() is
-// that file itself.
+// that file itself, or while a score folder is set.
 QString HighScoreStartFile();
+// Keeps scores.hgh in this folder instead (tests and tools that must not
+// touch the player's results); empty: the usual places.
+void SetScoreFolder(const QString& folder);
+QString ScoreFolder();
 
 // Reads ProgramDirectory()/lang.crp into LanguageTable; raises on failure.
 void LoadLanguageTable();
@@ -62,6 +67,7 @@ class TSoundOutput {
     virtual void PlayMusic(const QString& fullName, int startPosition) = 0;
 };
 void SetSoundOutput(TSoundOutput* output);
+TSoundOutput* CurrentSoundOutput();
 
 // Plays a wave file beside the program: channel 1, or 2 for any other number.
 void PlayEffect(const QString& fileName, int channel);

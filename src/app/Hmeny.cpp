@@ -11,9 +11,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
-#include <limits>
 
 #include "app/About.h"
+#include "app/ColorScheme.h"
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "app/Lang.h"
@@ -21,6 +21,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
 #include "scores/Topp.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/ScreenSupport.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
@@ -54,21 +55,6 @@ QString MessageOf(const std::exception& e) {
 }
 
 }  // namespace
-
-qint64 ColorCount(int bitsPerPixel, int planes) {
-    constexpr qint64 max = std::numeric_limits<qint64>::max();
-    if (bitsPerPixel < 0 || planes <= 0) return 0;
-    if (bitsPerPixel >= 62) return max;
-    const qint64 perPlane = qint64(1) << bitsPerPixel;
-    return perPlane > max / planes ? max : perPlane * planes;
-}
-
-TColorScheme ColorSchemeFor(qint64 colorCount) {
-    if (colorCount <= 256)
-        return {MakeColor(192, 192, 192), MakeColor(0, 0, 128), MakeColor(255, 0, 0),
-                MakeColor(0, 255, 0)};
-    return {0x02E0D0C0u, MakeColor(40, 90, 160), 0x024040FFu, MakeColor(0, 255, 0)};
-}
 
 QString ContinentCode(int continent) {
     static const char* const codes[ContinentCount] = {"EUR", "NOR", "SYD", "ASI",
@@ -133,13 +119,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent) : QWidget(parent) {
         move(screen->availableGeometry().center() - rect().center());
 
     // The colour scheme follows the display's colour count.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    ScreenColorCount = ColorCount(screen ? screen->depth() : 32, 1);
-    const TColorScheme scheme = ColorSchemeFor(ScreenColorCount);
-    PanelColor = scheme.Panel;
-    FrameColor = scheme.Frame;
-    HighlightColor = scheme.Highlight;
-    CorrectColor = scheme.Correct;
+    UseColorSchemeOf(QGuiApplication::primaryScreen());
 
     SoundsOn = true;
     MusicOn = true;
@@ -298,6 +278,7 @@ void TfrmHuvudmeny::FormShow() {
             lstParts->clearSelection();
             lstParts->setCurrentRow(-1);
         } catch (const std::exception& e) {
+            LogFailure(e, QStringLiteral("opening the main menu"));
             ShowMessage(TMessageKind::Error,
                         FailureText(QStringLiteral("open the main menu"), MessageOf(e), true));
             close();
@@ -416,30 +397,17 @@ void TfrmHuvudmeny::cmdStartaClick() {
 }
 
 void TfrmHuvudmeny::StartEntry(COvning& entry) {
-    QPointer<QWidget> screen;
+    QPointer<TExerciseScreen> screen;
     try {
         TWaitCursor wait;
         ReleaseExerciseScreens();
-        if (entry.Kind == QLatin1String("MULTI")) {
-            auto* multi = new TfrmOvningMulti(this);
-            MultiScreen = multi;
-            screen = multi;
-            multi->setWindowFlag(Qt::Window);
-            multi->StartExercise(entry);
-        } else if (entry.Kind == QLatin1String("FLAGG")) {
-            auto* flags = new TfrmOvningFlagga(this);
-            FlagScreen = flags;
-            screen = flags;
-            flags->setWindowFlag(Qt::Window);
-            flags->StartExercise(entry);
-        } else {
-            auto* map = new TfrmOvningKarta(this);
-            MapScreen = map;
-            screen = map;
-            map->setWindowFlag(Qt::Window);
-            map->StartExercise(entry);
-        }
+        screen = CreateExerciseScreen(entry.Kind, this);
+        MapScreen = qobject_cast<TfrmOvningKarta*>(screen);
+        FlagScreen = qobject_cast<TfrmOvningFlagga*>(screen);
+        MultiScreen = qobject_cast<TfrmOvningMulti*>(screen);
+        screen->StartExercise(entry);
     } catch (const std::exception& e) {
+        LogFailure(e, QStringLiteral("starting exercise %1").arg(entry.Number));
         // A broken exercise costs that exercise, not the whole program.
         if (screen) {
             screen->hide();

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/ColorScheme.h"
 #include "data/RangeArray.h"
 #include "data/ovningar.h"
 #include "platform/Colors.h"
@@ -23,17 +24,6 @@ class TfrmLang;
 class TfrmOvningFlagga;
 class TfrmOvningKarta;
 class TfrmOvningMulti;
-
-// The four shared colours, by the display's colour count.
-struct TColorScheme {
-    TColor Panel;
-    TColor Frame;
-    TColor Highlight;
-    TColor Correct;
-};
-// 2^bitsPerPixel * planes, saturating instead of overflowing.
-qint64 ColorCount(int bitsPerPixel, int planes);
-TColorScheme ColorSchemeFor(qint64 colorCount);
 
 // Continent numbers 1..7 and the catalogue code each stands for ("" outside).
 constexpr int ContinentCount = 7;

@@ -5,6 +5,18 @@
 
 #include "platform/TextCodec.h"
 
+Q_LOGGING_CATEGORY(lcDataFiles, "glomira.data")
+
+void LogFailure(const std::exception& failure, const QString& doing) {
+    const auto* own = dynamic_cast<const Exception*>(&failure);
+    const QString message = own ? own->Message() : QString::fromLocal8Bit(failure.what());
+    if (own && !own->FileName().isEmpty())
+        qCWarning(lcDataFiles).noquote() << doing << "failed on" << own->FileName() << ":"
+                                         << message;
+    else
+        qCWarning(lcDataFiles).noquote() << doing << "failed:" << message;
+}
+
 QByteArray DecodeText(const QByteArray& stored) {
     QByteArray text(stored.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < stored.size(); ++i) text[i] = char((uchar(stored[i]) + 21) & 0xFF);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -15,9 +16,14 @@ public:
     explicit Exception(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& Message() const { return message_; }
+    // The data file being read when it failed, where the loader knows it;
+    // for the log, the message stays as it is.
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& fileName) { fileName_ = fileName; }
 
 private:
     QString message_;
+    QString fileName_;
 };
 
 class EInOutError : public Exception {
@@ -40,6 +46,12 @@ class ERangeError : public Exception {
 public:
     ERangeError() : Exception(QStringLiteral("Range check error")) {}
 };
+
+// The data files' log ("glomira.data"): where a failure is caught, the
+// failing file's name goes here, as the message shown to a user may lack it.
+Q_DECLARE_LOGGING_CATEGORY(lcDataFiles)
+// Records a caught failure: what was being done, the file when known, the message.
+void LogFailure(const std::exception& failure, const QString& doing);
 
 // Every stored byte b stands for the character code (b + 21) mod 256.
 QByteArray DecodeText(const QByteArray& stored);

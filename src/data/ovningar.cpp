@@ -71,3 +71,12 @@ COvning* COvningar::FindByName(const QString& name) const {
         if (entry->Names[CurrentLanguage] == name) return entry;
     return nullptr;
 }
+
+COvning* COvningar::FindByNumberOrName(const QString& wanted) const {
+    bool isNumber = false;
+    const int number = wanted.trimmed().toInt(&isNumber);
+    if (!isNumber) return FindByName(wanted);
+    for (COvning* entry = First; entry; entry = entry->Next)
+        if (entry->Number == number) return entry;
+    return nullptr;
+}

@@ -20,6 +20,9 @@ public:
 
     // First entry whose name in the current language equals the text.
     COvning* FindByName(const QString& name) const;
+    // The entry with this number when the text is a whole number, otherwise
+    // FindByName; how the tools let a user name an exercise.
+    COvning* FindByNumberOrName(const QString& wanted) const;
 
     COvning* First = nullptr;
 

@@ -25,9 +25,9 @@ class COvningLandArea : public COvning {
     // Needs the map screen and a map with its collections.
     void Start(TOvningsformular& form) override;
     void Blink() override;
+    bool RedrawMap() override;
 
   private:
     TMapExerciseScreen* Screen() const;
     CArea* AreaAt(const TAnswer& answer) const;
-    bool RedrawMap();
 };

@@ -26,6 +26,7 @@ class COvningOrt : public COvning {
     // Needs the map screen and a map with its collections.
     void Start(TOvningsformular& form) override;
     void Blink() override;
+    bool RedrawMap() override;
 
     // The selected place nearest to the click on the picture; the earlier
     // one in the list on equal distances; none beyond MaxDistance.
@@ -33,5 +34,4 @@ class COvningOrt : public COvning {
 
   private:
     TMapExerciseScreen* Screen() const;
-    bool RedrawMap();
 };

@@ -111,6 +111,10 @@ void SetTopTenForm(TTopTenForm form) {
     topTenForm = std::move(form);
 }
 
+TTopTenForm CurrentTopTenForm() {
+    return topTenForm;
+}
+
 void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
     if (!topTenForm) return;
     TTopTenRequest request;

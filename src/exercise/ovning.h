@@ -80,6 +80,10 @@ class COvning {
     virtual void Start(TOvningsformular& form);
     // One tick of the screen's blink timer.
     virtual void Blink() = 0;
+    // Draws the map again from the run's state, as Start draws it; the kinds
+    // without a map have nothing to draw. Lets window messages run; false
+    // when the screen went away meanwhile.
+    virtual bool RedrawMap() { return true; }
 
     // Marks the exercise's areas and places on the map.
     void SelectItems();
@@ -121,6 +125,7 @@ struct TTopTenRequest {
 // that asks. Without one, ShowTopTen does nothing.
 using TTopTenForm = std::function<void(const TTopTenRequest& request, TOvningsformular* owner)>;
 void SetTopTenForm(TTopTenForm form);
+TTopTenForm CurrentTopTenForm();
 
 // Hands a result to the top-ten form (modal); -1 only shows the list.
 void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner);

@@ -15,6 +15,10 @@ void SetMessageSink(TMessageSink sink) {
     Sink() = std::move(sink);
 }
 
+TMessageSink CurrentMessageSink() {
+    return Sink();
+}
+
 void ShowMessage(TMessageKind kind, const QString& text) {
     if (Sink()) {
         Sink()(kind, text);

@@ -13,3 +13,5 @@ void ShowMessage(TMessageKind kind, const QString& text);
 using TMessageSink = std::function<void(TMessageKind, const QString&)>;
 // While a sink is set, messages go to it and no box is shown.
 void SetMessageSink(TMessageSink sink);
+// The sink set now; empty while messages show as boxes.
+TMessageSink CurrentMessageSink();

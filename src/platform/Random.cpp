@@ -59,3 +59,7 @@ void ClearFixedRandomSeed() {
     TheSource().fixedSeed.reset();
     Randomize();
 }
+
+std::optional<quint64> FixedRandomSeed() {
+    return TheSource().fixedSeed;
+}

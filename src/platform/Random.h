@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <optional>
 
 // The next draw, uniform in [0, 1).
 double Random();
@@ -17,3 +18,5 @@ void Randomize();
 void SetFixedRandomSeed(quint64 seed);
 // Back to seeding from the clock.
 void ClearFixedRandomSeed();
+// The seed set by SetFixedRandomSeed; empty while seeding from the clock.
+std::optional<quint64> FixedRandomSeed();

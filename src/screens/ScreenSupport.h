@@ -1,5 +1,5 @@
-// What the three exercise screens share: loading an exercise's map files,
-// fonts and backgrounds, the hourglass, the top-ten form behind ShowTopTen.
+// What the three exercise screens share: fonts and backgrounds, the
+// hourglass, the top-ten form behind ShowTopTen.
 #pragma once
 
 #include <QFont>
@@ -8,23 +8,7 @@
 
 #include "platform/Colors.h"
 
-class CKarta;
-class COvning;
 class QWidget;
-
-// "AREA1.crp" .. "AREA5.crp" for map numbers 1..5; empty for any other.
-QString AreaFileName(int mapNo);
-// "Ort<n>.crp".
-QString PlaceFileName(int placeFileNo);
-
-// A map that only holds the exercise's places and areas (no water, no seas),
-// as the flag and multiple-choice screens need it. Data files are named
-// relative to the current directory, which is the program's. Raises the
-// loaders' errors.
-std::unique_ptr<CKarta> LoadPlacesAndAreas(const COvning& exercise);
-// The full map of the map screen: places, then water, areas and sea seeds
-// by map number, and the graticule for map 1.
-std::unique_ptr<CKarta> LoadFullMap(const COvning& exercise);
 
 // "Arial" at a character height in pixels.
 QFont ArialPixels(int pixels, bool bold);

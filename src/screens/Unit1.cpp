@@ -13,6 +13,8 @@
 
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
+#include "data/Fileread.h"
+#include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "platform/MessageBoxes.h"
 #include "screens/ScreenSupport.h"
@@ -32,7 +34,7 @@ int ButtonWidth(const QPushButton* button, int minimum) {
 
 }  // namespace
 
-TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : QWidget(parent, Qt::Window) {
+TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, HelpTopic) {
     setObjectName(QStringLiteral("frmOvningKarta"));
     setWindowTitle(QStringLiteral("Glomira"));
     SetBackground(this, Colors::Silver);
@@ -93,7 +95,6 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : QWidget(parent, Qt::Window) 
     connect(cmdHjalp, &QPushButton::clicked, this, &TfrmOvningKarta::cmdHjalpClick);
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdAvslutaClick);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningKarta::tmrBlinkaTimer);
-    OpenHelpOnF1(this, HelpTopic);
     connect(tmrNamnTimer, &QTimer::timeout, this, &TfrmOvningKarta::tmrNamnTimerTimer);
 }
 
@@ -110,7 +111,7 @@ void TfrmOvningKarta::StartExercise(COvning& entry) {
     Layout();
 
     TWaitCursor wait;
-    MapObject = LoadFullMap(entry);
+    MapObject = LoadFullMap(entry.MapNo, entry.PlaceFileNo);
     entry.Map = MapObject.get();
     busy_ = true;
     entry.Start(*this);
@@ -293,6 +294,7 @@ void TfrmOvningKarta::cmdStartaClick() {
         try {
             Exercise->Start(*this);
         } catch (const std::exception& e) {
+            LogFailure(e, QStringLiteral("restarting exercise %1").arg(Exercise->Number));
             ShowMessage(TMessageKind::Error, QString::fromStdString(e.what()));
         }
     }
@@ -303,15 +305,7 @@ void TfrmOvningKarta::cmdStartaClick() {
     cmdAvsluta->setEnabled(true);
 }
 
-void TfrmOvningKarta::cmdToppClick() {
-    if (Exercise) ShowTopTen(*Exercise, -1, this);
-}
-
-void TfrmOvningKarta::cmdHjalpClick() {
-    ShowHelpTopic(HelpTopic);
-}
-
 void TfrmOvningKarta::cmdAvslutaClick() {
     tmrBlinka->stop();
-    close();
+    TExerciseScreen::cmdAvslutaClick();
 }

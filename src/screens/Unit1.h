@@ -2,10 +2,10 @@
 // run: a strip with question, percentage and buttons over the map picture.
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
 #include "exercise/ovning.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/Ovform.h"
 #include "screens/PictureBox.h"
 
@@ -15,7 +15,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-class TfrmOvningKarta : public QWidget, public TMapExerciseScreen {
+class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     Q_OBJECT
   public:
     static constexpr int HelpTopic = 102;
@@ -25,8 +25,8 @@ class TfrmOvningKarta : public QWidget, public TMapExerciseScreen {
     ~TfrmOvningKarta() override;
 
     // Loads the exercise's files, starts it and shows the window maximised.
-    // Raises the loaders' errors.
-    void StartExercise(COvning& entry);
+    // Raises the loaders' errors. Lets window messages run.
+    void StartExercise(COvning& entry) override;
 
     // The contract.
     void VisaFraga(const QString& text) override;
@@ -37,9 +37,8 @@ class TfrmOvningKarta : public QWidget, public TMapExerciseScreen {
     // A click at picture pixel (x, y), as the map control reports it.
     void imgKartaMouseDown(int x, int y);
     void cmdStartaClick();
-    void cmdToppClick();
-    void cmdHjalpClick();
-    void cmdAvslutaClick();
+    // Stops the hint's blinking, then closes.
+    void cmdAvslutaClick() override;
 
     COvning* Exercise = nullptr;  // owned by the catalogue
     std::unique_ptr<CKarta> MapObject;
@@ -60,6 +59,7 @@ class TfrmOvningKarta : public QWidget, public TMapExerciseScreen {
     QTimer* tmrNamnTimer;
 
   protected:
+    COvning* RunningExercise() const override { return Exercise; }
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -17,6 +17,7 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "data/Fileread.h"
+#include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "exercise/OvFlagga.h"
 #include "platform/MessageBoxes.h"
@@ -55,7 +56,7 @@ QPushButton* Button(const QString& text, int tag, QRect geometry, QWidget* paren
 
 }  // namespace
 
-TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : QWidget(parent, Qt::Window) {
+TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : TExerciseScreen(parent, HelpTopic) {
     setObjectName(QStringLiteral("frmOvningFlagga"));
     setWindowTitle(QStringLiteral("Glomira"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -98,7 +99,6 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : QWidget(parent, Qt::Window
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningFlagga::cmdAvslutaClick);
     connect(tmrRitaOm, &QTimer::timeout, this, &TfrmOvningFlagga::tmrRitaOmTimer);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningFlagga::tmrBlinkaTimer);
-    OpenHelpOnF1(this, HelpTopic);
 }
 
 TfrmOvningFlagga::~TfrmOvningFlagga() = default;
@@ -122,7 +122,7 @@ void TfrmOvningFlagga::StartExercise(COvning& entry) {
     imgFlags->Picture().SetBitmap(fresh);
     DrawFlagGrid();
 
-    MapObject = LoadPlacesAndAreas(entry);
+    MapObject = LoadPlacesAndAreas(entry.MapNo, entry.PlaceFileNo);
     entry.Map = MapObject.get();
     exercise->Start(*this);
 
@@ -325,6 +325,7 @@ void TfrmOvningFlagga::cmdStartaClick() {
         Exercise->Start(*this);
         LoadFlags();
     } catch (const std::exception& e) {
+        LogFailure(e, QStringLiteral("restarting exercise %1").arg(Exercise->Number));
         ShowMessage(TMessageKind::Error, QString::fromStdString(e.what()));
         return;
     }
@@ -332,14 +333,6 @@ void TfrmOvningFlagga::cmdStartaClick() {
     VisaProcent(0);
 }
 
-void TfrmOvningFlagga::cmdToppClick() {
-    if (Exercise) ShowTopTen(*Exercise, -1, this);
-}
-
-void TfrmOvningFlagga::cmdHjalpClick() {
-    ShowHelpTopic(HelpTopic);
-}
-
-void TfrmOvningFlagga::cmdAvslutaClick() {
-    close();
+COvning* TfrmOvningFlagga::RunningExercise() const {
+    return Exercise;
 }

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <QImage>
-#include <QWidget>
 #include <memory>
 #include <optional>
 
 #include "data/RangeArray.h"
 #include "exercise/ovning.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/Ovform.h"
 #include "screens/PictureBox.h"
 
@@ -20,7 +20,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-class TfrmOvningFlagga : public QWidget, public TOvningsformular {
+class TfrmOvningFlagga : public TExerciseScreen, public TOvningsformular {
     Q_OBJECT
   public:
     static constexpr int HelpTopic = 104;
@@ -35,7 +35,8 @@ class TfrmOvningFlagga : public QWidget, public TOvningsformular {
 
     // Loads the exercise's areas, places and flags, starts it and shows the
     // window. Raises the loaders' errors; the entry must be a flag exercise.
-    void StartExercise(COvning& entry);
+    // Lets window messages run.
+    void StartExercise(COvning& entry) override;
 
     void VisaFraga(const QString& text) override;
     void VisaProcent(int percent) override;
@@ -55,9 +56,6 @@ class TfrmOvningFlagga : public QWidget, public TOvningsformular {
     void tmrRitaOmTimer();
     void tmrBlinkaTimer();
     void cmdStartaClick();
-    void cmdToppClick();
-    void cmdHjalpClick();
-    void cmdAvslutaClick();
 
     COvningFlagga* Exercise = nullptr;  // owned by the catalogue
     std::unique_ptr<CKarta> MapObject;  // holds the areas; never drawn
@@ -81,6 +79,7 @@ class TfrmOvningFlagga : public QWidget, public TOvningsformular {
     QTimer* tmrBlinka;
 
   protected:
+    COvning* RunningExercise() const override;
     void showEvent(QShowEvent* event) override;
 
   private:

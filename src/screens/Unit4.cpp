@@ -17,6 +17,7 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "data/Fileread.h"
+#include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "exercise/Ovmulti.h"
 #include "scores/Decorations.h"
@@ -88,7 +89,7 @@ QImage OnWhite(const QImage& icon, QSize size) {
 
 }  // namespace
 
-TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : QWidget(parent, Qt::Window) {
+TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : TExerciseScreen(parent, HelpTopic) {
     setObjectName(QStringLiteral("frmOvningMulti"));
     setWindowTitle(QStringLiteral("Glomira"));
     SetTag(this, 17);
@@ -156,7 +157,6 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : QWidget(parent, Qt::Window) 
     tmrTimer->setInterval(ShowRightMs);
 
     new TKeyPreview(this, [this](const QKeyEvent& key) { return FormKeyDown(key); });
-    OpenHelpOnF1(this, HelpTopic);
     connect(cmdTopp, &QPushButton::clicked, this, &TfrmOvningMulti::cmdToppClick);
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningMulti::cmdAvslutaClick);
     connect(imgBlomma, &TPictureBox::mouseDown, this, &TfrmOvningMulti::imgBlommaClick);
@@ -171,7 +171,7 @@ void TfrmOvningMulti::StartExercise(COvning& entry) {
         throw std::invalid_argument("The multiple-choice screen needs a multiple-choice exercise");
     Exercise = exercise;
     RunOver = false;
-    MapObject = LoadPlacesAndAreas(entry);
+    MapObject = LoadPlacesAndAreas(entry.MapNo, entry.PlaceFileNo);
     entry.Map = MapObject.get();
     exercise->Start(*this);
     if (const QScreen* where = screen())
@@ -260,12 +260,8 @@ void TfrmOvningMulti::tmrTimerTimer() {
     if (Exercise) Exercise->Blink();
 }
 
-void TfrmOvningMulti::cmdToppClick() {
-    if (Exercise) ShowTopTen(*Exercise, -1, this);
-}
-
-void TfrmOvningMulti::cmdAvslutaClick() {
-    close();
+COvning* TfrmOvningMulti::RunningExercise() const {
+    return Exercise;
 }
 
 void TfrmOvningMulti::imgBlommaClick() {

@@ -2,11 +2,11 @@
 // square, four answer boxes answered by click or by the keys 1 to 4.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <memory>
 
 #include "exercise/ovning.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/Ovform.h"
 #include "screens/PictureBox.h"
 
@@ -18,7 +18,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-class TfrmOvningMulti : public QWidget, public TMultiExerciseScreen {
+class TfrmOvningMulti : public TExerciseScreen, public TMultiExerciseScreen {
     Q_OBJECT
   public:
     static constexpr int HelpTopic = 103;
@@ -31,7 +31,8 @@ class TfrmOvningMulti : public QWidget, public TMultiExerciseScreen {
 
     // Loads the exercise's places and areas, starts it and shows the window.
     // Raises the loaders' errors; the entry must be a multiple-choice exercise.
-    void StartExercise(COvning& entry);
+    // Lets window messages run.
+    void StartExercise(COvning& entry) override;
 
     void VisaFraga(const QString& text) override;
     void VisaProcent(int percent) override;
@@ -40,8 +41,6 @@ class TfrmOvningMulti : public QWidget, public TMultiExerciseScreen {
 
     // One answer at position 1..4 (ignored while a right answer shows or after the run).
     void Answer(int position);
-    void cmdToppClick();
-    void cmdAvslutaClick();
     void imgBlommaClick();
 
     COvningMulti* Exercise = nullptr;   // owned by the catalogue
@@ -62,6 +61,7 @@ class TfrmOvningMulti : public QWidget, public TMultiExerciseScreen {
     QTimer* tmrTimer;
 
   protected:
+    COvning* RunningExercise() const override;
     void showEvent(QShowEvent* event) override;
 
   private:

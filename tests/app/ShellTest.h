@@ -12,9 +12,9 @@
 #include "app/Generell.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
-class ShellTest : public TempDirTest {
+class ShellTest : public GlomiraTest {
   protected:
     void SetUp() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path("config"));
@@ -25,13 +25,7 @@ class ShellTest : public TempDirTest {
         PanelColor = 0x02E0D0C0;
         FrameColor = MakeColor(40, 90, 160);
     }
-    void TearDown() override {
-        SetMessageSink(nullptr);
-        CloseHelp();
-        CurrentLanguage = 2;
-        SoundsOn = MusicOn = true;
-        LanguageTable = TLanguageTable();
-    }
+    void TearDown() override { CloseHelp(); }
 
     QString Stored(const QString& key) const { return Settings()->value(key).toString(); }
     bool HasStored(const QString& key) const { return Settings()->contains(key); }

@@ -13,7 +13,7 @@
 #include "app/Lang.h"
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
-#include "scores/ScoreTestSupport.h"
+#include "support/ScoreFiles.h"
 #include "scores/Tioitopp.h"
 #include "scores/Topp.h"
 

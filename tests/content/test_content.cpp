@@ -12,10 +12,12 @@
 
 #include "app/Generell.h"
 #include "data/Areor.h"
+#include "data/MapLoader.h"
 #include "data/Orter.h"
 #include "data/UKarta.h"
 #include "data/ovningar.h"
 #include "platform/Picture.h"
+#include "support/ExerciseOnPicture.h"
 
 namespace {
 
@@ -44,7 +46,7 @@ class Content : public testing::Test {
         auto& slot = areas_[mapNo];
         if (!slot) {
             slot = std::make_unique<CAreor>();
-            slot->Load(ProgramFile(QStringLiteral("AREA%1.crp").arg(mapNo)));
+            slot->Load(ProgramFile(AreaFileName(mapNo)));
         }
         return *slot;
     }
@@ -52,7 +54,7 @@ class Content : public testing::Test {
         auto& slot = places_[fileNo];
         if (!slot) {
             slot = std::make_unique<COrter>();
-            slot->Load(ProgramFile(QStringLiteral("Ort%1.crp").arg(fileNo)));
+            slot->Load(ProgramFile(PlaceFileName(fileNo)));
         }
         return *slot;
     }
@@ -236,48 +238,10 @@ void PrintTo(const PictureSize& s, std::ostream* os) {
     *os << s.W << "x" << s.H;
 }
 
-// Draws an exercise's map as the area and place exercises do at start, without the graticule.
-class DrawnExercise {
-  public:
-    DrawnExercise(const COvning& e, PictureSize size) : picture_(QSize(size.W, size.H)) {
-        map_.Areas = std::make_unique<CAreor>();
-        map_.Waters = std::make_unique<CAreor>();
-        map_.Places = std::make_unique<COrter>();
-        map_.Places->Load(ProgramFile(QStringLiteral("Ort%1.crp").arg(e.PlaceFileNo)));
-        if (e.MapNo <= 3) map_.Waters->Load(ProgramFile(QStringLiteral("Vatten.crp")));
-        map_.Areas->Load(ProgramFile(QStringLiteral("AREA%1.crp").arg(e.MapNo)));
-        map_.LoadSeaSeeds(ProgramFile(QStringLiteral("Hav%1.crp").arg(e.MapNo <= 3 ? e.MapNo : 1)));
-        map_.Image = &picture_;
-        const bool places = e.Kind == QLatin1String("ORT");
-        if (places) map_.LandColor = map_.AreaColor = Colors::Silver;
-        map_.TopLatitude = float(e.TopLatitude);
-        map_.BottomLatitude = float(e.BottomLatitude);
-        map_.CentreLongitude = float(e.CentreLongitude);
-        if (e.LandColor) map_.LandColor = e.LandColor;
-        if (e.AreaColor) map_.AreaColor = e.AreaColor;
-        if (e.SeaColor) map_.SeaColor = e.SeaColor;
-        for (int i = 1; i <= e.ItemCount; ++i) map_.Areas->Select(e.Items[i]);
-        for (int i = 1; i <= e.ItemCount; ++i)
-            map_.Places->Select(e.Items[i], e.MaxPlaceRank, e.RequirePlaceFlag1,
-                                e.RequirePlaceFlag2);
-        map_.UpdateDivisor();
-        if (map_.TopLatitude == 0 && map_.BottomLatitude == 0) map_.FitToSelection();
-        map_.Clear();
-        map_.DrawAreaOutlines(e.BorderWidth);
-        map_.DrawWaters();
-        map_.FillSeas();
-        if (!places) map_.ColourSelectedAreas();
-    }
-
-    QPoint At(float lat, float lon) const { return {map_.LonLatToX(lon, lat), map_.LatToY(lat)}; }
-    TColor Pixel(QPoint p) const {
-        const QRgb c = picture_.Bitmap().pixel(p);
-        return TColor(qRed(c) | qGreen(c) << 8 | qBlue(c) << 16);
-    }
-    bool Inside(QPoint p) const { return map_.InsideImage(p.x(), p.y()); }
-
-    CKarta map_;
-    TPicture picture_;
+// An exercise's map as the exercise draws it at start on a picture of the size.
+struct DrawnExercise : ExerciseOnPicture {
+    DrawnExercise(COvning& e, PictureSize size)
+        : ExerciseOnPicture(e, QSize(size.W, size.H), ProgramDirectory()) {}
 };
 
 const PictureSize Sizes[] = {{1280, 720}, {1920, 1048}};
@@ -287,11 +251,11 @@ const PictureSize Sizes[] = {{1280, 720}, {1920, 1048}};
 class ContentMap : public Content, public testing::WithParamInterface<PictureSize> {};
 
 TEST_P(ContentMap, AreaColoursStayInsideTheirAreasAndReachEveryArea) {
-    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
         if (e->Kind != QLatin1String("AREA")) continue;
         DrawnExercise d(*e, GetParam());
-        const CAreor& areas = *d.map_.Areas;
-        const TColor fill = d.map_.AreaColor;
+        const CAreor& areas = *d.Map().Areas;
+        const TColor fill = d.Map().AreaColor;
         // Where the exercise colour may appear: the selected outlines' boxes and a pixel more.
         QImage allowed(GetParam().W, GetParam().H, QImage::Format_Mono);
         allowed.fill(0);
@@ -331,11 +295,11 @@ TEST_P(ContentMap, AreaColoursStayInsideTheirAreasAndReachEveryArea) {
 }
 
 TEST_P(ContentMap, PlacesOfAnExerciseLieApartInsideThePicture) {
-    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
         if (e->Kind != QLatin1String("ORT")) continue;
         DrawnExercise d(*e, GetParam());
         QSet<QPair<int, int>> taken;
-        for (const COrt* p = d.map_.Places->First; p; p = p->Next) {
+        for (const COrt* p = d.Map().Places->First; p; p = p->Next) {
             if (!p->Selected) continue;
             const QPoint at = d.At(float(p->Latitude), float(p->Longitude));
             EXPECT_TRUE(d.Inside(at))
@@ -352,7 +316,7 @@ TEST_P(ContentMap, PlacesOfAnExerciseLieApartInsideThePicture) {
 // clickable on any screen shape, portrait ones included.
 TEST_F(Content, FittedViewsKeepEveryItemOnTallAndWidePictures) {
     const QSize sizes[] = {{1076, 1800}, {720, 1280}, {1280, 720}, {1920, 1048}, {2560, 1080}};
-    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
         const bool places = e->Kind == QLatin1String("ORT");
         if (!places && e->Kind != QLatin1String("AREA")) continue;
         if (e->TopLatitude != 0 || e->BottomLatitude != 0) continue;
@@ -367,10 +331,9 @@ TEST_F(Content, FittedViewsKeepEveryItemOnTallAndWidePictures) {
             map.Places = std::move(places_[e->PlaceFileNo]);
             map.Areas->ResetMarks();
             map.Places->ResetMarks();
-            for (int i = 1; i <= e->ItemCount; ++i) map.Areas->Select(e->Items[i]);
-            for (int i = 1; i <= e->ItemCount; ++i)
-                map.Places->Select(e->Items[i], e->MaxPlaceRank, e->RequirePlaceFlag1,
-                                   e->RequirePlaceFlag2);
+            e->Map = &map;
+            e->SelectItems();
+            e->Map = nullptr;
             map.FitToSelection();
             const auto inside = [&](double lat, double lon) {
                 return map.InsideImage(map.LonLatToX(float(lon), float(lat)),

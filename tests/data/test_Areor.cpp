@@ -3,11 +3,11 @@
 
 #include "data/Areor.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
-class AreasTest : public TempDirTest {
+class AreasTest : public GlomiraTest {
   protected:
     QString Write(const QList<AreaRecord>& records) {
         CrpWriter w;

@@ -5,11 +5,11 @@
 
 #include "data/Fileread.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
-class FilereadTest : public TempDirTest {
+class FilereadTest : public GlomiraTest {
 protected:
     QString Write(const QByteArray& bytes) {
         const QString name = Path("f.crp");

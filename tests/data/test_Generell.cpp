@@ -5,11 +5,11 @@
 
 #include "app/Generell.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
-class LanguageTableTest : public TempDirTest {
+class LanguageTableTest : public GlomiraTest {
 protected:
     void SetUp() override { LanguageTable = TLanguageTable(); }
     void TearDown() override { LanguageTable = TLanguageTable(); }

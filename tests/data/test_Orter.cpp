@@ -3,11 +3,11 @@
 
 #include "data/Orter.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
-class PlacesTest : public TempDirTest {
+class PlacesTest : public GlomiraTest {
 protected:
     QString Write(const QList<PlaceRecord>& records) {
         CrpWriter w;

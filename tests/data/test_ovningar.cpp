@@ -8,11 +8,11 @@
 #include "exercise/OvOrt.h"
 #include "exercise/Ovmulti.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
-class CatalogueTest : public TempDirTest {
+class CatalogueTest : public GlomiraTest {
 protected:
     QString Write(const QList<ExerciseRecord>& records, const QByteArray& tail = {}) {
         CrpWriter w;

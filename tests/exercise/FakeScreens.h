@@ -18,7 +18,7 @@
 #include "platform/Random.h"
 #include "screens/Ovform.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 struct NameCall {
     QString Text;
@@ -95,7 +95,7 @@ class SoundRecorder : public TSoundOutput {
 
 // Language strings the questions are built from, the colour scheme, the
 // sound recorder and a fixed random seed for every test.
-class ExerciseTest : public TempDirTest {
+class ExerciseTest : public GlomiraTest {
   protected:
     void SetUp() override {
         CurrentLanguage = 2;
@@ -109,10 +109,6 @@ class ExerciseTest : public TempDirTest {
         SoundsOn = true;
         SetSoundOutput(&sounds);
         SetFixedRandomSeed(20261207);
-    }
-    void TearDown() override {
-        SetSoundOutput(nullptr);
-        ClearFixedRandomSeed();
     }
 
     // A map with the given areas and places, loaded from files as a screen does.

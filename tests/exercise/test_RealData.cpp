@@ -7,6 +7,7 @@
 #include <set>
 
 #include "FakeScreens.h"
+#include "data/MapLoader.h"
 #include "data/ovningar.h"
 #include "exercise/OvFlagga.h"
 #include "exercise/OvLand.h"
@@ -33,22 +34,11 @@ class RealDataRun : public ExerciseTest {
         return found;
     }
 
-    // The map as the screens build it; the map screen also loads water and seas.
+    // The map as the screens load it: the map screen's full map, or the places
+    // and areas the other screens use.
     static std::unique_ptr<CKarta> LoadMap(const COvning& entry, bool mapScreen) {
-        auto map = std::make_unique<CKarta>();
-        map->Areas = std::make_unique<CAreor>();
-        map->Places = std::make_unique<COrter>();
-        if (mapScreen) map->Waters = std::make_unique<CAreor>();
-        map->Places->Load(ProgramFile(QString("Ort%1.crp").arg(entry.PlaceFileNo)));
-        if (entry.MapNo < 1 || entry.MapNo > 5) return map;
-        if (mapScreen && entry.MapNo <= 3) map->Waters->Load(ProgramFile("Vatten.crp"));
-        map->Areas->Load(ProgramFile(QString("AREA%1.crp").arg(entry.MapNo)));
-        if (mapScreen) {
-            map->LoadSeaSeeds(
-                ProgramFile(QString("Hav%1.crp").arg(entry.MapNo <= 3 ? entry.MapNo : 1)));
-            map->ShowGrid = entry.MapNo == 1;
-        }
-        return map;
+        return mapScreen ? LoadFullMap(entry.MapNo, entry.PlaceFileNo, ProgramDirectory())
+                         : LoadPlacesAndAreas(entry.MapNo, entry.PlaceFileNo, ProgramDirectory());
     }
 
     COvningar catalogue;

@@ -1,4 +1,4 @@
-// Draws every map exercise of the delivered catalogue as the game does at start and checks the
+// Starts every map exercise of the delivered catalogue as the game does and checks the
 // fills: every sea region filled, no land region painted as sea, every part of an exercise area
 // coloured.
 
@@ -17,6 +17,7 @@
 #include "data/ovningar.h"
 #include "exercise/ovning.h"
 #include "platform/Picture.h"
+#include "support/ExerciseOnPicture.h"
 
 namespace {
 
@@ -33,31 +34,9 @@ void PrintTo(const Size& s, std::ostream* os) {
     *os << s.W << "x" << s.H;
 }
 
-struct Drawn {
-    CKarta map;
-    TPicture picture;
-    Drawn(const COvning& e, Size size) : picture(QSize(size.W, size.H)) {
-        map.Areas = std::make_unique<CAreor>();
-        map.Waters = std::make_unique<CAreor>();
-        if (e.MapNo <= 3) map.Waters->Load(Dir + "/Vatten.crp");
-        map.Areas->Load(Dir + QStringLiteral("/AREA%1.crp").arg(e.MapNo));
-        map.LoadSeaSeeds(Dir + QStringLiteral("/Hav%1.crp").arg(e.MapNo <= 3 ? e.MapNo : 1));
-        map.Image = &picture;
-        map.TopLatitude = float(e.TopLatitude);
-        map.BottomLatitude = float(e.BottomLatitude);
-        map.CentreLongitude = float(e.CentreLongitude);
-        for (int i = 1; i <= e.ItemCount; ++i) map.Areas->Select(e.Items[i]);
-        map.UpdateDivisor();
-        if (map.TopLatitude == 0 && map.BottomLatitude == 0) map.FitToSelection();
-        map.Clear();
-        map.DrawAreaOutlines(e.BorderWidth);
-        map.DrawWaters();
-        map.FillSeas();
-    }
-    TColor Pixel(int x, int y) const {
-        const QRgb c = picture.Bitmap().pixel(x, y);
-        return TColor(qRed(c) | qGreen(c) << 8 | qBlue(c) << 16);
-    }
+// The exercise's map as the exercise draws it at start.
+struct Drawn : ExerciseOnPicture {
+    Drawn(COvning& e, Size size) : ExerciseOnPicture(e, QSize(size.W, size.H), Dir) {}
 };
 
 enum Ground : uchar { Sea = 0, Land = 1, Lake = 2, OffWorld = 3 };
@@ -107,7 +86,7 @@ struct Region {
 // 4-connected regions of one colour, as the game's fills see them.
 std::vector<Region> RegionsOfColour(const Drawn& d, TColor colour,
                                     const std::vector<uchar>& ground) {
-    const QImage& img = d.picture.Bitmap();
+    const QImage& img = d.Picture();
     const int W = img.width(), H = img.height();
     std::vector<uchar> seen(std::size_t(W) * std::size_t(H));
     std::vector<Region> out;
@@ -143,8 +122,8 @@ std::vector<Region> RegionsOfColour(const Drawn& d, TColor colour,
 
 std::string Describe(const COvning& e, const Drawn& d, const Region& r) {
     return "exercise " + std::to_string(e.Number) + " (map " + std::to_string(e.MapNo) +
-           "): " + std::to_string(r.pixels) + " px at " + std::to_string(d.map.YToLat(r.y)) + "," +
-           std::to_string(d.map.PixelToLon(r.y, r.x)) + " (pixel " + std::to_string(r.x) + "," +
+           "): " + std::to_string(r.pixels) + " px at " + std::to_string(d.Map().YToLat(r.y)) + "," +
+           std::to_string(d.Map().PixelToLon(r.y, r.x)) + " (pixel " + std::to_string(r.x) + "," +
            std::to_string(r.y) + ")";
 }
 
@@ -168,16 +147,16 @@ std::unique_ptr<COvningar> MapFill::catalogue_;
 TEST_P(MapFill, EverySeaRegionAndNoLandRegionIsFilled) {
     int views = 0, seaRegions = 0;
     std::vector<std::string> unfilled, flooded;
-    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
         if (e->Kind != QLatin1String("AREA") && e->Kind != QLatin1String("ORT")) continue;
         if (e->MapNo < 1 || e->MapNo > 5) continue;
         const Drawn d(*e, GetParam());
         ++views;
-        const auto ground = GroundOf(d.map, GetParam().W, GetParam().H);
-        for (const Region& r : RegionsOfColour(d, d.map.LandColor, ground))
+        const auto ground = GroundOf(d.Map(), GetParam().W, GetParam().H);
+        for (const Region& r : RegionsOfColour(d, d.Map().LandColor, ground))
             if (r.sea * 2 > r.pixels && r.sea >= MinRegionPixels)
                 unfilled.push_back(Describe(*e, d, r));
-        for (const Region& r : RegionsOfColour(d, d.map.SeaColor, ground)) {
+        for (const Region& r : RegionsOfColour(d, d.Map().SeaColor, ground)) {
             if (r.land * 2 > r.pixels && r.land >= MinRegionPixels)
                 flooded.push_back(Describe(*e, d, r));
             else if (r.sea >= MinRegionPixels)
@@ -199,12 +178,11 @@ TEST_P(MapFill, EverySeaRegionAndNoLandRegionIsFilled) {
 // own fill and not counted.)
 TEST_P(MapFill, EveryPartOfAnExerciseAreaIsColoured) {
     std::vector<std::string> grey;
-    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
         if (e->Kind != QLatin1String("AREA") || e->MapNo < 1 || e->MapNo > 5) continue;
         Drawn d(*e, GetParam());
-        d.map.ColourSelectedAreas();
-        const auto ground = GroundOf(d.map, GetParam().W, GetParam().H, true);
-        for (const Region& r : RegionsOfColour(d, d.map.LandColor, ground))
+        const auto ground = GroundOf(d.Map(), GetParam().W, GetParam().H, true);
+        for (const Region& r : RegionsOfColour(d, d.Map().LandColor, ground))
             if (r.land * 2 > r.pixels && r.land >= MinRegionPixels)
                 grey.push_back(Describe(*e, d, r));
     }

@@ -8,11 +8,11 @@
 #include "MapShot.h"
 #include "platform/Colors.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
-class MapShotTest : public TempDirTest {
+class MapShotTest : public GlomiraTest {
   protected:
     void SetUp() override {
         ExerciseRecord area;

@@ -6,7 +6,7 @@
 #include "data/UKarta.h"
 #include "platform/Picture.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ CArea& AddBox(CAreor& areas, const QString& code, double south, double west, dou
     return *areas.Areas.back();
 }
 
-class MapTest : public TempDirTest {
+class MapTest : public GlomiraTest {
   protected:
     MapTest() {
         map.Areas = std::make_unique<CAreor>();

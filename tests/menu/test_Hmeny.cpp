@@ -19,6 +19,7 @@
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
 #include "support/CrpWriter.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST(ColorScheme, DisplaysAbove256ColoursGetTheLargeScheme) {
 
 // A main menu after its first show, on the delivered data, with message
 // boxes caught instead of shown.
-class MainMenuTest : public testing::Test {
+class MainMenuTest : public GlomiraTest {
   protected:
     void SetUp() override {
         SetMessageSink([this](TMessageKind, const QString& text) { messages << text; });
@@ -57,11 +58,7 @@ class MainMenuTest : public testing::Test {
         SoundsOn = false;
         ASSERT_TRUE(menu->Catalogue) << messages.join('\n').toStdString();
     }
-    void TearDown() override {
-        menu.reset();
-        QDir::setCurrent(ProgramDirectory());
-        SetMessageSink(nullptr);
-    }
+    void TearDown() override { menu.reset(); }
 
     // A control point of the map where the continent's picture is lime and
     // the others agree with the whole-world picture only for that continent.

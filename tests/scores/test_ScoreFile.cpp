@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "scores/ScoreFile.h"
-#include "scores/ScoreTestSupport.h"
-#include "support/TempDir.h"
+#include "support/ScoreFiles.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ TEST(ScoreFileReading, NumbersBelowOneAreSkippedOrARangeError) {
     EXPECT_EQ(strict[1][1].ScorePercent, 10);
 }
 
-using ScoreSavingTest = TempDirTest;
+using ScoreSavingTest = GlomiraTest;
 
 TEST_F(ScoreSavingTest, SavingReplacesTheWholeFile) {
     WriteBytes(Path("scores.hgh"), QByteArray(100000, 'x'));

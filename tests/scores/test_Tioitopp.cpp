@@ -2,6 +2,7 @@
 // close box write, and damaged or unwritable files.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,8 +14,10 @@
 
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
-#include "scores/ScoreTestSupport.h"
+#include "support/ScoreFiles.h"
 #include "scores/Tioitopp.h"
+#include "screens/Ovform.h"
+#include "screens/ScreenSupport.h"
 
 namespace {
 
@@ -41,10 +44,6 @@ class TioitoppTest : public ShellTest {
         SetSoundOutput(&sound);
         form.ExerciseNumber = 12;
         form.ExerciseName = "Capitals of Europe";
-    }
-    void TearDown() override {
-        SetSoundOutput(nullptr);
-        ShellTest::TearDown();
     }
     QString File() const { return Path("scores.hgh"); }
     // Exercise 12 with the given percentages at ranks 1, 2, ...
@@ -338,6 +337,47 @@ TEST_F(TioitoppTest, AnExerciseOutsideTheTableIsReportedNotShown) {
     EXPECT_EQ(TfrmTioitopp::Execute(nullptr, request), QDialog::Rejected);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].second, "Range check error");
+}
+
+// An exercise screen as the top-ten form sees its owner.
+class OwnerScreen : public QWidget, public TOvningsformular {
+  public:
+    void VisaFraga(const QString&) override {}
+    void VisaProcent(int) override {}
+};
+
+// The game's own path: the exercise hands its result to ShowTopTen, which
+// opens the form the game installs over the screen; what is typed there
+// ends up in the score file.
+TEST_F(TioitoppTest, AResultHandedToShowTopTenReachesTheScoreFile) {
+    SetScoreFolder(dir_.path());
+    ASSERT_EQ(HighScoreFile(), File());
+    StoreList({90});
+    InstallTopTenForm();
+    const std::unique_ptr<COvning> exercise = CreateExercise("AREA");
+    exercise->Number = 12;
+    exercise->Names[2] = "Capitals of Europe";
+    OwnerScreen owner;
+
+    QString shownName;
+    QTimer typist;
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+        auto* shown = qobject_cast<TfrmTioitopp*>(QApplication::activeModalWidget());
+        if (!shown || !shownName.isEmpty()) return;
+        shownName = shown->lblOvningsNamn->text();
+        shown->txtNySignatur->setText("Ada");
+        QTest::mouseClick(shown->cmdOK, Qt::LeftButton);
+    });
+    typist.start(5);
+    ShowTopTen(*exercise, 95, &owner);
+    typist.stop();
+
+    EXPECT_EQ(shownName, "Capitals of Europe");
+    const TScoreTable saved = Saved();
+    EXPECT_EQ(saved[12][1].ScorePercent, 95);
+    EXPECT_EQ(saved[12][1].Signature, "Ada");
+    EXPECT_EQ(saved[12][2].ScorePercent, 90);
+    EXPECT_EQ(saved[13][1].Signature, "Other");
 }
 
 }  // namespace

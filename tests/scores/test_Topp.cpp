@@ -9,7 +9,7 @@
 #include "app/GenerellUi.h"
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
-#include "scores/ScoreTestSupport.h"
+#include "support/ScoreFiles.h"
 #include "scores/Topp.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
 #include "support/CrpWriter.h"
-#include "support/TempDir.h"
+#include "support/GlomiraTest.h"
 
 class NullSound : public TSoundOutput {
   public:
@@ -28,10 +28,9 @@ class NullSound : public TSoundOutput {
     QStringList effects;
 };
 
-class ScreenTest : public TempDirTest {
+class ScreenTest : public GlomiraTest {
   protected:
     void SetUp() override {
-        previousDir_ = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(dir_.path()));
         CurrentLanguage = 2;
         LanguageTable[2][9] = "Click on";
@@ -54,13 +53,6 @@ class ScreenTest : public TempDirTest {
             topTen << request.Percent;
             if (onTopTen) onTopTen();
         });
-    }
-    void TearDown() override {
-        SetTopTenForm(nullptr);
-        SetMessageSink(nullptr);
-        SetSoundOutput(nullptr);
-        ClearFixedRandomSeed();
-        QDir::setCurrent(previousDir_);
     }
 
     // Lets the deferred click handling and repaints run.
@@ -122,7 +114,4 @@ class ScreenTest : public TempDirTest {
     QStringList messages;
     QList<int> topTen;  // percentages handed to the top-ten form
     std::function<void()> onTopTen;
-
-  private:
-    QString previousDir_;
 };

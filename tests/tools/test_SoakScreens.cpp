@@ -18,6 +18,7 @@
 #include "exercise/ovning.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
+#include "support/GlomiraTest.h"
 
 namespace {
 
@@ -43,12 +44,12 @@ QString Fingerprint(const QString& fileName) {
     return QString::number(info.size()) + ' ' + info.lastModified().toString(Qt::ISODateWithMs);
 }
 
-class SoakSetting : public testing::Test {
+class SoakSetting : public GlomiraTest {
   protected:
     void SetUp() override {
         if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
             GTEST_SKIP() << "the delivered data is not beside the test program";
-        previousDir_ = QDir::currentPath();
+        started_ = true;
         ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
         CurrentLanguage = 2;
         SoundsOn = false;
@@ -67,12 +68,9 @@ class SoakSetting : public testing::Test {
         ASSERT_TRUE(topTen->Ready());
     }
     void TearDown() override {
-        if (previousDir_.isEmpty()) return;  // skipped
+        if (!started_) return;  // skipped
         topTen.reset();
         EXPECT_EQ(Fingerprint(ProgramFile("scores.hgh")), programScores_);
-        SetMessageSink(nullptr);
-        ClearFixedRandomSeed();
-        QDir::setCurrent(previousDir_);
     }
 
     COvning& FirstOfKind(const QString& kind) {
@@ -86,7 +84,7 @@ class SoakSetting : public testing::Test {
     std::unique_ptr<TopTenStandIn> topTen;
 
   private:
-    QString previousDir_;
+    bool started_ = false;
     QString programScores_;
 };
 

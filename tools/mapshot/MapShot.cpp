@@ -7,9 +7,11 @@
 
 #include "app/Generell.h"
 #include "data/Fileread.h"
+#include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "data/ovningar.h"
 #include "platform/Picture.h"
+#include "screens/PictureScreen.h"
 
 namespace {
 
@@ -35,17 +37,6 @@ QString Quoted(const QString& s) {
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-COvning* FindExercise(const COvningar& catalogue, const QString& wanted) {
-    bool isNumber = false;
-    const int number = wanted.toInt(&isNumber);
-    if (isNumber) {
-        for (COvning* e = catalogue.First; e; e = e->Next)
-            if (e->Number == number) return e;
-        return nullptr;
-    }
-    return catalogue.FindByName(wanted);
-}
-
 TSetup SetupFromCatalogue(const TMapShotRequest& request) {
     const QString file = QDir(request.ProgramDir).filePath(QStringLiteral("Ovning.crp"));
     COvningar catalogue;
@@ -55,7 +46,7 @@ TSetup SetupFromCatalogue(const TMapShotRequest& request) {
         throw MapShotError(
             QStringLiteral("Cannot read the exercise catalogue %1: %2").arg(file, e.Message()));
     }
-    COvning* entry = FindExercise(catalogue, request.Exercise);
+    COvning* entry = catalogue.FindByNumberOrName(request.Exercise);
     if (!entry)
         throw MapShotError(QStringLiteral("No exercise %1 in %2 (give its number, or its name "
                                           "in language %3).")
@@ -109,46 +100,51 @@ TSetup MakeSetup(const TMapShotRequest& r) {
     return s;
 }
 
-template <typename Loader>
-void LoadFile(const QString& dir, const QString& name, Loader load) {
-    const QString path = QDir(dir).filePath(name);
+// The map screen's loading; --places 0 leaves out the place file.
+std::unique_ptr<CKarta> LoadMap(const TSetup& s, const QString& dir, bool placesAlways) {
+    const std::optional<int> placeFile =
+        placesAlways || s.PlaceFileNo > 0 ? std::optional<int>(s.PlaceFileNo) : std::nullopt;
     try {
-        load(path);
+        return LoadFullMap(s.MapNo, placeFile, dir);
     } catch (const Exception& e) {
-        throw MapShotError(QStringLiteral("Cannot load %1: %2").arg(path, e.Message()));
+        throw MapShotError(QStringLiteral("Cannot load %1: %2").arg(e.FileName(), e.Message()));
     }
 }
 
-// The map screen's loading: the place file, then by map number.
-void LoadGeography(CKarta& map, const TSetup& s, const QString& dir, bool placesAlways) {
-    map.Areas = std::make_unique<CAreor>();
-    map.Waters = std::make_unique<CAreor>();
-    map.Places = std::make_unique<COrter>();
-    if (placesAlways || s.PlaceFileNo > 0)
-        LoadFile(dir, QStringLiteral("Ort%1.crp").arg(s.PlaceFileNo),
-                 [&](const QString& f) { map.Places->Load(f); });
-    if (s.MapNo < 1 || s.MapNo > 5) return;  // the screen loads nothing else then
-    if (s.MapNo <= 3)
-        LoadFile(dir, QStringLiteral("Vatten.crp"), [&](const QString& f) { map.Waters->Load(f); });
-    LoadFile(dir, QStringLiteral("AREA%1.crp").arg(s.MapNo),
-             [&](const QString& f) { map.Areas->Load(f); });
-    const int sea = s.MapNo <= 3 ? s.MapNo : 1;
-    LoadFile(dir, QStringLiteral("Hav%1.crp").arg(sea),
-             [&](const QString& f) { map.LoadSeaSeeds(f); });
-    map.ShowGrid = s.MapNo == 1;
+// The exercise as the catalogue would hold it. "all" is no key: it selects
+// every item after the start, as no exercise could hold them all.
+std::unique_ptr<COvning> MakeExercise(const TSetup& s, QStringList& warnings) {
+    std::unique_ptr<COvning> e = CreateExercise(s.Kind);
+    e->Kind = s.Kind;
+    e->Names[CurrentLanguage] = s.Title;
+    e->MapNo = s.MapNo;
+    e->PlaceFileNo = s.PlaceFileNo;
+    e->BorderWidth = s.BorderWidth;
+    e->MaxPlaceRank = s.MaxPlaceRank;
+    e->RequirePlaceFlag1 = s.RequireFlag1;
+    e->RequirePlaceFlag2 = s.RequireFlag2;
+    e->LandColor = s.Land;
+    e->AreaColor = s.Area;
+    e->SeaColor = s.Sea;
+    e->TopLatitude = s.Top;
+    e->BottomLatitude = s.Bottom;
+    e->CentreLongitude = s.Centre;
+    if (IsAll(s.Items)) return e;
+    if (s.Items.size() > COvning::MaxItems)
+        warnings << QStringLiteral("Only the first %1 of the %2 items are drawn, as an exercise "
+                                   "holds no more.")
+                        .arg(COvning::MaxItems)
+                        .arg(s.Items.size());
+    e->ItemCount = int(std::min<qsizetype>(s.Items.size(), COvning::MaxItems));
+    for (int i = 1; i <= e->ItemCount; ++i) e->Items[i] = s.Items[i - 1];
+    return e;
 }
 
-void SelectItems(CKarta& map, const TSetup& s) {
-    if (IsAll(s.Items)) {
-        for (const auto& area : map.Areas->Areas)
-            if (area->PointCount > 0) area->Selected = true;
-        for (COrt* p = map.Places->First; p; p = p->Next)
-            if (p->Rank <= s.MaxPlaceRank) p->Selected = true;
-        return;
-    }
-    for (const QString& key : s.Items) map.Areas->Select(key);
-    for (const QString& key : s.Items)
-        map.Places->Select(key, s.MaxPlaceRank, s.RequireFlag1, s.RequireFlag2);
+void SelectAll(CKarta& map, const TSetup& s) {
+    for (const auto& area : map.Areas->Areas)
+        if (area->PointCount > 0) area->Selected = true;
+    for (COrt* p = map.Places->First; p; p = p->Next)
+        if (p->Rank <= s.MaxPlaceRank) p->Selected = true;
 }
 
 // Why a seed will not colour its area, judged on the drawn map before colouring.
@@ -181,33 +177,34 @@ TMapShotResult RenderMap(const TMapShotRequest& request) {
     const TSetup s = MakeSetup(request);
     const bool places = s.Kind == QLatin1String("ORT");
 
-    CKarta map;
-    // The screen always loads the entry's place file; --places 0 skips it.
-    LoadGeography(map, s, request.ProgramDir, !request.Exercise.isEmpty() && !request.PlaceFileNo);
-    // As the exercises' start does: the place kind's silver, then the entry's colours.
-    if (places) map.LandColor = map.AreaColor = Colors::Silver;
-    if (s.Area) map.AreaColor = s.Area;
-    if (s.Sea) map.SeaColor = s.Sea;
-    if (s.Land) map.LandColor = s.Land;
-    map.CentreLongitude = float(s.Centre);
-    map.BottomLatitude = float(s.Bottom);
-    map.TopLatitude = float(s.Top);
-    SelectItems(map, s);
-
-    TPicture picture(request.Size);
-    map.Image = &picture;
-    map.UpdateDivisor();
-    if (map.TopLatitude == 0 && map.BottomLatitude == 0) map.FitToSelection();
-
-    map.Clear();
-    map.DrawAreaOutlines(s.BorderWidth);
-    map.DrawWaters();
-    map.FillSeas();
-
     TMapShotResult result;
+    // The screen always loads the entry's place file; --places 0 skips it.
+    const std::unique_ptr<CKarta> loaded =
+        LoadMap(s, request.ProgramDir, !request.Exercise.isEmpty() && !request.PlaceFileNo);
+    CKarta& map = *loaded;
+    const std::unique_ptr<COvning> exercise = MakeExercise(s, result.Warnings);
+    exercise->Map = &map;
+    TPictureScreen screen(request.Size);
+    TPicture& picture = screen.imgKarta();
+    // The exercise's own start: colours, selection, view and drawing.
+    exercise->Start(screen);
+    if (IsAll(s.Items)) {
+        SelectAll(map, s);
+        if (s.Top == 0 && s.Bottom == 0) map.FitToSelection();
+    }
+
     if (!places) {
-        for (const auto& area : map.Areas->Areas) {
-            if (!area->Selected) continue;
+        // Seeds are judged on the map before any area is coloured: a seed in
+        // the sea would colour the sea.
+        const bool grid = map.ShowGrid;
+        std::vector<CArea*> selected;
+        for (const auto& area : map.Areas->Areas)
+            if (area->Selected) selected.push_back(area.get());
+        for (CArea* area : selected) area->Selected = false;
+        map.ShowGrid = false;
+        exercise->RedrawMap();
+        for (CArea* area : selected) {
+            area->Selected = true;
             TMapShotItem item{area->Code, area->Names[CurrentLanguage], {}, {}, {}};
             item.Seed1 = QPoint(map.LonLatToX(area->Seed1.Lon, area->Seed1.Lat),
                                 map.LatToY(area->Seed1.Lat));
@@ -224,11 +221,10 @@ TMapShotResult RenderMap(const TMapShotRequest& request) {
                 area->Attempts = *request.Answered;
             }
         }
-        map.ColourSelectedAreas();
-        if (map.ShowGrid) map.DrawGrid(10, map.AreaColor, TPenMode::Mask);
+        map.ShowGrid = grid;
+        exercise->RedrawMap();
     } else {
-        if (map.ShowGrid) map.DrawGrid(10, Colors::Silver, TPenMode::NotXor);
-        map.DrawPlaces();
+        if (IsAll(s.Items)) exercise->RedrawMap();
         for (COrt* p = map.Places->First; p; p = p->Next) {
             if (!p->Selected) continue;
             const QPoint at(map.LonLatToX(float(p->Longitude), float(p->Latitude)),
@@ -239,6 +235,7 @@ TMapShotResult RenderMap(const TMapShotRequest& request) {
             if (request.Answered) {
                 p->Answered = true;
                 p->Attempts = *request.Answered;
+                // As a right answer leaves it.
                 map.DrawPlace(*p, Colors::Yellow);
             }
         }

@@ -7,14 +7,13 @@
 #include <QTextStream>
 #include <memory>
 
+#include "app/ColorScheme.h"
 #include "app/Generell.h"
 #include "data/Fileread.h"
 #include "data/ovningar.h"
 #include "platform/MediaPlayers.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/ScreenSupport.h"
-#include "screens/Unit1.h"
-#include "screens/Unit3.h"
-#include "screens/Unit4.h"
 
 namespace {
 
@@ -28,56 +27,11 @@ int Fail(const QString& message, int code) {
     return code;
 }
 
-// The colour scheme the main menu chooses by the display's colour count.
-void SetColourScheme() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int depth = screen ? screen->depth() : 32;
-    ScreenColorCount = depth >= 62 ? std::numeric_limits<qint64>::max() : (qint64(1) << depth);
-    if (ScreenColorCount > 256) {
-        PanelColor = 0x02E0D0C0;
-        FrameColor = MakeColor(40, 90, 160);
-        HighlightColor = 0x024040FF;
-    } else {
-        PanelColor = Colors::Silver;
-        FrameColor = Colors::Navy;
-        HighlightColor = Colors::Red;
-    }
-    CorrectColor = Colors::Lime;
-}
-
-COvning* FindExercise(const COvningar& catalogue, const QString& wanted) {
-    bool isNumber = false;
-    const int number = wanted.toInt(&isNumber);
-    if (isNumber) {
-        for (COvning* entry = catalogue.First; entry; entry = entry->Next)
-            if (entry->Number == number) return entry;
-        return nullptr;
-    }
-    return catalogue.FindByName(wanted);
-}
-
 void ListExercises(const COvningar& catalogue) {
     QTextStream out(stdout);
     for (const COvning* entry = catalogue.First; entry; entry = entry->Next)
         out << qSetFieldWidth(3) << entry->Number << qSetFieldWidth(0) << "  " << entry->Kind
             << "\t" << entry->Continent << "  " << entry->Names[CurrentLanguage] << Qt::endl;
-}
-
-// Creates the screen for the entry's kind, as the main menu does, and starts it.
-std::unique_ptr<QWidget> StartScreen(COvning& entry) {
-    if (entry.Kind == QLatin1String("FLAGG")) {
-        auto screen = std::make_unique<TfrmOvningFlagga>();
-        screen->StartExercise(entry);
-        return screen;
-    }
-    if (entry.Kind == QLatin1String("MULTI")) {
-        auto screen = std::make_unique<TfrmOvningMulti>();
-        screen->StartExercise(entry);
-        return screen;
-    }
-    auto screen = std::make_unique<TfrmOvningKarta>();
-    screen->StartExercise(entry);
-    return screen;
 }
 
 }  // namespace
@@ -112,7 +66,7 @@ int main(int argc, char** argv) {
     const QString folder = parser.isSet(dir) ? parser.value(dir) : ProgramDirectory();
     if (!QDir::setCurrent(folder)) return Fail(QStringLiteral("No folder ") + folder + '.', 2);
 
-    SetColourScheme();
+    UseColorSchemeOf(QGuiApplication::primaryScreen());
     SoundsOn = true;
     MusicOn = true;
     TemplateBitmap.load(ProgramFile(QStringLiteral("bmptest.bmp")));
@@ -132,16 +86,17 @@ int main(int argc, char** argv) {
         parser.showHelp(2);
     }
     const QString wanted = parser.positionalArguments().constFirst();
-    COvning* entry = FindExercise(catalogue, wanted);
+    COvning* entry = catalogue.FindByNumberOrName(wanted);
     if (!entry)
         return Fail(QStringLiteral("No exercise \"%1\" in the catalogue (see --list).").arg(wanted),
                     2);
 
     TMediaPlayers players;
     InstallTopTenForm();
-    std::unique_ptr<QWidget> screen;
+    // Created as the main menu creates it, but owned here.
+    std::unique_ptr<TExerciseScreen> screen(CreateExerciseScreen(entry->Kind, nullptr));
     try {
-        screen = StartScreen(*entry);
+        screen->StartExercise(*entry);
     } catch (const std::exception& e) {
         return Fail(QString::fromStdString(e.what()), 1);
     }

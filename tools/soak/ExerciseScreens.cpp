@@ -44,11 +44,15 @@ QRect InWindow(const QWidget* widget, QRect rect) {
 }  // namespace
 
 std::unique_ptr<ScreenDriver> MakeScreenDriver(QWidget& host, COvning& exercise) {
-    if (exercise.Kind == QLatin1String("FLAGG"))
-        return std::make_unique<FlagScreenDriver>(host, exercise);
-    if (exercise.Kind == QLatin1String("AREA") || exercise.Kind == QLatin1String("ORT"))
-        return std::make_unique<MapScreenDriver>(host, exercise);
-    return std::make_unique<MultiScreenDriver>(host, exercise);
+    switch (ScreenKindFor(exercise.Kind)) {
+        case TScreenKind::Flags:
+            return std::make_unique<FlagScreenDriver>(host, exercise);
+        case TScreenKind::MultipleChoice:
+            return std::make_unique<MultiScreenDriver>(host, exercise);
+        case TScreenKind::Map:
+            break;
+    }
+    return std::make_unique<MapScreenDriver>(host, exercise);
 }
 
 // The map screen.

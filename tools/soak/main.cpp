@@ -13,6 +13,7 @@
 #include "KindSoak.h"
 #include "SoakOptions.h"
 #include "TopTenStandIn.h"
+#include "app/ColorScheme.h"
 #include "app/Generell.h"
 #include "data/Fileread.h"
 #include "data/ovningar.h"
@@ -72,17 +73,6 @@ void SteadyMemory() {
 #endif
 }
 
-// The colour scheme the main menu chooses by the display's colour count.
-void SetColourScheme() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int depth = screen ? screen->depth() : 32;
-    ScreenColorCount = depth >= 62 ? std::numeric_limits<qint64>::max() : (qint64(1) << depth);
-    PanelColor = 0x02E0D0C0;
-    FrameColor = MakeColor(40, 90, 160);
-    HighlightColor = 0x024040FF;
-    CorrectColor = Colors::Lime;
-}
-
 // The exercise asked for with --exercise, else the first of the kind.
 COvning* ExerciseFor(const QString& kind, const COvningar& catalogue, const QList<int>& chosen) {
     COvning* first = nullptr;
@@ -140,7 +130,7 @@ int main(int argc, char** argv) {
     if (!QDir::setCurrent(ProgramDirectory()))
         return Fail(QStringLiteral("No folder ") + ProgramDirectory() + '.', 1);
     CurrentLanguage = 2;
-    SetColourScheme();
+    UseColorSchemeOf(QGuiApplication::primaryScreen());
     SoundsOn = false;
     MusicOn = false;
     TemplateBitmap.load(ProgramFile(QStringLiteral("bmptest.bmp")));
