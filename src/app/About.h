@@ -36,7 +36,9 @@ class TfrmAbout : public QDialog {
     QFrame* Shape5;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // Each time the screen opens: the side bars take the frame colour,
+    // README.TXT fills the text box afresh and the two boxes show the switches.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void FormShow();

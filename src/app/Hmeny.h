@@ -68,7 +68,9 @@ class TfrmHuvudmeny : public QWidget {
 
     // FormCreate: colour scheme, sound switches, current directory, template.
     explicit TfrmHuvudmeny(QWidget* parent = nullptr);
-    ~TfrmHuvudmeny() override;  // FormDestroy
+    // Releases the exercise screens; being the menu's children, they are
+    // destroyed with it.
+    ~TfrmHuvudmeny() override;
 
     // The long-lived screens created after the main menu.
     void SetScreens(TfrmLang* languageScreen, TfrmAbout* aboutScreen);

@@ -27,7 +27,10 @@ class TfrmLang : public QDialog {
     QPushButton* cmdAvbryt;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // Each time the screen opens: the stored sound and music switches are
+    // read, and the stored language's button is checked (English when the
+    // stored value is missing or not a number).
+    void showEvent(QShowEvent* event) override;
 
   private:
     void FormShow();

@@ -54,7 +54,10 @@ class TfrmTioitopp : public QDialog {
     TClickLabel* Image2;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // When the form opens: captions in the current language, the exercise's
+    // name, the list in the frame colour, and the focus in the signature box
+    // when a result waits for its name.
+    void showEvent(QShowEvent* event) override;
     // Escape only leaves the signature box: it must never throw a result away.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

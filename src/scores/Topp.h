@@ -28,7 +28,8 @@ class TfrmTopplista : public QDialog {
     // empty list.
     void LoadScores(const QString& fileName, const COvningar& catalogue);
     void FillOverview(const COvningar& catalogue);
-    void SwapFlowers();  // imgBlomma1MouseDown, imgBlomma2MouseDown
+    // A click on either flower (imgBlomma1, imgBlomma2) swaps their places.
+    void SwapFlowers();
 
     TScoreTable ScoreTable;
     QFrame* Panel1;
@@ -39,5 +40,7 @@ class TfrmTopplista : public QDialog {
     QPushButton* cmdOK;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // When the list opens: captions in the current language, the list and its
+    // panel in the colour scheme's colours.
+    void showEvent(QShowEvent* event) override;
 };
