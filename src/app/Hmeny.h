@@ -39,7 +39,8 @@ TColorScheme ColorSchemeFor(qint64 colorCount);
 constexpr int ContinentCount = 7;
 QString ContinentCode(int continent);
 
-// A filled shape (rectangle or circle) of a given colour.
+// A shape of one colour: a filled rectangle, a rectangle's outline, or a
+// circle with a black rim. Only the circle takes mouse presses.
 class TShape : public QWidget {
     Q_OBJECT
   public:
@@ -66,7 +67,10 @@ class TfrmHuvudmeny : public QWidget {
     static constexpr int ClientWidth = 598;
     static constexpr int ClientHeight = 558;
 
-    // FormCreate: colour scheme, sound switches, current directory, template.
+    // Builds the window, takes the colour scheme from the display, switches
+    // sound and music on, creates the players, makes the program's folder the
+    // current one and loads the continent pictures and the template bitmap (a
+    // missing template is reported once the event loop runs).
     explicit TfrmHuvudmeny(QWidget* parent = nullptr);
     // Releases the exercise screens; being the menu's children, they are
     // destroyed with it.
@@ -103,7 +107,7 @@ class TfrmHuvudmeny : public QWidget {
     QPointer<TfrmOvningKarta> MapScreen;
     QPointer<TfrmOvningFlagga> FlagScreen;
     QPointer<TfrmOvningMulti> MultiScreen;
-    std::unique_ptr<TMediaPlayers> Players;  // mplMIDI, mplWAV1, mplWAV2
+    std::unique_ptr<TMediaPlayers> Players;  // the sound output while the menu lives
 
     QWidget* panPanel;
     TShape* Shape1;
@@ -134,7 +138,7 @@ class TfrmHuvudmeny : public QWidget {
     void StartEntry(COvning& entry);
     int SelectedContinentLine() const;
 
-    RangeArray<QImage, 1, ContinentCount> pictures_;  // imgEuropa .. imgHela
+    RangeArray<QImage, 1, ContinentCount> pictures_;  // Europe .. the whole world, from resources
     QImage mapImage_;
     TfrmLang* languageScreen_ = nullptr;
     TfrmAbout* aboutScreen_ = nullptr;

@@ -1,5 +1,7 @@
-// TfrmTioitopp: one exercise's top-ten list; at the end of a run it enters
-// the new result at its rank, takes the signature and rewrites scores.hgh.
+// TfrmTioitopp: one exercise's top-ten list. At the end of a run it offers
+// the new result its rank and takes the signature; OK hands the result to
+// AddScore, which reads the high-score file again under a lock and enters it
+// there, so results other running copies entered meanwhile are kept.
 #pragma once
 
 #include <QDialog>
@@ -26,8 +28,10 @@ class TfrmTioitopp : public QDialog {
     // (-1: only show). Failures are reported, never raised. Returns the modal result.
     static int Execute(QWidget* parent, const TTopTenRequest& request);
 
-    // Lets window messages run once a result entered: the form may be freed
-    // with its owner by then.
+    // Reads the list (from StartFileName while fileName does not exist) and
+    // makes room for the percentage. Lets window messages run: in the box
+    // about a damaged file, and once a result has its place. The form may be
+    // freed with its owner by then.
     void LoadAndEnter(const QString& fileName, int percentage);
     void FillGrid();
     void ClearTable();
