@@ -20,6 +20,8 @@ class TfrmAbout : public QDialog {
 
     explicit TfrmAbout(QWidget* parent = nullptr);
 
+    // Takes and stores the two switches, then closes.
+    // Lets window messages run when they cannot be stored (a message box says so).
     void cmdOKClick();
     void Label3MouseDown();
     // The web page for a language: Swedish has its own.

@@ -83,12 +83,16 @@ class TfrmHuvudmeny : public QWidget {
     void SattVarldsdel(int continent);
 
     // Event handlers, public so that tests can drive them.
+    // Asks for the language (modal), then loads the catalogue and the texts,
+    // fills the lists and shows the logo. Lets window messages run.
     void FormShow();
     void FormActivate();
     void imgMapMouseDown(int x, int y);
     void lstPartsMouseUp();
     void lstPartsKeyUp();
+    // Starts the chosen exercise on its screen. Lets window messages run.
     void cmdStartaClick();
+    // The high-score list, modal. Lets window messages run.
     void cmdTioitoppClick();
     void cmdHjalpClick();
     void cmdOmClick();
@@ -135,6 +139,7 @@ class TfrmHuvudmeny : public QWidget {
     void BuildLayout();
     void DrawContinent(int continent);
     void ReleaseExerciseScreens();
+    // Lets window messages run: the screen's start, or a failure's message box.
     void StartEntry(COvning& entry);
     int SelectedContinentLine() const;
 

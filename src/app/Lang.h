@@ -17,6 +17,8 @@ class TfrmLang : public QDialog {
 
     explicit TfrmLang(QWidget* parent = nullptr);
 
+    // Stores the choice and closes with it. Lets window messages run when the
+    // choice cannot be stored (a message box says so).
     void cmdOKClick();
     void cmdAvbrytClick();
     void reject() override;  // Escape and the close command mean cancel

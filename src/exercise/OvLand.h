@@ -23,11 +23,14 @@ class COvningLandArea : public COvning {
     void Right() override;
     void Wrong(const TAnswer& answer) override;
     // Needs the map screen and a map with its collections.
+    // Lets window messages run while it draws the map.
     void Start(TOvningsformular& form) override;
     void Blink() override;
 
   private:
     TMapExerciseScreen* Screen() const;
     CArea* AreaAt(const TAnswer& answer) const;
+    // Lets window messages run between the drawing steps; false when the
+    // screen went away.
     bool RedrawMap();
 };

@@ -26,6 +26,7 @@ class TfrmTioitopp : public QDialog {
 
     // Shows the request's list modally, offering a place to its percentage
     // (-1: only show). Failures are reported, never raised. Returns the modal result.
+    // Lets window messages run.
     static int Execute(QWidget* parent, const TTopTenRequest& request);
 
     // Reads the list (from StartFileName while fileName does not exist) and
@@ -35,8 +36,12 @@ class TfrmTioitopp : public QDialog {
     void LoadAndEnter(const QString& fileName, int percentage);
     void FillGrid();
     void ClearTable();
+    // Enters the result (or, without one, only rewrites the list) through
+    // AddScore. Lets window messages run when a box reports a damaged or
+    // unwritable file.
     void SaveTable();
     void txtNySignaturExit();
+    // Takes the signature, saves and closes. Lets window messages run.
     void cmdOKClick();
 
     TScoreTable ScoreTable;
@@ -68,6 +73,8 @@ class TfrmTioitopp : public QDialog {
 
   private:
     void FormShow();
+    // A damaged file is copied aside and reported in a box.
+    // Lets window messages run then.
     void ReadFile(const QString& fileName);
 
     bool signing_ = false;  // the signature box is out

@@ -21,6 +21,7 @@ class TfrmTopplista : public QDialog {
 
     // Loads and shows the list modally; a file that cannot be read gives an
     // error box with its reason instead. Returns the modal result.
+    // Lets window messages run.
     static int Execute(QWidget* parent, const QString& fileName, const COvningar& catalogue);
 
     // Raises the reading errors of ReadScores, "Range check error" for numbers

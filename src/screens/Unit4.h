@@ -39,7 +39,9 @@ class TfrmOvningMulti : public QWidget, public TMultiExerciseScreen {
     void DrawAnswer(TPicture& box, TColor colour, const QString& text) override;
 
     // One answer at position 1..4 (ignored while a right answer shows or after the run).
+    // Lets window messages run (the second a right answer shows, the top-ten form).
     void Answer(int position);
+    // The exercise's top ten, modal. Lets window messages run.
     void cmdToppClick();
     void cmdAvslutaClick();
     void imgBlommaClick();
