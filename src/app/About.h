@@ -20,6 +20,8 @@ class TfrmAbout : public QDialog {
 
     explicit TfrmAbout(QWidget* parent = nullptr);
 
+    // Takes and stores the two switches, then closes.
+    // Lets window messages run when they cannot be stored (a message box says so).
     void cmdOKClick();
     void Label3MouseDown();
     // The web page for a language: Swedish has its own.
@@ -36,7 +38,9 @@ class TfrmAbout : public QDialog {
     QFrame* Shape5;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // Each time the screen opens: the side bars take the frame colour,
+    // README.TXT fills the text box afresh and the two boxes show the switches.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void FormShow();

@@ -54,8 +54,9 @@ void LoadLanguageTable();
 // any text of its record is stored.
 void LoadLanguageTable(const QString& fileName);
 
-// Lets pending window messages (repaints, timer ticks) run. Every place
-// that yields to the event loop goes through here.
+// Lets window messages run: the pending repaints, timer ticks, clicks and
+// deferred deletes. Every place in the game that yields to the event loop,
+// short of a modal window, goes through here.
 void ProcessMessages();
 
 // Where effects and music go; the windowed layer installs the real
@@ -74,8 +75,8 @@ void PlayEffect(const QString& fileName, int channel);
 // Plays a MIDI file beside the program from the given position.
 void PlayMusic(const QString& fileName, int startPosition);
 
-// Replaces the picture by TemplateBitmap cut or extended (white) to the
-// given size, after letting pending window messages run.
+// Lets window messages run first, then replaces the picture by
+// TemplateBitmap cut or extended (white) to the given size.
 void ResetImageFromTemplate(QImage& picture, QSize size);
 // Flood fill with the surface's current fill colour: Surface repaints the
 // region of `colour` around (x, y), Border fills up to pixels of `colour`.

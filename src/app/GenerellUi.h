@@ -24,6 +24,7 @@ void TranslateCaptions(QWidget* form);
 
 // Shows ProgramDirectory()/fileName in the label; on failure the label keeps
 // its picture and a plain box says "Kunde inte visa bilden <name>.".
+// Lets window messages run while that box is up.
 void ShowGifPicture(QLabel* control, const QString& fileName);
 
 // Help beside the program, in the current language.

@@ -29,7 +29,8 @@ class TfrmOvningMulti;
 constexpr int ContinentCount = 7;
 QString ContinentCode(int continent);
 
-// A filled shape (rectangle or circle) of a given colour.
+// A shape of one colour: a filled rectangle, a rectangle's outline, or a
+// circle with a black rim. Only the circle takes mouse presses.
 class TShape : public QWidget {
     Q_OBJECT
   public:
@@ -56,9 +57,14 @@ class TfrmHuvudmeny : public QWidget {
     static constexpr int ClientWidth = 598;
     static constexpr int ClientHeight = 558;
 
-    // FormCreate: colour scheme, sound switches, current directory, template.
+    // Builds the window, takes the colour scheme from the display, switches
+    // sound and music on, creates the players, makes the program's folder the
+    // current one and loads the continent pictures and the template bitmap (a
+    // missing template is reported once the event loop runs).
     explicit TfrmHuvudmeny(QWidget* parent = nullptr);
-    ~TfrmHuvudmeny() override;  // FormDestroy
+    // Releases the exercise screens; being the menu's children, they are
+    // destroyed with it.
+    ~TfrmHuvudmeny() override;
 
     // The long-lived screens created after the main menu.
     void SetScreens(TfrmLang* languageScreen, TfrmAbout* aboutScreen);
@@ -67,12 +73,16 @@ class TfrmHuvudmeny : public QWidget {
     void SattVarldsdel(int continent);
 
     // Event handlers, public so that tests can drive them.
+    // Asks for the language (modal), then loads the catalogue and the texts,
+    // fills the lists and shows the logo. Lets window messages run.
     void FormShow();
     void FormActivate();
     void imgMapMouseDown(int x, int y);
     void lstPartsMouseUp();
     void lstPartsKeyUp();
+    // Starts the chosen exercise on its screen. Lets window messages run.
     void cmdStartaClick();
+    // The high-score list, modal. Lets window messages run.
     void cmdTioitoppClick();
     void cmdHjalpClick();
     void cmdOmClick();
@@ -91,7 +101,7 @@ class TfrmHuvudmeny : public QWidget {
     QPointer<TfrmOvningKarta> MapScreen;
     QPointer<TfrmOvningFlagga> FlagScreen;
     QPointer<TfrmOvningMulti> MultiScreen;
-    std::unique_ptr<TMediaPlayers> Players;  // mplMIDI, mplWAV1, mplWAV2
+    std::unique_ptr<TMediaPlayers> Players;  // the sound output while the menu lives
 
     QWidget* panPanel;
     TShape* Shape1;
@@ -119,10 +129,11 @@ class TfrmHuvudmeny : public QWidget {
     void BuildLayout();
     void DrawContinent(int continent);
     void ReleaseExerciseScreens();
+    // Lets window messages run: the screen's start, or a failure's message box.
     void StartEntry(COvning& entry);
     int SelectedContinentLine() const;
 
-    RangeArray<QImage, 1, ContinentCount> pictures_;  // imgEuropa .. imgHela
+    RangeArray<QImage, 1, ContinentCount> pictures_;  // Europe .. the whole world, from resources
     QImage mapImage_;
     TfrmLang* languageScreen_ = nullptr;
     TfrmAbout* aboutScreen_ = nullptr;

@@ -17,6 +17,8 @@ class TfrmLang : public QDialog {
 
     explicit TfrmLang(QWidget* parent = nullptr);
 
+    // Stores the choice and closes with it. Lets window messages run when the
+    // choice cannot be stored (a message box says so).
     void cmdOKClick();
     void cmdAvbrytClick();
     void reject() override;  // Escape and the close command mean cancel
@@ -27,7 +29,10 @@ class TfrmLang : public QDialog {
     QPushButton* cmdAvbryt;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // Each time the screen opens: the stored sound and music switches are
+    // read, and the stored language's button is checked (English when the
+    // stored value is missing or not a number).
+    void showEvent(QShowEvent* event) override;
 
   private:
     void FormShow();

@@ -80,9 +80,9 @@ class CKarta {
     bool IsVisible(const CArea& area) const;
     void DrawWaters();  // ends with DrawFrame
     void DrawFrame();
-    // Fills the sea around every seed. After each fill it lets window messages
-    // run through letMessagesRun, if given; when that says the map's owner went
-    // away (false), it stops at once and returns false.
+    // Fills the sea around every seed. Lets window messages run after each
+    // fill through letMessagesRun, if given; when that says the map's owner
+    // went away (false), it stops at once and returns false.
     bool FillSeas(const std::function<bool()>& letMessagesRun = {});
     void FillArea(const CArea& area, TColor colour);
     void ColourAreasByCode(const QString& code, TColor colour);

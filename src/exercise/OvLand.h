@@ -23,6 +23,7 @@ class COvningLandArea : public COvning {
     void Right() override;
     void Wrong(const TAnswer& answer) override;
     // Needs the map screen and a map with its collections.
+    // Lets window messages run while it draws the map.
     void Start(TOvningsformular& form) override;
     void Blink() override;
     bool RedrawMap() override;

@@ -21,9 +21,12 @@ class COvningOrt : public COvning {
     QString NextQuestion() override;
     bool IsRight(const TAnswer& answer) override;
     bool IsAnswered(const TAnswer& answer) override;
+    // Lets window messages run between the green and the yellow mark.
     void Right() override;
+    // Lets window messages run once the clicked place's name shows.
     void Wrong(const TAnswer& answer) override;
     // Needs the map screen and a map with its collections.
+    // Lets window messages run while it draws the map.
     void Start(TOvningsformular& form) override;
     void Blink() override;
     bool RedrawMap() override;

@@ -22,9 +22,9 @@ class COvningMulti : public COvning {
 
     QString NextQuestion() override;
     bool IsRight(const TAnswer& answer) override;
-    // Shows the right answer in green until the next Blink, letting window
-    // messages run meanwhile, then marks the place answered. When the screen
-    // goes away during the wait, the rest is dropped and Form and Map are cleared.
+    // Shows the right answer in green until the next Blink, then marks the
+    // place answered. Lets window messages run during that wait. When the
+    // screen goes away meanwhile, the rest is dropped and Form and Map are cleared.
     void Right() override;
     void Wrong(const TAnswer& answer) override;
     void Start(TOvningsformular& form) override;

@@ -72,11 +72,15 @@ class COvning {
     virtual bool IsRight(const TAnswer& answer) = 0;
     // Whether the click is on an item answered right before (never counted as wrong).
     virtual bool IsAnswered(const TAnswer& answer);
-    // After IsRight gave true: counts, shows the percentage, plays the right sound.
+    // After IsRight gave true: counts, shows the percentage, plays the right
+    // sound. Lets window messages run in the place and multiple-choice kinds.
     virtual void Right();
-    // Any other click: counts it unless the run is over or the item was answered.
+    // Any other click: counts it unless the run is over or the item was
+    // answered. Lets window messages run in the place kind.
     virtual void Wrong(const TAnswer& answer);
-    // Resets the run on the given screen; the kinds then ask the first question.
+    // Resets the run on the given screen; the kinds then ask the first
+    // question. Lets window messages run in the area and place kinds, which
+    // draw the map first.
     virtual void Start(TOvningsformular& form);
     // One tick of the screen's blink timer.
     virtual void Blink() = 0;
@@ -94,15 +98,15 @@ class COvning {
     QString AreaName(const QString& key) const;
     // True while the screen given to Start still exists.
     bool FormAlive() const;
-    // Lets pending window messages run. False when the screen (and with it
-    // the map) went away meanwhile; Form and Map are then cleared.
+    // Lets window messages run. False when the screen (and with it the map)
+    // went away meanwhile; Form and Map are then cleared.
     bool LetMessagesRun();
 
     // For the map kinds: draws on the screen's map picture, fitting the
     // view to the selection when the catalogue leaves it open.
     void AttachMapPicture(TMapExerciseScreen& screen);
     // The first drawing steps both map kinds share: clear, outlines, lakes,
-    // seas, letting messages run after each. False when the screen went away.
+    // seas. Lets window messages run after each; false when the screen went away.
     bool DrawMapBase();
 
   private:
@@ -128,4 +132,5 @@ void SetTopTenForm(TTopTenForm form);
 TTopTenForm CurrentTopTenForm();
 
 // Hands a result to the top-ten form (modal); -1 only shows the list.
+// Lets window messages run while the form is up.
 void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner);

@@ -8,6 +8,7 @@
 enum class TMessageKind { Plain, Information, Error };
 
 // Shows a box centred on the screen, titled with the application's name.
+// Lets window messages run while the box is up (not while a sink is set).
 void ShowMessage(TMessageKind kind, const QString& text);
 
 using TMessageSink = std::function<void(TMessageKind, const QString&)>;

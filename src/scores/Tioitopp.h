@@ -1,5 +1,7 @@
-// TfrmTioitopp: one exercise's top-ten list; at the end of a run it enters
-// the new result at its rank, takes the signature and rewrites scores.hgh.
+// TfrmTioitopp: one exercise's top-ten list. At the end of a run it offers
+// the new result its rank and takes the signature; OK hands the result to
+// AddScore, which reads the high-score file again under a lock and enters it
+// there, so results other running copies entered meanwhile are kept.
 #pragma once
 
 #include <QDialog>
@@ -24,15 +26,22 @@ class TfrmTioitopp : public QDialog {
 
     // Shows the request's list modally, offering a place to its percentage
     // (-1: only show). Failures are reported, never raised. Returns the modal result.
+    // Lets window messages run.
     static int Execute(QWidget* parent, const TTopTenRequest& request);
 
-    // Lets window messages run once a result entered: the form may be freed
-    // with its owner by then.
+    // Reads the list (from StartFileName while fileName does not exist) and
+    // makes room for the percentage. Lets window messages run: in the box
+    // about a damaged file, and once a result has its place. The form may be
+    // freed with its owner by then.
     void LoadAndEnter(const QString& fileName, int percentage);
     void FillGrid();
     void ClearTable();
+    // Enters the result (or, without one, only rewrites the list) through
+    // AddScore. Lets window messages run when a box reports a damaged or
+    // unwritable file.
     void SaveTable();
     void txtNySignaturExit();
+    // Takes the signature, saves and closes. Lets window messages run.
     void cmdOKClick();
 
     TScoreTable ScoreTable;
@@ -54,13 +63,18 @@ class TfrmTioitopp : public QDialog {
     TClickLabel* Image2;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // When the form opens: captions in the current language, the exercise's
+    // name, the list in the frame colour, and the focus in the signature box
+    // when a result waits for its name.
+    void showEvent(QShowEvent* event) override;
     // Escape only leaves the signature box: it must never throw a result away.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormShow();
+    // A damaged file is copied aside and reported in a box.
+    // Lets window messages run then.
     void ReadFile(const QString& fileName);
 
     bool signing_ = false;  // the signature box is out

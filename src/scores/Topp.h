@@ -21,6 +21,7 @@ class TfrmTopplista : public QDialog {
 
     // Loads and shows the list modally; a file that cannot be read gives an
     // error box with its reason instead. Returns the modal result.
+    // Lets window messages run.
     static int Execute(QWidget* parent, const QString& fileName, const COvningar& catalogue);
 
     // Raises the reading errors of ReadScores, "Range check error" for numbers
@@ -28,7 +29,8 @@ class TfrmTopplista : public QDialog {
     // empty list.
     void LoadScores(const QString& fileName, const COvningar& catalogue);
     void FillOverview(const COvningar& catalogue);
-    void SwapFlowers();  // imgBlomma1MouseDown, imgBlomma2MouseDown
+    // A click on either flower (imgBlomma1, imgBlomma2) swaps their places.
+    void SwapFlowers();
 
     TScoreTable ScoreTable;
     QFrame* Panel1;
@@ -39,5 +41,7 @@ class TfrmTopplista : public QDialog {
     QPushButton* cmdOK;
 
   protected:
-    void showEvent(QShowEvent* event) override;  // FormShow
+    // When the list opens: captions in the current language, the list and its
+    // panel in the colour scheme's colours.
+    void showEvent(QShowEvent* event) override;
 };

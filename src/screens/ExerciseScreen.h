@@ -20,7 +20,7 @@ class TExerciseScreen : public QWidget {
     // closed and released by the time it returns.
     virtual void StartExercise(COvning& entry) = 0;
 
-    // The exercise's top ten, only shown.
+    // The exercise's top ten, only shown, modal. Lets window messages run.
     void cmdToppClick();
     void cmdHjalpClick();
     virtual void cmdAvslutaClick();

@@ -33,8 +33,8 @@ class TOvningsformular {
     std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 };
 
-// Lets pending window messages run. False when the screen whose LifeToken is
-// given was destroyed meanwhile: its caller must not touch it any more.
+// Lets window messages run. False when the screen whose LifeToken is given
+// was destroyed meanwhile: its caller must not touch it any more.
 inline bool MessagesRanAndAlive(const std::weak_ptr<const void>& life) {
     ProcessMessages();
     return !life.expired();

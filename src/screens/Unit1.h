@@ -25,7 +25,8 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     ~TfrmOvningKarta() override;
 
     // Loads the exercise's files, starts it and shows the window maximised.
-    // Raises the loaders' errors. Lets window messages run.
+    // Raises the loaders' errors. Lets window messages run (waiting for the
+    // window manager, drawing the map).
     void StartExercise(COvning& entry) override;
 
     // The contract.
@@ -35,7 +36,9 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void ShowName(const QString& text, int x, int y, bool visible) override;
 
     // A click at picture pixel (x, y), as the map control reports it.
+    // Lets window messages run (the exercise's answer, the top-ten form).
     void imgKartaMouseDown(int x, int y);
+    // Restarts the run. Lets window messages run (the map is drawn anew).
     void cmdStartaClick();
     // Stops the hint's blinking, then closes.
     void cmdAvslutaClick() override;
@@ -67,7 +70,10 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
   private:
     void FormShow();
     void Layout();
+    // Lets window messages run while the window manager maximises the window.
     void MaximiseAndWait();
+    // A click on the name label counts as one on the map beneath it.
+    // Lets window messages run.
     void lblNamnMouseDown(QPoint point);
     void tmrBlinkaTimer();
     void tmrNamnTimerTimer();

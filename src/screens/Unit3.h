@@ -35,7 +35,7 @@ class TfrmOvningFlagga : public TExerciseScreen, public TOvningsformular {
 
     // Loads the exercise's areas, places and flags, starts it and shows the
     // window. Raises the loaders' errors; the entry must be a flag exercise.
-    // Lets window messages run.
+    // Lets window messages run (the picture reset, a missing flag's box).
     void StartExercise(COvning& entry) override;
 
     void VisaFraga(const QString& text) override;
@@ -46,15 +46,21 @@ class TfrmOvningFlagga : public TExerciseScreen, public TOvningsformular {
     void FillCell(int position, TColor colour);
     void DrawFlag(int position, TColor colour, bool withName);
     void DrawAllFlags();
+    // A flag file that cannot be opened is reported in a box and left out;
+    // one that is no bitmap raises EInOutError.
+    // Lets window messages run while that box is up.
     void LoadFlags();
     // Column or row border i (0..4) in pixels of imgFlags.
     int CellLeft(int column) const;
     int CellTop(int row) const;
 
-    // A click at pixel (x, y) of imgFlags.
+    // A click at pixel (x, y) of imgFlags. Lets window messages run when the
+    // run ends (the top-ten form).
     void imgFlagsMouseDown(int x, int y);
     void tmrRitaOmTimer();
     void tmrBlinkaTimer();
+    // Restarts the run. Lets window messages run (a missing flag's box, a
+    // failure's box).
     void cmdStartaClick();
 
     COvningFlagga* Exercise = nullptr;  // owned by the catalogue

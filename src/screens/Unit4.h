@@ -31,7 +31,7 @@ class TfrmOvningMulti : public TExerciseScreen, public TMultiExerciseScreen {
 
     // Loads the exercise's places and areas, starts it and shows the window.
     // Raises the loaders' errors; the entry must be a multiple-choice exercise.
-    // Lets window messages run.
+    // Lets no window messages run.
     void StartExercise(COvning& entry) override;
 
     void VisaFraga(const QString& text) override;
@@ -40,6 +40,7 @@ class TfrmOvningMulti : public TExerciseScreen, public TMultiExerciseScreen {
     void DrawAnswer(TPicture& box, TColor colour, const QString& text) override;
 
     // One answer at position 1..4 (ignored while a right answer shows or after the run).
+    // Lets window messages run (the second a right answer shows, the top-ten form).
     void Answer(int position);
     void imgBlommaClick();
 

@@ -2,8 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include "app/Generell.h"
+#include "exercise/ovning.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Random.h"
+#include "support/SharedStateSnapshot.h"
 #include "support/CrpWriter.h"
 #include "support/GlomiraTest.h"
 
@@ -73,6 +78,54 @@ TEST(ProgramDirectory, IsTheExecutablesFolder) {
 
 TEST(HighScoreFile, LiesBesideAProgramWhoseFolderCanBeWritten) {
     EXPECT_EQ(HighScoreFile(), ProgramFile("scores.hgh"));
+}
+
+class NoSound : public TSoundOutput {
+  public:
+    void PlayEffect(const QString&, int) override {}
+    void PlayMusic(const QString&, int) override {}
+};
+
+// Whatever a test changes of the shared state is back once its snapshot goes.
+TEST_F(LanguageTableTest, ASnapshotPutsBackEverythingShared) {
+    const QString dirBefore = QDir::currentPath();
+    const int languageBefore = CurrentLanguage;
+    const bool soundsBefore = SoundsOn, musicBefore = MusicOn;
+    const qint64 colourCountBefore = ScreenColorCount;
+    const TColor panelBefore = PanelColor, correctBefore = CorrectColor;
+    const bool templateBefore = TemplateBitmap.isNull();
+    NoSound sound;
+    SetFixedRandomSeed(5);
+    {
+        SharedStateSnapshot saved;
+        LanguageTable[3][7] = "changed";
+        CurrentLanguage = 5;
+        SoundsOn = !SoundsOn;
+        MusicOn = !MusicOn;
+        ScreenColorCount = 12345;
+        PanelColor = FrameColor = HighlightColor = CorrectColor = 0x123456;
+        TemplateBitmap = QImage(3, 3, QImage::Format_RGB32);
+        SetSoundOutput(&sound);
+        SetTopTenForm([](const TTopTenRequest&, TOvningsformular*) {});
+        SetMessageSink([](TMessageKind, const QString&) {});
+        ClearFixedRandomSeed();
+        SetScoreFolder(Path("scores"));
+        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    }
+    EXPECT_EQ(LanguageTable[3][7], "");
+    EXPECT_EQ(CurrentLanguage, languageBefore);
+    EXPECT_EQ(SoundsOn, soundsBefore);
+    EXPECT_EQ(MusicOn, musicBefore);
+    EXPECT_EQ(ScreenColorCount, colourCountBefore);
+    EXPECT_EQ(PanelColor, panelBefore);
+    EXPECT_EQ(CorrectColor, correctBefore);
+    EXPECT_EQ(TemplateBitmap.isNull(), templateBefore);
+    EXPECT_EQ(CurrentSoundOutput(), nullptr);
+    EXPECT_FALSE(CurrentTopTenForm());
+    EXPECT_FALSE(CurrentMessageSink());
+    EXPECT_EQ(FixedRandomSeed(), std::optional<quint64>(5));
+    EXPECT_TRUE(ScoreFolder().isEmpty());
+    EXPECT_EQ(QDir::currentPath(), dirBefore);
 }
 
 }  // namespace

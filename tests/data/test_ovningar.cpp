@@ -166,4 +166,23 @@ TEST_F(CatalogueTest, FindByNameUsesTheCurrentLanguageAndTheFirstMatch) {
     CurrentLanguage = 2;
 }
 
+// How the tools let a user name an exercise: a whole number is the exercise
+// number, anything else a name in the current language.
+TEST_F(CatalogueTest, FindByNumberOrNameTakesANumberAsTheExerciseNumber) {
+    ExerciseRecord a, b;
+    a.Names = QStringList{"Europa", "Europe", "", "", "", ""};
+    b.Names = QStringList{"12", "12", "", "", "", ""};  // a name that looks like a number
+    a.Number = 12;
+    b.Number = 40;
+    COvningar catalogue;
+    catalogue.Load(Write({a, b}));
+    CurrentLanguage = 2;
+    ASSERT_NE(catalogue.FindByNumberOrName("12"), nullptr);
+    EXPECT_EQ(catalogue.FindByNumberOrName("12")->Number, 12);
+    EXPECT_EQ(catalogue.FindByNumberOrName(" 40 ")->Number, 40);
+    EXPECT_EQ(catalogue.FindByNumberOrName("Europe")->Number, 12);
+    EXPECT_EQ(catalogue.FindByNumberOrName("7"), nullptr);
+    EXPECT_EQ(catalogue.FindByNumberOrName("Europa"), nullptr);
+}
+
 }  // namespace

@@ -23,7 +23,7 @@ class MapScreenDriver : public ScreenDriver {
 
   protected:
     QWidget* Create(QWidget& host) override;
-    void Start(QWidget& screen) override;
+    void Start(QWidget& screen) override;  // Lets window messages run
     bool AnswerRight(SoakRandom& random) override;
     QRect ClickArea() const override;
     QPushButton* TopTenButton() const override;
@@ -43,8 +43,8 @@ class FlagScreenDriver : public ScreenDriver {
 
   protected:
     QWidget* Create(QWidget& host) override;
-    void Start(QWidget& screen) override;
-    bool AnswerRight(SoakRandom& random) override;
+    void Start(QWidget& screen) override;           // Lets window messages run
+    bool AnswerRight(SoakRandom& random) override;  // Lets window messages run
     QRect ClickArea() const override;
     QPushButton* TopTenButton() const override;
     QPushButton* RestartButton() const override;

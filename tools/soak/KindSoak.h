@@ -35,6 +35,7 @@ class KindSoak {
              QTextStream& out);
 
     // Plays the events with this seed; the game's own draws are seeded with it too.
+    // Lets window messages run, all the time.
     KindReport Run(quint64 seed);
 
   private:

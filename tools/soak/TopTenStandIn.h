@@ -30,7 +30,10 @@ class TopTenStandIn {
     const QStringList& Problems() const { return problems_; }
 
   private:
+    // The form, modal, answered from a timer. Lets window messages run.
     void Show(const TTopTenRequest& request, TOvningsformular* owner);
+    // Types a name when a result waits for one and clicks OK.
+    // Lets window messages run (the form's OK).
     void Answer(TfrmTioitopp& form);
 
     QTemporaryDir folder_;
