@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time from the language choice to a filled main menu: catalogue, language
 // table, captions, continent names and logo, on the delivered data.
 #include <benchmark/benchmark.h>

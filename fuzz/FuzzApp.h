@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One offscreen widget application for the fuzz targets that need windows.
 #pragma once
 

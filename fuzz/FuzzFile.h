@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a fuzz input to a file, runs a loader on it and accepts only the
 // program's own exceptions as failures.
 #pragma once

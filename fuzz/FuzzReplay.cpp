@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Replays corpus folders through a fuzz target without libFuzzer, so the
 // normal build and its sanitizer build keep every saved input passing.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the exercise catalogue loader.
 #include "FuzzFile.h"
 #include "data/ovningar.h"

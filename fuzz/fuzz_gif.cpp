@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the GIF decoder behind the logo.
 #include <QImage>
 #include <cstdint>

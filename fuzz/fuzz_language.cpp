@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the language table loader.
 #include "FuzzFile.h"
 #include "app/Generell.h"

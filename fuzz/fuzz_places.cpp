@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the place file loader and the selection.
 #include "FuzzFile.h"
 #include "data/Orter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the high-score list's reading: LoadScores on one list window with a
 // small catalogue, then checks the rows it filled against what it read.
 #include <QTableWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the score file reader in both modes for low numbers, and checks that
 // whatever it read survives being written out and read back.
 #include <QByteArray>

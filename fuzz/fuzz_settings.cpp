@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the stored settings as the program reads and uses them: the bytes
 // become the per-user settings file, the language screen and the about screen
 // read it when shown, and their OK buttons write the choices back.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks that the code table in README.md ("### Where the code is") matches
 # the source tree, so a new maintainer's key to the names cannot go stale.
 #

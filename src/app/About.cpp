@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about screen.
 #include "About.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmAbout: version, credits, README.TXT, the project's web page and the
 // two sound options, stored when OK is pressed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour scheme by the display's colour count.
 #include "ColorScheme.h"
 

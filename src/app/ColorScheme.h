@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four shared colours (panel, frame, highlight, correct), chosen by the
 // display's colour count: plain colours on a 256-colour display, softer
 // ones on any richer display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared state and the window-free shared routines.
 #include "Generell.h"
 
@@ -23,7 +24,7 @@ QImage TemplateBitmap;
 namespace {
 TSoundOutput* soundOutput = nullptr;
 QString scoreFolder;
-}
+}  // namespace
 
 QString LanguageText(int number) {
     return LanguageTable[CurrentLanguage][number];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared application state (language, sound switches, colour scheme,
 // template bitmap) and the shared routines that need no window.
 #pragma once

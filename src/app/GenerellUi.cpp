@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window-bound shared routines.
 #include "GenerellUi.h"
 

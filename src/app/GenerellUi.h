@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared routines that need windows: captions from the language table by
 // tag, the GIF picture, help, and forms that see keys before their controls.
 #pragma once

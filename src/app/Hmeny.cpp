@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main menu: continent map and lists, exercise start, and the buttons
 // to the high-score list, help, the about screen and quitting.
 #include "Hmeny.h"
@@ -144,10 +145,9 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent) : QWidget(parent) {
 }
 
 TfrmHuvudmeny::~TfrmHuvudmeny() {
+    // The screens are the menu's children and go with it; hidden first, so
+    // none shows again while the rest is torn down.
     ReleaseExerciseScreens();
-    delete MapScreen.data();
-    delete FlagScreen.data();
-    delete MultiScreen.data();
 }
 
 void TfrmHuvudmeny::SetScreens(TfrmLang* languageScreen, TfrmAbout* aboutScreen) {

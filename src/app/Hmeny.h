@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmHuvudmeny: the main window. Chooses the colour scheme, asks for the
 // language, lists continents and their exercises and starts an exercise on
 // the screen that suits its kind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language screen: fixed English texts, a flag and a radio button per
 // language, the choice stored under "Languages"/"From".
 #include "Lang.h"

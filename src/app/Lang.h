@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmLang: the welcome screen that asks for the language. Its modal result
 // is the language number 1..6, or 42 when the player cancels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Program start: the application, its three long-lived screens and the event loop.
 #include <QApplication>
 #include <QIcon>

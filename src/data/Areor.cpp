@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Area records, their loader and hit test, and the geometry helpers.
 #include "Areor.h"
 
@@ -18,7 +19,7 @@ bool CArea::Matches(const QString& code) const {
 void CAreor::Load(const QString& fileName) {
     TByteFile file(fileName);
     while (!file.AtEnd()) {
-        if (Count >= MaxAreas) throw ERangeError();
+        if (Count() >= MaxAreas) throw ERangeError();
         // Built aside and kept only once read whole: a record cut short by a
         // failure would claim more points than it holds.
         auto area = std::make_unique<CArea>();
@@ -47,10 +48,8 @@ void CAreor::Load(const QString& fileName) {
             if (i > CArea::MaxPoints) throw ERangeError();
             area->Points.push_back(point);
         }
-        area->PointCount = n;
         area->Selected = false;
         Areas.push_back(std::move(area));
-        ++Count;
     }
 }
 
@@ -63,7 +62,7 @@ void CAreor::ResetMarks() {
 
 void CAreor::Select(const QString& code) {
     for (auto& area : Areas)
-        if (area->PointCount > 0 && area->Matches(code)) area->Selected = true;
+        if (area->PointCount() > 0 && area->Matches(code)) area->Selected = true;
 }
 
 void CAreor::MarkAnswered(const QString& code, qint32 attempts) {
@@ -86,7 +85,7 @@ CArea* CAreor::AreaAt(const GeoPoint& p) const {
     CArea* best = nullptr;
     for (const auto& area : Areas) {
         if (!area->Selected) continue;
-        if (!PointInPolygon(p, area->Points.data(), area->PointCount)) continue;
+        if (!PointInPolygon(p, area->Points.data(), area->PointCount())) continue;
         if (!best || best->North > area->North) best = area.get();
     }
     return best;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CArea and CAreor: named outline polygons from the area files, with the
 // hit test, and the small floating-point helpers of the geometry.
 #pragma once
@@ -14,7 +15,7 @@ struct GeoPoint {
 };
 
 class CArea {
-public:
+  public:
     static constexpr int MaxPoints = 500;
 
     // True when the code is the primary or one of the alternative codes.
@@ -32,15 +33,15 @@ public:
     GeoPoint Seed1;
     GeoPoint Seed2;
     qint32 Reserved = 0;
-    qint32 PointCount = 0;
-    std::vector<GeoPoint> Points;  // PointCount points, closed implicitly
+    std::vector<GeoPoint> Points;  // closed implicitly
+    qint32 PointCount() const { return qint32(Points.size()); }
     bool Selected = false;
     bool Answered = false;
     qint32 Attempts = 0;  // attempt at which the area was answered, 1 = first
 };
 
 class CAreor {
-public:
+  public:
     static constexpr int MaxAreas = 500;
 
     CAreor() = default;
@@ -56,9 +57,9 @@ public:
     CArea* FindByCode(const QString& code) const;  // last with that primary code
     CArea* AreaAt(const GeoPoint& p) const;        // selected area under p, inner one wins
 
-    // Areas in file order, 0-based; Count of them.
+    // Areas in file order, 0-based; Count() of them.
     CArea& Area(int i) const { return *Areas[std::size_t(i)]; }
-    qint32 Count = 0;
+    qint32 Count() const { return qint32(Areas.size()); }
     std::vector<std::unique_ptr<CArea>> Areas;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The .crp reader: byte, 16-bit word, 32-bit word and shifted string.
 #include "Fileread.h"
 
@@ -11,8 +12,8 @@ void LogFailure(const std::exception& failure, const QString& doing) {
     const auto* own = dynamic_cast<const Exception*>(&failure);
     const QString message = own ? own->Message() : QString::fromLocal8Bit(failure.what());
     if (own && !own->FileName().isEmpty())
-        qCWarning(lcDataFiles).noquote() << doing << "failed on" << own->FileName() << ":"
-                                         << message;
+        qCWarning(lcDataFiles).noquote()
+            << doing << "failed on" << own->FileName() << ":" << message;
     else
         qCWarning(lcDataFiles).noquote() << doing << "failed:" << message;
 }
@@ -28,12 +29,14 @@ TByteFile::TByteFile(const QString& fileName) : DataFile(fileName) {
         throw EFileNotFound(QStringLiteral("File \"%1\" not found.").arg(fileName));
     // Unbuffered: our own block buffer makes one system read per 512 bytes.
     if (!DataFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || QFileInfo(fileName).isDir())
-        throw EFileOpenFailed(QStringLiteral("File open failed: ") +
-                              (DataFile.isOpen() ? QStringLiteral("Is a directory")
-                                                 : DataFile.errorString()));
+        throw EFileOpenFailed(
+            QStringLiteral("File open failed: ") +
+            (DataFile.isOpen() ? QStringLiteral("Is a directory") : DataFile.errorString()));
 }
 
-TByteFile::~TByteFile() { DataFile.close(); }
+TByteFile::~TByteFile() {
+    DataFile.close();
+}
 
 void TByteFile::FillBuffer() {
     const qint64 got = DataFile.read(reinterpret_cast<char*>(Buffer.data()), BufferSize);
@@ -69,4 +72,6 @@ QString TByteFile::ReadText() {
     return FromWindows1252(DecodeText(stored));
 }
 
-bool TByteFile::AtEnd() { return DataFile.atEnd() && BufferPos >= BufferCount; }
+bool TByteFile::AtEnd() {
+    return DataFile.atEnd() && BufferPos >= BufferCount;
+}

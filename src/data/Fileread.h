@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TByteFile: the one reader of the scrambled .crp data-file encoding,
 // and the runtime error classes every loader raises.
 #pragma once
@@ -12,7 +13,7 @@
 
 // Root of the program's failures; the message is what a user is shown.
 class Exception : public std::runtime_error {
-public:
+  public:
     explicit Exception(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& Message() const { return message_; }
@@ -21,29 +22,29 @@ public:
     const QString& FileName() const { return fileName_; }
     void SetFileName(const QString& fileName) { fileName_ = fileName; }
 
-private:
+  private:
     QString message_;
     QString fileName_;
 };
 
 class EInOutError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EFileNotFound : public EInOutError {
-public:
+  public:
     using EInOutError::EInOutError;
 };
 
 class EFileOpenFailed : public EInOutError {
-public:
+  public:
     using EInOutError::EInOutError;
 };
 
 // A value or index outside its declared range.
 class ERangeError : public Exception {
-public:
+  public:
     ERangeError() : Exception(QStringLiteral("Range check error")) {}
 };
 
@@ -58,7 +59,7 @@ QByteArray DecodeText(const QByteArray& stored);
 
 // Reads the file strictly front to back through a 512-byte block buffer.
 class TByteFile {
-public:
+  public:
     static constexpr int BufferSize = 512;
 
     // Raises EFileNotFound or EFileOpenFailed.
@@ -73,7 +74,7 @@ public:
     QString ReadText();  // Windows-1252, 0..255 characters
     bool AtEnd();
 
-private:
+  private:
     void FillBuffer();
 
     QFile DataFile;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Map loading shared by the screens, the tools and the tests.
 #include "MapLoader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data files an exercise's map is made of, named by the catalogue's map
 // and place-file numbers, and the two ways of loading them: the map screen's
 // full map, and the places and areas the flag and multiple-choice screens use.

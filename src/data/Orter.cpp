@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Place list: loading, per-exercise marks and selection.
 #include "Orter.h"
 
@@ -11,8 +12,10 @@ COrter::~COrter() {
 COrt* COrter::Append() {
     places_.push_back(std::make_unique<COrt>());
     COrt* place = places_.back().get();
-    if (places_.size() > 1) places_[places_.size() - 2]->Next = place;
-    else First = place;
+    if (places_.size() > 1)
+        places_[places_.size() - 2]->Next = place;
+    else
+        First = place;
     return place;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COrt and COrter: the places (cities) of a place file, in file order.
 #pragma once
 
@@ -8,7 +9,7 @@
 #include "data/RangeArray.h"
 
 class COrt {
-public:
+  public:
     QString Code;
     RangeArray<QString, 1, 6> Names;  // by language number
     qint32 Rank = 0;
@@ -24,7 +25,7 @@ public:
 };
 
 class COrter {
-public:
+  public:
     COrter() = default;
     ~COrter();
     COrter(const COrter&) = delete;
@@ -39,7 +40,7 @@ public:
     qint32 SelectedCount = 0;
     qint32 RemainingCount = 0;
 
-private:
+  private:
     COrt* Append();
     std::vector<std::unique_ptr<COrt>> places_;  // owns the list, in file order
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A fixed-capacity array indexed Lo..Hi whose index check raises the
 // range error, so an over-full data file fails instead of overrunning.
 #pragma once
@@ -8,7 +9,7 @@
 
 template <typename T, int Lo, int Hi>
 class RangeArray {
-public:
+  public:
     static_assert(Lo <= Hi);
     static constexpr int Low = Lo;
     static constexpr int High = Hi;
@@ -21,7 +22,7 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
-private:
+  private:
     static std::size_t Offset(int i) {
         if (i < Lo || i > Hi) throw ERangeError();
         return std::size_t(i - Lo);

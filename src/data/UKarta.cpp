@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map: sea seeds, view, projection and the flood-fill drawing.
 #include "UKarta.h"
 
@@ -7,17 +8,9 @@
 #include "app/Generell.h"
 #include "data/Fileread.h"
 #include "platform/Picture.h"
+#include "platform/Rounding.h"
 
 namespace {
-
-// Round to nearest, halves to the even neighbour. Saturated well inside the
-// 32-bit range, so that a degenerate view (top equal to bottom) gives far-off
-// pixels that later small offsets cannot overflow.
-qint32 Nearest(double v) {
-    constexpr double limit = 1 << 30;
-    if (std::isnan(v)) return 0;
-    return qint32(std::nearbyint(std::clamp(v, -limit, limit)));
-}
 
 bool SameColour(TColor a, TColor b) {
     return (a & 0x00FFFFFFu) == (b & 0x00FFFFFFu);
@@ -67,7 +60,7 @@ int CKarta::H() const {
 
 void CKarta::UpdateDivisor() {
     const double middle = (double(TopLatitude) + BottomLatitude) / 2;
-    WidthDivisor = 90 + Nearest(std::fabs(middle) / 90 * 50);
+    WidthDivisor = 90 + RoundHalfEven(std::fabs(middle) / 90 * 50);
 }
 
 float CKarta::VisibleHalfWidth() const {
@@ -80,7 +73,7 @@ void CKarta::FitToSelection() {
     bool any = false;
     if (Areas) {
         for (const auto& area : Areas->Areas) {
-            if (!area->Selected || area->PointCount <= 0) continue;
+            if (!area->Selected || area->PointCount() <= 0) continue;
             any = true;
             if (area->East > east) east = float(area->East);
             if (area->North > north) north = float(area->North);
@@ -123,17 +116,18 @@ void CKarta::FitToSelection() {
 
 qint32 CKarta::LatToY(float lat) const {
     lat = ClampLatitude(lat);
-    return Nearest(double(H()) - Interpolate(lat, TopLatitude, BottomLatitude, float(H()), 0));
+    return RoundHalfEven(double(H()) -
+                         Interpolate(lat, TopLatitude, BottomLatitude, float(H()), 0));
 }
 
 qint32 CKarta::LonLatToX(float lon, float lat) const {
     const double halfWidth = W() / 2.0;
     lat = ClampLatitude(lat);
-    if (lat == 90 || lat == -90) return Nearest(halfWidth);
+    if (lat == 90 || lat == -90) return RoundHalfEven(halfWidth);
     const float s = float(double(H()) / (double(TopLatitude) - BottomLatitude));
     const float d = float(double(lon) - CentreLongitude);
     const double chord = std::sqrt(8100.0 - double(lat) * lat);
-    return Nearest(chord * d / WidthDivisor * s + halfWidth);
+    return RoundHalfEven(chord * d / WidthDivisor * s + halfWidth);
 }
 
 float CKarta::YToLat(int y) const {
@@ -156,7 +150,7 @@ qint32 CKarta::PixelDistance(const GeoPoint& point, const COrt& place) const {
     const double dy = double(LatToY(point.Lat)) - LatToY(float(place.Latitude));
     const double dx = double(LonLatToX(point.Lon, point.Lat)) -
                       LonLatToX(float(place.Longitude), float(place.Latitude));
-    return Nearest(std::sqrt(dx * dx + dy * dy));
+    return RoundHalfEven(std::sqrt(dx * dx + dy * dy));
 }
 
 QPoint CKarta::Project(const GeoPoint& p) const {
@@ -199,11 +193,11 @@ void CKarta::DrawAreaOutlines(int width) {
     s->SetPenWidth(width);
     if (Areas) {
         for (const auto& area : Areas->Areas) {
-            if (area->PointCount <= 0 || !IsVisible(*area)) continue;
+            if (area->PointCount() <= 0 || !IsVisible(*area)) continue;
             const QPoint first = Project(area->Points[0]);
             s->MoveTo(first.x(), first.y());
             QPoint previous = first;
-            for (int j = 0; j < area->PointCount; ++j) {
+            for (int j = 0; j < area->PointCount(); ++j) {
                 const QPoint p = Project(area->Points[std::size_t(j)]);
                 // Lines leave their end pixel out; both ends are set so fills cannot leak.
                 if (p != previous) s->LineToMarkingEnds(p.x(), p.y(), Colors::Black);
@@ -227,10 +221,10 @@ void CKarta::DrawWaters() {
     const TColor pen = s->PenColor();
     if (Waters) {
         for (const auto& water : Waters->Areas) {
-            if (water->PointCount <= 0) continue;
+            if (water->PointCount() <= 0) continue;
             const QPoint first = Project(water->Points[0]);
             s->MoveTo(first.x(), first.y());
-            for (int j = 0; j < water->PointCount; ++j) {
+            for (int j = 0; j < water->PointCount(); ++j) {
                 const QPoint p = Project(water->Points[std::size_t(j)]);
                 s->LineToMarkingEnds(p.x(), p.y(), pen);
             }
@@ -344,10 +338,10 @@ void CKarta::DrawGrid(int step, TColor colour, TPenMode mode) {
         s->SetPenWidth(1);
         s->SetPenMode(mode);
         // Meridians in quarter-step pieces so they follow the curvature.
-        const int qFrom = 4 * (Nearest(south) / step) - 4;
-        const int qTo = 4 * (Nearest(north) / step) + 3;
-        const int kFrom = Nearest(double(c) - 180) / step;
-        const int kTo = Nearest(double(c) + 180) / step;
+        const int qFrom = 4 * (RoundHalfEven(south) / step) - 4;
+        const int qTo = 4 * (RoundHalfEven(north) / step) + 3;
+        const int kFrom = RoundHalfEven(double(c) - 180) / step;
+        const int kTo = RoundHalfEven(double(c) + 180) / step;
         for (int q = qFrom; q <= qTo; ++q) {
             const float a = float(double(q) * step / 4);
             const float b = float(double(a) + step / 4.0);
@@ -358,7 +352,7 @@ void CKarta::DrawGrid(int step, TColor colour, TPenMode mode) {
             }
         }
         // Parallels: straight rows a full 360 degrees wide.
-        for (int m = Nearest(south) / step; m <= Nearest(north) / step; ++m) {
+        for (int m = RoundHalfEven(south) / step; m <= RoundHalfEven(north) / step; ++m) {
             const float lat = float(m * step);
             if (std::fabs(lat) >= 90) continue;
             const int y = LatToY(lat);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CKarta: the map of an exercise: its geography, the view with its
 // projection between degrees and pixels, its colours, and the drawing that
 // paints it into a picture by outlines and flood fills.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningar: loads Ovning.crp into a list of exercise objects.
 #include "ovningar.h"
 

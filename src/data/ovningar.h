@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningar: the exercise catalogue read from Ovning.crp.
 #pragma once
 
@@ -8,7 +9,7 @@
 #include "exercise/ovning.h"
 
 class COvningar {
-public:
+  public:
     COvningar() = default;
     ~COvningar();
     COvningar(const COvningar&) = delete;
@@ -26,7 +27,7 @@ public:
 
     COvning* First = nullptr;
 
-private:
+  private:
     COvning* Append(const QString& kind);
     std::vector<std::unique_ptr<COvning>> entries_;  // owns the list, in file order
 };

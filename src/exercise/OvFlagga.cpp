@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningFlagga: shuffle, question order and check of the flag exercise.
 #include "OvFlagga.h"
 

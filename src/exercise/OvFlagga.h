@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningFlagga: the pick-the-flag exercise: up to sixteen flags of the
 // exercise's areas, each asked once in random order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningLandArea: questions, hit test, colouring and hint of the area exercise.
 #include "OvLand.h"
 
@@ -31,9 +32,7 @@ void COvningLandArea::Start(TOvningsformular& form) {
         throw std::invalid_argument("The area exercise needs a map with areas");
     for (int i = 1; i <= ItemCount; ++i) Done[i] = false;
     COvning::Start(form);
-    AttachMapPicture(*screen);
-    if (!RedrawMap()) return;
-    form.VisaFraga(NextQuestion());
+    DrawMapAndAsk(*screen);
 }
 
 bool COvningLandArea::RedrawMap() {

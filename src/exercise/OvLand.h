@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningLandArea: the click-the-area exercise on the map screen. Wrong
 // clicks on exercise areas are named; after three the right area is marked,
 // from the fourth it blinks; answered areas are coloured by attempts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningOrt: questions, nearest-place test, place drawing and hint of the
 // place exercise.
 #include "OvOrt.h"
@@ -32,9 +33,7 @@ void COvningOrt::Start(TOvningsformular& form) {
     Map->LandColor = Colors::Silver;
     Map->AreaColor = Colors::Silver;
     COvning::Start(form);
-    AttachMapPicture(*screen);
-    if (!RedrawMap()) return;
-    form.VisaFraga(NextQuestion());
+    DrawMapAndAsk(*screen);
 }
 
 bool COvningOrt::RedrawMap() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningOrt: the click-the-place exercise on the map screen. A click means
 // the exercise place nearest to it; wrong clicks name that place; after
 // three the right place is marked, from the fourth it blinks.

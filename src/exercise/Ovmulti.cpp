@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningMulti: question forms, answer draws and the one-second display
 // of the right answer.
 #include "Ovmulti.h"

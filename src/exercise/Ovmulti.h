@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvningMulti: the four-answer multiple-choice exercise about the places
 // of the exercise's areas: which area holds this place, or which of these
 // places lies in this area.

@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: MIT
 // COvning: the running state, scoring and item selection shared by every
 // exercise kind, and the hand-off to the top-ten form.
 #include "ovning.h"
 
-#include <cmath>
-
 #include "app/Generell.h"
 #include "data/UKarta.h"
 #include "platform/Random.h"
+#include "platform/Rounding.h"
 #include "screens/Ovform.h"
 
 namespace {
@@ -90,6 +90,12 @@ void COvning::AttachMapPicture(TMapExerciseScreen& screen) {
     if (Map->TopLatitude == 0 && Map->BottomLatitude == 0) Map->FitToSelection();
 }
 
+void COvning::DrawMapAndAsk(TMapExerciseScreen& screen) {
+    AttachMapPicture(screen);
+    if (!RedrawMap()) return;
+    screen.VisaFraga(NextQuestion());
+}
+
 bool COvning::DrawMapBase() {
     Map->Clear();
     if (!LetMessagesRun()) return false;
@@ -103,8 +109,7 @@ bool COvning::DrawMapBase() {
 
 int ScorePercent(int asked, int wrong) {
     if (asked <= 0) return 0;
-    // The default rounding mode rounds halves to the even neighbour.
-    return int(std::nearbyint(100.0 * double(asked - wrong) / double(asked)));
+    return RoundHalfEven(100.0 * double(asked - wrong) / double(asked));
 }
 
 void SetTopTenForm(TTopTenForm form) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COvning: one exercise of the catalogue (the fields read from Ovning.crp)
 // and the running exercise: counters, scoring, sounds, selection of its
 // items on the map, and the hand-off of a result to the top-ten form.
@@ -105,6 +106,9 @@ class COvning {
     // For the map kinds: draws on the screen's map picture, fitting the
     // view to the selection when the catalogue leaves it open.
     void AttachMapPicture(TMapExerciseScreen& screen);
+    // The end of the map kinds' start: the map attached and drawn, then the
+    // first question. Lets window messages run; stops when the screen goes.
+    void DrawMapAndAsk(TMapExerciseScreen& screen);
     // The first drawing steps both map kinds share: clear, outlines, lakes,
     // seas. Lets window messages run after each; false when the screen went away.
     bool DrawMapBase();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GIF decoding on giflib: the first frame composed onto the logical screen.
 #include "GifImage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decoding GIF pictures with giflib.
 #pragma once
 

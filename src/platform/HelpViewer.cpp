@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window on QTextBrowser; links between pages follow relative to
 // the shown page, links to the web go to the system's browser.
 #include "HelpViewer.h"

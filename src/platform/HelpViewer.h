@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // THelpViewer: the program's help window, showing the HTML pages shipped in
 // a "help" folder beside the program, one subfolder per language.
 #pragma once

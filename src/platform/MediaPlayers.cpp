@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The players' open/replay rules and the choice of real devices.
 #include "MediaPlayers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TMediaPlayers: the program's three players (two wave channels, one MIDI
 // player) with the rules of when a file is opened again.
 #pragma once

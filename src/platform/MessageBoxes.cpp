@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message boxes on QMessageBox.
 #include "MessageBoxes.h"
 

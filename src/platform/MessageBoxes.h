@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Modal message boxes with a single OK button, and a sink that tests
 // install to see the messages instead of blocking on them.
 #pragma once

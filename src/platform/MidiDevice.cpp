@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FluidSynth playback: settings, synthesiser, audio driver and one file player.
 // Everything is created on the first music request.
 #include "MidiDevice.h"

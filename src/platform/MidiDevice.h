@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TMidiDevice: the MIDI player on FluidSynth with the General MIDI soundfont.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture model: control size, bitmap and its canvas.
 #include "Picture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TPicture: the window-free model of a picture control: its size, the
 // bitmap it shows and the drawing surface (canvas) over that bitmap.
 #pragma once

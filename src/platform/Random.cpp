@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random: one generator behind the program's random draws.
 #include "Random.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random: the program's one pseudo-random source, uniform in [0, 1).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The software raster surface: pixel rules for pens, shapes, fills and text.
 #include "RasterSurface.h"
 

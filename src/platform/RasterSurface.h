@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TRasterSurface: a pixel-exact software drawing surface over a QImage
 // (pen, fill, lines, rectangles, ellipses, pixels, flood fill, text).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store on QSettings.
 #include "SettingsStore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TSettingsStore: the per-user settings ("Languages"/"From", "Options"/...)
 // on QSettings, read and written ini-style as decimal text.
 #pragma once

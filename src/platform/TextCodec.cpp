@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows-1252 conversion with the full table, including 0x80-0x9F.
 #include "TextCodec.h"
 

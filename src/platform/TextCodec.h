@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows-1252 text at the boundary of the data and score files.
 #pragma once
 

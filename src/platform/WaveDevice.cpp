@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wave channels on QAudioSink. The file is read and checked at open, so
 // playing never waits for a loader; without a sound device nothing is
 // started at all.

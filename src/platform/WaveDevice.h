@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TWaveDevice: one wave channel, a PCM wave file played through a Qt
 // Multimedia audio sink from memory.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A gold star and a flower, painted with antialiasing on a transparent ground.
 #include "Decorations.h"
 

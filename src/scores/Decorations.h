@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small decorative pictures of the score screens, drawn rather than shipped.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The high-score table and its text file scores.hgh: records of four lines
 // (exercise number, rank, signature, percentage), CR LF, Windows-1252.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The top-ten form.
 #include "Tioitopp.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmTioitopp: one exercise's top-ten list. At the end of a run it offers
 // the new result its rank and takes the signature; OK hands the result to
 // AddScore, which reads the high-score file again under a lock and enters it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The high-score list screen.
 #include "Topp.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmTopplista: the overview of every exercise's best result, read from
 // scores.hgh (never written here).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exercise screens' shared window behaviour and their creation by kind.
 #include "ExerciseScreen.h"
 

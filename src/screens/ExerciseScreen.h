@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TExerciseScreen: what the three exercise screens have in common as
 // windows: starting an exercise, and the top-ten, help and close buttons.
 // The main menu and the tools create the screen for an exercise through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TOvningsformular: what an exercise may ask of the screen that shows it,
 // with the extra operations of the map and multiple-choice screens.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture control of the exercise screens.
 #include "PictureBox.h"
 

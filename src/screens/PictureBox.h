@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TPictureBox: the picture control of the exercise screens: shows a TPicture
 // at its natural size from the top-left corner and reports mouse presses.
 #pragma once

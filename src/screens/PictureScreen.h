@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TPictureScreen: a map screen that is only its picture, so tools and tests
 // can run an area or place exercise (its set-up, view and drawing) without
 // a window. It keeps the last question and name it was asked to show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fonts, backgrounds, hourglass and top-ten hook of the exercise screens.
 #include "ScreenSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the three exercise screens share: fonts and backgrounds, the
 // hourglass, the top-ten form behind ShowTopTen.
 #pragma once

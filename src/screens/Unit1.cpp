@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map screen: layout, name label, click sequence, restart and timers.
 #include "Unit1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmOvningKarta: the map screen, on which the area and place exercises
 // run: a strip with question, percentage and buttons over the map picture.
 #pragma once

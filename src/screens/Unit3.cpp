@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The flag screen: grid drawing, flag loading, clicks, name display and blinking.
 #include "Unit3.h"
 
@@ -21,6 +22,7 @@
 #include "data/UKarta.h"
 #include "exercise/OvFlagga.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Rounding.h"
 #include "screens/ScreenSupport.h"
 
 namespace {
@@ -31,11 +33,6 @@ constexpr int Interval = 1000;
 constexpr int GridInset = 5;  // imgFlags inside the frame panel
 constexpr int QuestionPixels = 15;
 constexpr int MinQuestionPixels = 10;
-
-// Nearest integer, halves to the even neighbour.
-int Nearest(double value) {
-    return int(std::nearbyint(value));
-}
 
 QFrame* SingleBorderPanel(QWidget* parent, QRect geometry) {
     auto* panel = new QFrame(parent);
@@ -169,11 +166,11 @@ void TfrmOvningFlagga::Changed() {
 }
 
 int TfrmOvningFlagga::CellLeft(int column) const {
-    return Nearest(double(column) * CellWidth);
+    return RoundHalfEven(double(column) * CellWidth);
 }
 
 int TfrmOvningFlagga::CellTop(int row) const {
-    return Nearest(double(row) * CellHeight);
+    return RoundHalfEven(double(row) * CellHeight);
 }
 
 void TfrmOvningFlagga::DrawFlagGrid() {
@@ -213,7 +210,7 @@ void TfrmOvningFlagga::DrawFlag(int position, TColor colour, bool withName) {
     FillCell(position, colour);
     const int column = (position - 1) % Columns;
     const int row = (position - 1) / Columns;
-    const int centre = Nearest((column + 0.5) * double(CellWidth));
+    const int centre = RoundHalfEven((column + 0.5) * double(CellWidth));
     const int top = CellTop(row) + FlagTopMargin;
     TRasterSurface& canvas = Canvas();
     const std::optional<QImage>& flag = FlagPictures[position];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmOvningFlagga: the flag screen: up to sixteen flags in a four by four
 // grid; a wrong flag shows its name for a second, after the third wrong try
 // the right one blinks, and answered flags turn silver with their names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The multiple-choice screen: layout, answer boxes, keys and the one-second
 // display of a right answer.
 #include "Unit4.h"

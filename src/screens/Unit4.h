@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TfrmOvningMulti: the multiple-choice screen: the question on a dark
 // square, four answer boxes answered by click or by the keys 1 to 4.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fixture for windowed shell tests: a private settings folder, message boxes
 // captured instead of shown, and the shared state restored afterwards.
 #pragma once

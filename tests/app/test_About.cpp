@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about screen: version line, README text, options stored and applied,
 // the web page by language.
 #include <gtest/gtest.h>

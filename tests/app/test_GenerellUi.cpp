@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Captions by tag, the GIF picture routine, help pages and key preview.
 #include <gif_lib.h>
 #include <gtest/gtest.h>

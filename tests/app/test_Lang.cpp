@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language screen: preselection from the stored settings, storing the
 // choice, cancel, flag clicks and help.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store: defaults, non-numbers, and writes that fail.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures of every shell window at its own size, written to shellshots/
 // in the build folder for a person to look at; also checks those sizes.
 #include <gtest/gtest.h>
@@ -13,9 +14,9 @@
 #include "app/Lang.h"
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
-#include "support/ScoreFiles.h"
 #include "scores/Tioitopp.h"
 #include "scores/Topp.h"
+#include "support/ScoreFiles.h"
 
 namespace {
 

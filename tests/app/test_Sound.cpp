@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The players' rules, counted through a test device: when a file is opened,
 // which channel plays, the switches; and the real devices stay silent and
 // quick on a machine without sound.

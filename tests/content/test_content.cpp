@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the delivered catalogue, places and interface texts with the program's own loaders and
 // map drawing: every exercise key must lead somewhere a player can answer it.
 #include <gtest/gtest.h>
@@ -59,8 +60,8 @@ class Content : public testing::Test {
         return *slot;
     }
     static bool HasOutline(const CAreor& areas, const QString& key) {
-        for (int i = 0; i < areas.Count; ++i)
-            if (areas.Area(i).PointCount > 0 && areas.Area(i).Matches(key)) return true;
+        for (int i = 0; i < areas.Count(); ++i)
+            if (areas.Area(i).PointCount() > 0 && areas.Area(i).Matches(key)) return true;
         return false;
     }
     // Selects the places of the keys as the exercise core does.
@@ -259,7 +260,7 @@ TEST_P(ContentMap, AreaColoursStayInsideTheirAreasAndReachEveryArea) {
         // Where the exercise colour may appear: the selected outlines' boxes and a pixel more.
         QImage allowed(GetParam().W, GetParam().H, QImage::Format_Mono);
         allowed.fill(0);
-        for (int i = 0; i < areas.Count; ++i) {
+        for (int i = 0; i < areas.Count(); ++i) {
             const CArea& a = areas.Area(i);
             if (!a.Selected) continue;
             int x0 = INT_MAX, x1 = INT_MIN, y0 = INT_MAX, y1 = INT_MIN;
@@ -280,7 +281,7 @@ TEST_P(ContentMap, AreaColoursStayInsideTheirAreasAndReachEveryArea) {
 
         for (const QString& key : Keys(*e)) {
             bool coloured = false;
-            for (int i = 0; i < areas.Count && !coloured; ++i) {
+            for (int i = 0; i < areas.Count() && !coloured; ++i) {
                 const CArea& a = areas.Area(i);
                 if (!a.Selected || !a.Matches(key)) continue;
                 for (const GeoPoint& s : {a.Seed1, a.Seed2}) {
@@ -347,7 +348,7 @@ TEST_F(Content, FittedViewsKeepEveryItemOnTallAndWidePictures) {
                         << Id(*e) << ": " << p->Names[2].toStdString() << " is off the map"
                         << where;
             } else {
-                for (int i = 0; i < map.Areas->Count; ++i) {
+                for (int i = 0; i < map.Areas->Count(); ++i) {
                     const CArea& a = map.Areas->Area(i);
                     EXPECT_TRUE(!a.Selected || inside(a.Seed1.Lat, a.Seed1.Lon))
                         << Id(*e) << ": " << a.Code.toStdString() << " is off the map" << where;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Area files, marks, lookups, the hit test and the geometry helpers.
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ TEST_F(AreasTest, ReadsAFullRecord) {
     r.Seed2Lat = -0.0025;
     CAreor areas;
     areas.Load(Write({r}));
-    ASSERT_EQ(areas.Count, 1);
+    ASSERT_EQ(areas.Count(), 1);
     const CArea& a = areas.Area(0);
     EXPECT_EQ(a.Code, "SE");
     EXPECT_EQ(a.AltCode1, "SWE");
@@ -38,7 +39,7 @@ TEST_F(AreasTest, ReadsAFullRecord) {
     EXPECT_EQ(a.Names[6], "Sverige");
     EXPECT_EQ(a.FlagFile, "se.bmp");
     EXPECT_EQ(a.Reserved, 17);
-    EXPECT_EQ(a.PointCount, 4);
+    EXPECT_EQ(a.PointCount(), 4);
     EXPECT_DOUBLE_EQ(a.North, 69);
     EXPECT_DOUBLE_EQ(a.South, 55);
     EXPECT_DOUBLE_EQ(a.East, 24);
@@ -56,7 +57,7 @@ TEST_F(AreasTest, CapacityLimits) {
     for (int i = 0; i < 500; ++i) full.Points.append({i * 0.001, 0});
     CAreor ok;
     ok.Load(Write({full}));
-    EXPECT_EQ(ok.Area(0).PointCount, 500);
+    EXPECT_EQ(ok.Area(0).PointCount(), 500);
 
     full.Points.append({1, 1});
     CAreor tooManyPoints;
@@ -65,10 +66,10 @@ TEST_F(AreasTest, CapacityLimits) {
     const AreaRecord small = BoxArea("B", 0, 0, 1, 1);
     CAreor fiveHundred;
     fiveHundred.Load(Write(QList<AreaRecord>(500, small)));
-    EXPECT_EQ(fiveHundred.Count, 500);
+    EXPECT_EQ(fiveHundred.Count(), 500);
     CAreor tooManyRecords;
     EXPECT_THROW(tooManyRecords.Load(Write(QList<AreaRecord>(501, small))), ERangeError);
-    EXPECT_EQ(tooManyRecords.Count, 500);  // what was read stays owned
+    EXPECT_EQ(tooManyRecords.Count(), 500);  // what was read stays owned
 }
 
 TEST_F(AreasTest, BadCountsFailCleanly) {
@@ -102,10 +103,10 @@ TEST_F(AreasTest, AFailedLoadKeepsOnlyWholeRecords) {
         file.Raw(bytes).Save(name);
         CAreor areas;
         EXPECT_THROW(areas.Load(name), Exception);
-        ASSERT_EQ(areas.Count, 1);
+        ASSERT_EQ(areas.Count(), 1);
         ASSERT_EQ(areas.Areas.size(), 1u);
         for (const auto& area : areas.Areas)
-            EXPECT_EQ(area->Points.size(), std::size_t(area->PointCount));
+            EXPECT_EQ(area->Points.size(), std::size_t(area->PointCount()));
         areas.Select("A");
         areas.Select("B");
         areas.Select("C");

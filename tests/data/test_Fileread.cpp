@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reader's primitives, block boundaries and failures.
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 namespace {
 
 class FilereadTest : public GlomiraTest {
-protected:
+  protected:
     QString Write(const QByteArray& bytes) {
         const QString name = Path("f.crp");
         CrpWriter().Raw(bytes).Save(name);
@@ -77,7 +78,13 @@ TEST_F(FilereadTest, SignedInt32) {
 }
 
 TEST_F(FilereadTest, StringsShiftBy21AndWrap) {
-    TByteFile file(Write(QByteArray::fromHex("034c4d4e" "00" "01eb" "01ea" "0100" "016b")));
+    TByteFile file(
+        Write(QByteArray::fromHex("034c4d4e"
+                                  "00"
+                                  "01eb"
+                                  "01ea"
+                                  "0100"
+                                  "016b")));
     EXPECT_EQ(file.ReadText(), "abc");
     EXPECT_EQ(file.ReadText(), "");
     EXPECT_EQ(file.ReadText(), QString(QChar(0)));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language table loaded from lang.crp.
 #include <gtest/gtest.h>
 
@@ -8,14 +9,14 @@
 #include "exercise/ovning.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
-#include "support/SharedStateSnapshot.h"
 #include "support/CrpWriter.h"
 #include "support/GlomiraTest.h"
+#include "support/SharedStateSnapshot.h"
 
 namespace {
 
 class LanguageTableTest : public GlomiraTest {
-protected:
+  protected:
     void SetUp() override { LanguageTable = TLanguageTable(); }
     void TearDown() override { LanguageTable = TLanguageTable(); }
     static void Record(CrpWriter& w, int number, const QString& stem) {

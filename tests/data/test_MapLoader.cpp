@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one map loader: which files make an exercise's map, read from the
 // folder given, and failures that name the file at fault.
 #include <gtest/gtest.h>
@@ -70,8 +71,8 @@ TEST_F(MapLoaderTest, TheWorldMapHasLakesSeasAndTheGraticule) {
     WriteSeeds("Hav1.crp", 4);
     WritePlaces("Ort2.crp", 5);
     const auto map = LoadFullMap(1, 2, Folder());
-    EXPECT_EQ(map->Areas->Count, 3);
-    EXPECT_EQ(map->Waters->Count, 2);
+    EXPECT_EQ(map->Areas->Count(), 3);
+    EXPECT_EQ(map->Waters->Count(), 2);
     EXPECT_EQ(map->SeaSeedCount, 4);
     EXPECT_EQ(PlaceCount(*map), 5);
     EXPECT_TRUE(map->ShowGrid);
@@ -82,8 +83,8 @@ TEST_F(MapLoaderTest, MapsFourAndFiveNeedNoLakesAndShareTheWorldsSeas) {
     WriteSeeds("Hav1.crp", 3);
     WritePlaces("Ort1.crp", 1);
     const auto map = LoadFullMap(4, 1, Folder());  // no Vatten.crp, no Hav4.crp
-    EXPECT_EQ(map->Areas->Count, 2);
-    EXPECT_EQ(map->Waters->Count, 0);
+    EXPECT_EQ(map->Areas->Count(), 2);
+    EXPECT_EQ(map->Waters->Count(), 0);
     EXPECT_EQ(map->SeaSeedCount, 3);
     EXPECT_FALSE(map->ShowGrid);
 }
@@ -92,18 +93,18 @@ TEST_F(MapLoaderTest, AMapNumberOutsideTheFiveLoadsOnlyThePlaces) {
     WritePlaces("Ort1.crp", 2);
     const auto full = LoadFullMap(0, 1, Folder());
     EXPECT_EQ(PlaceCount(*full), 2);
-    EXPECT_EQ(full->Areas->Count, 0);
+    EXPECT_EQ(full->Areas->Count(), 0);
     EXPECT_EQ(full->SeaSeedCount, 0);
     const auto flags = LoadPlacesAndAreas(9, 1, Folder());
     EXPECT_EQ(PlaceCount(*flags), 2);
-    EXPECT_EQ(flags->Areas->Count, 0);
+    EXPECT_EQ(flags->Areas->Count(), 0);
 }
 
 TEST_F(MapLoaderTest, PlacesAndAreasReadNeitherLakesNorSeas) {
     WriteAreas("AREA2.crp", 4);
     WritePlaces("Ort1.crp", 3);
     const auto map = LoadPlacesAndAreas(2, 1, Folder());
-    EXPECT_EQ(map->Areas->Count, 4);
+    EXPECT_EQ(map->Areas->Count(), 4);
     EXPECT_EQ(PlaceCount(*map), 3);
     EXPECT_EQ(map->SeaSeedCount, 0);
     // Without a place file number no place file is read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Place files and the selection of an exercise's places.
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@
 namespace {
 
 class PlacesTest : public GlomiraTest {
-protected:
+  protected:
     QString Write(const QList<PlaceRecord>& records) {
         CrpWriter w;
         for (const auto& r : records) WritePlace(w, r);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading the exercise catalogue and finding entries by name.
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@
 namespace {
 
 class CatalogueTest : public GlomiraTest {
-protected:
+  protected:
     QString Write(const QList<ExerciseRecord>& records, const QByteArray& tail = {}) {
         CrpWriter w;
         for (const auto& r : records) WriteExercise(w, r);

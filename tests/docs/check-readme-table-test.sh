@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # shellcheck disable=SC2016  # backticks in single quotes are Markdown, not commands
 # The README table check on a small made-up tree: it passes when table and
 # tree agree, and fails, naming the file, on each kind of mismatch.

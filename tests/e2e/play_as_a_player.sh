@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Plays Glomira as a player would, with real X events on a private X server:
 # language, continent on the map, an exercise from the list, every question
 # of a multiple-choice run, the signature in the top-ten form; then checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test doubles for the exercise engine: screens that record what the
 // exercise shows, a sound recorder, and a fixture that builds a real map
 // from small hand-made area and place files.
@@ -99,11 +100,7 @@ class ExerciseTest : public GlomiraTest {
   protected:
     void SetUp() override {
         CurrentLanguage = 2;
-        LanguageTable[2][9] = "Click on";
-        LanguageTable[1][9] = "Klicka på";
-        LanguageTable[2][10] = "lies in";
-        LanguageTable[2][13] = "Which of these lies in";
-        LanguageTable[2][14] = "?";
+        UseTestTexts();
         CorrectColor = Colors::Lime;
         HighlightColor = Colors::Red;
         SoundsOn = true;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The flag exercise: selection and order of the flags, checks, score of a
 // whole run, and names for keys the area file lacks.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The area exercise on a real map: hits (enclaves first), the double count
 // of a right answer, colours by attempts, the hint, and clicks that count nothing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place exercise on a real map: the nearest place takes the click,
 // scoring, the name label under the place, the hint and the end of the run.
 #include <gtest/gtest.h>

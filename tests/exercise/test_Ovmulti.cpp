@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The multiple-choice exercise: question forms, answer draws, scoring, the
 // one-second display of the right answer and a screen closed during it.
 #include <gtest/gtest.h>

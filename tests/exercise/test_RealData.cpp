@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scripted headless runs of each exercise kind on the delivered data: from
 // Start, always answering right, to the empty question text.
 #include <gtest/gtest.h>

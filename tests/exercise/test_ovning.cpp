@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exercise core: percentage, counting and sounds, start-up of the map,
 // item selection, the top-ten hand-off and the random source.
 #include <gtest/gtest.h>

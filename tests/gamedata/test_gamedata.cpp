@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the delivered world data with the game's own loaders: caps, names, seeds, flags,
 // sea seeds and the continent pictures of the main menu.
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@ namespace {
 
 const QString Dir = QStringLiteral(GLOMIRA_GAMEDATA_DIR);
 const QString Continents = QStringLiteral(GLOMIRA_CONTINENTS_DIR);
-const char* AreaFiles[] = {"AREA1.crp", "AREA2.crp", "AREA3.crp", "AREA4.crp", "AREA5.crp", "Vatten.crp"};
+const char* AreaFiles[] = {"AREA1.crp", "AREA2.crp", "AREA3.crp",
+                           "AREA4.crp", "AREA5.crp", "Vatten.crp"};
 
 std::unique_ptr<CAreor> LoadAreas(const char* name) {
     auto areas = std::make_unique<CAreor>();
@@ -34,8 +36,9 @@ double SegmentDistance(const GeoPoint& p, const GeoPoint& a, const GeoPoint& b) 
 
 double OutlineDistance(const GeoPoint& p, const CArea& area) {
     double best = 1e9;
-    for (int i = 0, j = area.PointCount - 1; i < area.PointCount; j = i++)
-        best = std::min(best, SegmentDistance(p, area.Points[std::size_t(j)], area.Points[std::size_t(i)]));
+    for (int i = 0, j = area.PointCount() - 1; i < area.PointCount(); j = i++)
+        best = std::min(
+            best, SegmentDistance(p, area.Points[std::size_t(j)], area.Points[std::size_t(i)]));
     return best;
 }
 
@@ -49,16 +52,17 @@ class AreaFile : public testing::TestWithParam<const char*> {};
 
 TEST_P(AreaFile, LoadsWithinTheCapsAndEveryRecordHasAShape) {
     auto areas = LoadAreas(GetParam());
-    ASSERT_GT(areas->Count, 0);
-    EXPECT_LE(areas->Count, CAreor::MaxAreas);
-    for (int i = 0; i < areas->Count; ++i) {
+    ASSERT_GT(areas->Count(), 0);
+    EXPECT_LE(areas->Count(), CAreor::MaxAreas);
+    for (int i = 0; i < areas->Count(); ++i) {
         const CArea& a = areas->Area(i);
-        EXPECT_GE(a.PointCount, 3) << a.Code.toStdString();
-        EXPECT_LE(a.PointCount, CArea::MaxPoints) << a.Code.toStdString();
+        EXPECT_GE(a.PointCount(), 3) << a.Code.toStdString();
+        EXPECT_LE(a.PointCount(), CArea::MaxPoints) << a.Code.toStdString();
         EXPECT_LE(a.South, a.North) << a.Code.toStdString();
         EXPECT_LE(a.West, a.East) << a.Code.toStdString();
         for (const GeoPoint& p : a.Points) {
-            EXPECT_TRUE(p.Lat >= a.South - 1e-4 && p.Lat <= a.North + 1e-4 && p.Lon >= a.West - 1e-4 && p.Lon <= a.East + 1e-4)
+            EXPECT_TRUE(p.Lat >= a.South - 1e-4 && p.Lat <= a.North + 1e-4 &&
+                        p.Lon >= a.West - 1e-4 && p.Lon <= a.East + 1e-4)
                 << a.Code.toStdString() << " has a point outside its bounding box";
         }
     }
@@ -66,40 +70,45 @@ TEST_P(AreaFile, LoadsWithinTheCapsAndEveryRecordHasAShape) {
 
 TEST_P(AreaFile, EveryRecordHasACodeAndANameInEachLanguage) {
     auto areas = LoadAreas(GetParam());
-    for (int i = 0; i < areas->Count; ++i) {
+    for (int i = 0; i < areas->Count(); ++i) {
         const CArea& a = areas->Area(i);
         EXPECT_FALSE(a.Code.isEmpty()) << "record " << i;
         for (int lang = 1; lang <= 6; ++lang)
-            EXPECT_FALSE(a.Names[lang].trimmed().isEmpty()) << a.Code.toStdString() << " language " << lang;
+            EXPECT_FALSE(a.Names[lang].trimmed().isEmpty())
+                << a.Code.toStdString() << " language " << lang;
     }
 }
 
 TEST_P(AreaFile, SeedsLieStrictlyInsideTheirRingAndOffItsOutline) {
     auto areas = LoadAreas(GetParam());
-    for (int i = 0; i < areas->Count; ++i) {
+    for (int i = 0; i < areas->Count(); ++i) {
         const CArea& a = areas->Area(i);
         for (const GeoPoint& seed : {a.Seed1, a.Seed2}) {
-            EXPECT_TRUE(PointInPolygon(seed, a.Points.data(), a.PointCount))
-                << a.Code.toStdString() << " seed " << seed.Lat << "," << seed.Lon << " outside its ring";
+            EXPECT_TRUE(PointInPolygon(seed, a.Points.data(), a.PointCount()))
+                << a.Code.toStdString() << " seed " << seed.Lat << "," << seed.Lon
+                << " outside its ring";
             EXPECT_GT(OutlineDistance(seed, a), 1e-5)
-                << a.Code.toStdString() << " seed " << seed.Lat << "," << seed.Lon << " on its outline";
+                << a.Code.toStdString() << " seed " << seed.Lat << "," << seed.Lon
+                << " on its outline";
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Delivered, AreaFile, testing::ValuesIn(AreaFiles),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return QString::fromLatin1(info.param).section('.', 0, 0).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Delivered, AreaFile, testing::ValuesIn(AreaFiles),
+    [](const testing::TestParamInfo<const char*>& info) {
+        return QString::fromLatin1(info.param).section('.', 0, 0).toStdString();
+    });
 
 TEST(Flags, EveryCountryHasAReadableFlagOfSixtyPixelsOrAHundredAndTwentyWide) {
     std::set<QString> checked;
     for (const char* file : {"AREA1.crp", "AREA2.crp", "AREA3.crp", "AREA4.crp", "AREA5.crp"}) {
         auto areas = LoadAreas(file);
-        for (int i = 0; i < areas->Count; ++i) {
+        for (int i = 0; i < areas->Count(); ++i) {
             const CArea& a = areas->Area(i);
             if (IsCountryCode(a.Code) && a.Code != "AQ") {
-                EXPECT_FALSE(a.FlagFile.isEmpty()) << file << ": " << a.Code.toStdString() << " has no flag";
+                EXPECT_FALSE(a.FlagFile.isEmpty())
+                    << file << ": " << a.Code.toStdString() << " has no flag";
             }
             if (a.FlagFile.isEmpty() || !checked.insert(a.FlagFile).second) continue;
             QImage flag(Dir + "/flags/" + a.FlagFile);
@@ -129,22 +138,23 @@ TEST_P(SeaFile, SeedsLieInTheSeaOfEveryMapThatUsesThem) {
         auto areas = LoadAreas(file);
         for (int s = 1; s <= map.SeaSeedCount; ++s) {
             const GeoPoint& seed = map.SeaSeeds[s];
-            for (int i = 0; i < areas->Count; ++i) {
+            for (int i = 0; i < areas->Count(); ++i) {
                 const CArea& a = areas->Area(i);
-                EXPECT_FALSE(PointInPolygon(seed, a.Points.data(), a.PointCount))
-                    << GetParam().seaFile << " seed " << seed.Lat << "," << seed.Lon << " lies in " << a.Code.toStdString()
-                    << " of " << file;
+                EXPECT_FALSE(PointInPolygon(seed, a.Points.data(), a.PointCount()))
+                    << GetParam().seaFile << " seed " << seed.Lat << "," << seed.Lon << " lies in "
+                    << a.Code.toStdString() << " of " << file;
             }
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Delivered, SeaFile,
-                         testing::Values(SeaCase{"Hav1.crp", {"AREA1.crp", "AREA4.crp", "AREA5.crp"}},
-                                         SeaCase{"Hav2.crp", {"AREA2.crp"}}, SeaCase{"Hav3.crp", {"AREA3.crp"}}),
-                         [](const testing::TestParamInfo<SeaCase>& info) {
-                             return QString::fromLatin1(info.param.seaFile).section('.', 0, 0).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Delivered, SeaFile,
+    testing::Values(SeaCase{"Hav1.crp", {"AREA1.crp", "AREA4.crp", "AREA5.crp"}},
+                    SeaCase{"Hav2.crp", {"AREA2.crp"}}, SeaCase{"Hav3.crp", {"AREA3.crp"}}),
+    [](const testing::TestParamInfo<SeaCase>& info) {
+        return QString::fromLatin1(info.param.seaFile).section('.', 0, 0).toStdString();
+    });
 
 TEST(ContinentPictures, OnlyNavyLimeAndGreenAndEachLandPixelBelongsToOneContinent) {
     const QRgb navy = qRgb(0, 0, 128), lime = qRgb(0, 255, 0), green = qRgb(0, 128, 0);
@@ -165,8 +175,10 @@ TEST(ContinentPictures, OnlyNavyLimeAndGreenAndEachLandPixelBelongsToOneContinen
             int limeCount = 0;
             for (std::size_t k = 0; k < parts.size(); ++k) {
                 const QRgb c = parts[k].pixel(x, y) | 0xff000000u;
-                ASSERT_TRUE(c == navy || c == lime || c == green) << names[k] << " pixel " << x << "," << y;
-                ASSERT_EQ(c == navy, w == navy) << names[k] << " sea differs from world.png at " << x << "," << y;
+                ASSERT_TRUE(c == navy || c == lime || c == green)
+                    << names[k] << " pixel " << x << "," << y;
+                ASSERT_EQ(c == navy, w == navy)
+                    << names[k] << " sea differs from world.png at " << x << "," << y;
                 if (c == lime) ++limeCount;
             }
             if (w == lime) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts every map exercise of the delivered catalogue as the game does and checks the
 // fills: every sea region filled, no land region painted as sea, every part of an exercise area
 // coloured.
@@ -54,11 +55,11 @@ std::vector<uchar> GroundOf(const CKarta& map, int W, int H, bool selectedOnly =
             const QColor ground = lakes ? QColor(Lake, Lake, Lake) : QColor(Land, Land, Land);
             p.setPen(lakes ? QPen(ground, 2) : QPen(Qt::NoPen));
             p.setBrush(ground);
-            for (int i = 0; i < set->Count; ++i) {
+            for (int i = 0; i < set->Count(); ++i) {
                 const CArea& a = set->Area(i);
                 if (selectedOnly && !lakes && !a.Selected) continue;
                 QPolygonF ring;
-                for (int k = 0; k < a.PointCount; ++k) {
+                for (int k = 0; k < a.PointCount(); ++k) {
                     const GeoPoint& pt = a.Points[std::size_t(k)];
                     ring << QPointF(map.LonLatToX(pt.Lon, pt.Lat), map.LatToY(pt.Lat));
                 }
@@ -122,9 +123,9 @@ std::vector<Region> RegionsOfColour(const Drawn& d, TColor colour,
 
 std::string Describe(const COvning& e, const Drawn& d, const Region& r) {
     return "exercise " + std::to_string(e.Number) + " (map " + std::to_string(e.MapNo) +
-           "): " + std::to_string(r.pixels) + " px at " + std::to_string(d.Map().YToLat(r.y)) + "," +
-           std::to_string(d.Map().PixelToLon(r.y, r.x)) + " (pixel " + std::to_string(r.x) + "," +
-           std::to_string(r.y) + ")";
+           "): " + std::to_string(r.pixels) + " px at " + std::to_string(d.Map().YToLat(r.y)) +
+           "," + std::to_string(d.Map().PixelToLon(r.y, r.x)) + " (pixel " + std::to_string(r.x) +
+           "," + std::to_string(r.y) + ")";
 }
 
 const Size Sizes[] = {{1280, 720}, {1920, 1048}};

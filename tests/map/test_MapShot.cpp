@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map-rendering tool on a small hand-made data set: what it loads by map
 // number, how it draws each kind, and its messages for bad requests.
 #include <gtest/gtest.h>

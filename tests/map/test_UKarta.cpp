@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map: sea seed files, view fitting, projection and the drawing steps
 // checked pixel by pixel on small pictures.
 #include <gtest/gtest.h>
@@ -24,9 +25,7 @@ CArea& AddBox(CAreor& areas, const QString& code, double south, double west, dou
                     {float(north), float(west)},
                     {float(north), float(east)},
                     {float(south), float(east)}};
-    area->PointCount = 4;
     areas.Areas.push_back(std::move(area));
-    areas.Count = qint32(areas.Areas.size());
     return *areas.Areas.back();
 }
 

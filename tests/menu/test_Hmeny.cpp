@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main menu: colour scheme, continent choice, exercise lists, the
 // start command by kind and its failure, and the sliding instruction.
 #include <gtest/gtest.h>

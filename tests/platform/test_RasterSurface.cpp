@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel rules of the raster surface: lines, pens, raster modes, shapes,
 // flood fill and text.
 #include <gtest/gtest.h>

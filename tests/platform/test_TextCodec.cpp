@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows-1252 round trips, including the 0x80-0x9F block.
 #include <gtest/gtest.h>
 
@@ -22,7 +23,8 @@ TEST(TextCodec, HighControlBlockUsesTheWindowsCharacters) {
 
 TEST(TextCodec, UnrepresentableCharactersAreReported) {
     bool ok = true;
-    EXPECT_EQ(ToWindows1252(QString::fromUtf8("Łódź"), &ok), QByteArray("?\xf3""d?"));
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("Łódź"), &ok), QByteArray("?\xf3"
+                                                                        "d?"));
     EXPECT_FALSE(ok);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second program that adds results to a score file, so tests can run many
 // of them against one file at the same moment.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scores.hgh: the reader's rules, the complete write, safe saving, backups, results added
 // by programs sharing the file, and how signatures are stored.
 #include <gtest/gtest.h>
@@ -9,8 +10,8 @@
 #include <memory>
 
 #include "scores/ScoreFile.h"
-#include "support/ScoreFiles.h"
 #include "support/GlomiraTest.h"
+#include "support/ScoreFiles.h"
 
 namespace {
 

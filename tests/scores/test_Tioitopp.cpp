@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The top-ten form: where a result enters, the signature box, what OK and the
 // close box write, and damaged or unwritable files.
 #include <gtest/gtest.h>
@@ -14,10 +15,10 @@
 
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
-#include "support/ScoreFiles.h"
 #include "scores/Tioitopp.h"
 #include "screens/Ovform.h"
 #include "screens/ScreenSupport.h"
+#include "support/ScoreFiles.h"
 
 namespace {
 

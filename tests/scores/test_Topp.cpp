@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The high-score list: rank-1 columns in catalogue order, skipped records,
 // missing and damaged files, the flowers.
 #include <gtest/gtest.h>
@@ -9,8 +10,8 @@
 #include "app/GenerellUi.h"
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
-#include "support/ScoreFiles.h"
 #include "scores/Topp.h"
+#include "support/ScoreFiles.h"
 
 namespace {
 

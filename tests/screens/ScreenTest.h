@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared fixture of the screen tests: language texts, colour scheme, a sound
 // recorder, a counting top-ten hook, message capture, a fixed random seed,
 // and a temporary folder made the current directory for hand-made data files.
@@ -33,14 +34,7 @@ class ScreenTest : public GlomiraTest {
     void SetUp() override {
         ASSERT_TRUE(QDir::setCurrent(dir_.path()));
         CurrentLanguage = 2;
-        LanguageTable[2][9] = "Click on";
-        LanguageTable[2][10] = "lies in";
-        LanguageTable[2][11] = "Top ten";
-        LanguageTable[2][12] = "Close";
-        LanguageTable[2][13] = "Which of these lies in";
-        LanguageTable[2][14] = "?";
-        LanguageTable[2][17] = "Multiple choice";
-        LanguageTable[2][23] = "Restart";
+        UseTestTexts();
         PanelColor = MakeColor(192, 208, 224);
         FrameColor = MakeColor(40, 90, 160);
         HighlightColor = MakeColor(255, 64, 64);
@@ -109,6 +103,24 @@ class ScreenTest : public GlomiraTest {
         w.Save(file);
     }
     static void WriteEmpty(const QString& file) { CrpWriter().Save(file); }
+
+    // Five countries in a row with one town each, as AREA1.crp and Ort1.crp;
+    // returns their keys K1..K5.
+    static QStringList WriteFiveCountries() {
+        QList<AreaRecord> areas;
+        QList<PlaceRecord> places;
+        QStringList keys;
+        const QStringList names{"Ardia", "Bellia", "Cordia", "Delvia", "Estria"};
+        for (int i = 0; i < names.size(); ++i) {
+            const QString key = QString("K%1").arg(i + 1);
+            areas << Named(BoxArea(key, 40, i * 5, 44, i * 5 + 4), names[i]);
+            places << Place(names[i].left(3) + "town", key, 42, i * 5 + 2);
+            keys << key;
+        }
+        WriteAreas("AREA1.crp", areas);
+        WritePlaces("Ort1.crp", places);
+        return keys;
+    }
 
     NullSound sound;
     QStringList messages;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which screen an exercise kind runs on, and the buttons every screen shares.
 #include <QPointer>
 #include <QPushButton>
@@ -43,17 +44,7 @@ class SharedButtonsTest : public ScreenTest {
   protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        QList<AreaRecord> areas;
-        QList<PlaceRecord> places;
-        const QStringList names{"Ardia", "Bellia", "Cordia", "Delvia", "Estria"};
-        for (int i = 0; i < names.size(); ++i) {
-            const QString key = QString("K%1").arg(i + 1);
-            areas << Named(BoxArea(key, 40, i * 5, 44, i * 5 + 4), names[i]);
-            places << Place(names[i].left(3) + "town", key, 42, i * 5 + 2);
-            keys << key;
-        }
-        WriteAreas("AREA1.crp", areas);
-        WritePlaces("Ort1.crp", places);
+        keys = WriteFiveCountries();
     }
     QStringList keys;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The flag screen played through its grid: borders, flag placement, the
 // missing-flag message, name display, blinking, end of run and restart.
 #include <QLabel>

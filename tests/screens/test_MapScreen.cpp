@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map screen played through its widgets: layout, name label, clicks,
 // end of the run, restart and the files loaded by map number.
 #include <QLabel>
@@ -219,8 +220,8 @@ TEST_F(MapScreenTest, MapsFourAndFiveReadNoWater) {
     QFile::remove("Vatten.crp");
     QFile::rename("AREA1.crp", "AREA4.crp");
     Start({"AAA", "BBB"}, "AREA", 4);
-    EXPECT_EQ(screen->MapObject->Waters->Count, 0);
-    EXPECT_EQ(screen->MapObject->Areas->Count, 3);
+    EXPECT_EQ(screen->MapObject->Waters->Count(), 0);
+    EXPECT_EQ(screen->MapObject->Areas->Count(), 3);
     EXPECT_EQ(screen->MapObject->SeaSeedCount, 1);
     EXPECT_FALSE(screen->MapObject->ShowGrid);
 }
@@ -228,8 +229,8 @@ TEST_F(MapScreenTest, MapsFourAndFiveReadNoWater) {
 TEST_F(MapScreenTest, MapZeroReadsOnlyThePlaces) {
     for (const char* file : {"Vatten.crp", "AREA1.crp", "Hav1.crp"}) QFile::remove(file);
     Start({"AAA"}, "ORT", 0);
-    EXPECT_EQ(screen->MapObject->Areas->Count, 0);
-    EXPECT_EQ(screen->MapObject->Waters->Count, 0);
+    EXPECT_EQ(screen->MapObject->Areas->Count(), 0);
+    EXPECT_EQ(screen->MapObject->Waters->Count(), 0);
     EXPECT_EQ(screen->MapObject->SeaSeedCount, 0);
     EXPECT_EQ(screen->lblFraga->text(), "Click on Acity");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every exercise of the delivered catalogue played on its screen from the
 // first question to the top-ten entry, always answering right with a click.
 #include <QLabel>

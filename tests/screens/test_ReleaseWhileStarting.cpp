@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exercise screens released (closed and freed, as the main menu does) at every
 // point where starting or restarting lets window messages run: nothing may
 // touch the freed screen or its map, and the exercise starts again cleanly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test-side writer of the data-file encoding.
 #include "CrpWriter.h"
 
@@ -12,14 +13,18 @@ CrpWriter& CrpWriter::Byte(int value) {
     return *this;
 }
 
-CrpWriter& CrpWriter::Word(int value) { return Byte(value).Byte(value >> 8); }
+CrpWriter& CrpWriter::Word(int value) {
+    return Byte(value).Byte(value >> 8);
+}
 
 CrpWriter& CrpWriter::Int32(qint32 value) {
     const quint32 u = quint32(value);
     return Byte(int(u)).Byte(int(u >> 8)).Byte(int(u >> 16)).Byte(int(u >> 24));
 }
 
-CrpWriter& CrpWriter::Degrees(double degrees) { return Int32(qint32(std::lround(degrees * 10000))); }
+CrpWriter& CrpWriter::Degrees(double degrees) {
+    return Int32(qint32(std::lround(degrees * 10000)));
+}
 
 CrpWriter& CrpWriter::Text(const QString& text) {
     const QByteArray raw = ToWindows1252(text);

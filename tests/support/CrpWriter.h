@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test-side writer of the data-file encoding, to build files for loaders.
 #pragma once
 
@@ -6,18 +7,18 @@
 #include <QStringList>
 
 class CrpWriter {
-public:
+  public:
     CrpWriter& Byte(int value);
     CrpWriter& Word(int value);  // stored as two bytes, low first; any 0..65535
     CrpWriter& Int32(qint32 value);
-    CrpWriter& Degrees(double degrees);  // 1/10000 degree units
+    CrpWriter& Degrees(double degrees);    // 1/10000 degree units
     CrpWriter& Text(const QString& text);  // Windows-1252, shifted by 21
     CrpWriter& Raw(const QByteArray& bytes);
 
     const QByteArray& Bytes() const { return bytes_; }
     void Save(const QString& fileName) const;
 
-private:
+  private:
     QByteArray bytes_;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/ExerciseOnPicture.h"
 
 #include "data/MapLoader.h"

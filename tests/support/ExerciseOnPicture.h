@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An area or place exercise started on a picture the way the map screen
 // starts it: the map loaded from a folder by the game's loader, then the
 // exercise's own colours, selection, view and drawing. Data checks look at
@@ -20,8 +21,7 @@ class ExerciseOnPicture {
   public:
     // The graticule is left out unless asked for: the checks look at the
     // fills beneath it. Raises the loaders' errors.
-    ExerciseOnPicture(COvning& exercise, QSize size, const QString& folder,
-                      bool graticule = false);
+    ExerciseOnPicture(COvning& exercise, QSize size, const QString& folder, bool graticule = false);
     ~ExerciseOnPicture();
     ExerciseOnPicture(const ExerciseOnPicture&) = delete;
     ExerciseOnPicture& operator=(const ExerciseOnPicture&) = delete;

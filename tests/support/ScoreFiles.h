@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers for score tests: a score file written from records, and reading one back.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/SharedStateSnapshot.h"
 
 #include <QDir>

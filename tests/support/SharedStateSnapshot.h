@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything the program shares between its parts, saved at construction
 // and put back at destruction: the interface texts and settings, the colour
 // scheme, the template picture, the installed hooks (sound output, top-ten

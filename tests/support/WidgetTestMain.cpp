@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test entry point: an offscreen Qt widget application around the GoogleTest run.
 #include <gtest/gtest.h>
 
@@ -6,7 +7,8 @@
 int main(int argc, char** argv) {
     // Test discovery runs the binary at build time, without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) qputenv("QT_SCALE_FACTOR", "1");
+    // The tests count pixels: one logical pixel is one device pixel.
+    qputenv("QT_SCALE_FACTOR", "1");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Resident memory from /proc, its growth after the warm-up, and the
 // repeatable weighted draw of the soak's events.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The soak tool's command line: defaults, kinds, numbers, refusals, and the
 // warm-up and memory rule it derives from the event count.
 #include <gtest/gtest.h>

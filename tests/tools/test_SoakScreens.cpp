@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The soak's screen drivers and top-ten hook on the delivered data: right
 // answers end a run whose result goes to the private score file, the next
 // run starts, closing and releasing leave no screen behind, and a short

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // Builds Glomira's places, exercise catalogue, interface texts, sounds, music, logo, template
 // bitmap and about text into gamedata/. Run from this folder: node build.js [step ...]
 'use strict';

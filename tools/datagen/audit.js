@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // Draws every map number over the views its exercises use and reports area fills that leak
 // beyond their bounding box and areas that no fill colours: node audit.js [mapNo ...]
 'use strict';

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // Builds Glomira's delivered world data (area, water and sea files, flags, continent pictures)
 // from the pinned open data packages. Run from this folder: node build.js [step ...]
 'use strict';

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // Draws an area file the way the game does (outlines, lakes, sea fill, area fills) into a PNG
 // for a quick look: node preview.js AREA1 [T B C W H] [out.png]
 'use strict';

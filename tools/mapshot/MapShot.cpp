@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loads, draws and lists an exercise's map exactly as the map screen and the
 // area and place exercises do, for people who make or check exercises.
 #include "MapShot.h"
@@ -131,8 +132,9 @@ std::unique_ptr<COvning> MakeExercise(const TSetup& s, QStringList& warnings) {
     e->CentreLongitude = s.Centre;
     if (IsAll(s.Items)) return e;
     if (s.Items.size() > COvning::MaxItems)
-        warnings << QStringLiteral("Only the first %1 of the %2 items are drawn, as an exercise "
-                                   "holds no more.")
+        warnings << QStringLiteral(
+                        "Only the first %1 of the %2 items are drawn, as an exercise "
+                        "holds no more.")
                         .arg(COvning::MaxItems)
                         .arg(s.Items.size());
     e->ItemCount = int(std::min<qsizetype>(s.Items.size(), COvning::MaxItems));
@@ -142,7 +144,7 @@ std::unique_ptr<COvning> MakeExercise(const TSetup& s, QStringList& warnings) {
 
 void SelectAll(CKarta& map, const TSetup& s) {
     for (const auto& area : map.Areas->Areas)
-        if (area->PointCount > 0) area->Selected = true;
+        if (area->PointCount() > 0) area->Selected = true;
     for (COrt* p = map.Places->First; p; p = p->Next)
         if (p->Rank <= s.MaxPlaceRank) p->Selected = true;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map-rendering tool's work: load an exercise's map as the map screen
 // does, draw it as the area or place exercise does, list its items, save a PNG.
 #pragma once

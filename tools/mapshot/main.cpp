@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glomira-mapshot: draws an exercise's map to a PNG as the game would show it.
 #include <QCommandLineParser>
 #include <QFileInfo>

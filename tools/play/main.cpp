@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glomira-play: starts one exercise of the catalogue on its screen, without
 // the main menu, so each screen can be played and tried on its own.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the answers, buttons and click areas of each exercise screen lie,
 // and how often each event happens on it.
 #include "ExerciseScreens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The soak's drivers of the three exercise screens: the map screen (area and
 // place exercises), the flag screen and the multiple-choice screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The event loop of one kind: reopen or restart, draw an event, play it, settle, sample.
 #include "KindSoak.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // KindSoak: one exercise played for a number of random events on its
 // screen, restarting whenever a run ends, with resident memory sampled as
 // it goes; and the report of what happened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading VmRSS and measuring its growth after the warm-up.
 #include "ResidentMemory.h"
 

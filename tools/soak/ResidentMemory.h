@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Resident memory of this process and its growth over a soak, measured
 // from the end of the warm-up to the last sample.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening, releasing and the common random events of an exercise screen.
 #include "ScreenDriver.h"
 

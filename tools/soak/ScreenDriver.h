@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ScreenDriver: one exercise screen under the soak: opens it with short
 // timers, releases it as the main menu does, and plays the random events on
 // it. The three screens fill in where their answers and buttons are.

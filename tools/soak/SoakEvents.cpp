@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Event names and the weighted draw of the soak.
 #include "SoakEvents.h"
 

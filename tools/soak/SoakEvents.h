@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SoakEvent: the things a restless player does on an exercise screen, and a
 // repeatable weighted draw among them.
 #pragma once

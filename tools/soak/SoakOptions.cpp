@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The soak tool's command line: kinds, event count, seed, exercises and the memory rule.
 #include "SoakOptions.h"
 

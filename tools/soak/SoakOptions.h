@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SoakOptions: what a soak plays (kinds, events, seed, exercises) and how
 // its memory is judged, read from the command line of glomira-soak.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The soak's top-ten hook: the real form, a private score file, answered by a timer.
 #include "TopTenStandIn.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TopTenStandIn: the top-ten hook of the soak: the game's own top-ten form
 // on a score file in a private temporary folder (never the one beside the
 // program), answered at once with a short name and OK so the soak goes on.

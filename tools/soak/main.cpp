@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glomira-soak: plays one exercise of each kind on its real screen with the
 // delivered data for thousands of random events, and fails on a stuck
 // top-ten form, an unexpected message or resident memory that keeps growing.

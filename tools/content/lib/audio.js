@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three sound effects, synthesised as 16-bit mono PCM wave files.
 'use strict';
 

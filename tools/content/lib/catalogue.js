@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exercise catalogue: which exercises exist, their names in six languages, maps, views,
 // colours and items. Numbers are fixed: they key the high-score lists.
 'use strict';

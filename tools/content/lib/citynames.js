@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hand-made table of established city names: source name (optionally "name|CC") ->
 // [Swedish, English, French, German, Spanish, Italian]. SAME lists names checked to be written
 // alike in all six languages. Together with CLDR's exemplar cities they cover every capital and

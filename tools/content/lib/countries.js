@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which areas of the world file are states, their continent groups and their one capital.
 'use strict';
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The .crp data encoding (writer and reader), Windows-1252 text and the transliteration of
 // letters outside that code page.
 'use strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turns the catalogue definitions into records that resolve in the files each exercise loads,
 // checks them as the program would use them, and encodes Ovning.crp.
 'use strict';

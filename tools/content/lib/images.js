@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // logo.gif (the main menu's 120 x 423 column: a globe drawn from the world outlines and the
 // program's name) and bmptest.bmp (the template the flag grid is copied from).
 'use strict';

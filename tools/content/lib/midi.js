@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "good.mid": a short cheerful tune in C major for entering the high-score list, written as a
 // Standard MIDI File (format 0, one track, four channels).
 'use strict';

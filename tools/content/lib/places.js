@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The places of Ort1.crp: every state's capital, the towns of dependent areas, the cities of
 // over 300,000 people and the region capitals of the countries that have region exercises.
 'use strict';

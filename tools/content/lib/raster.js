@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws one outline ring as the map does (one-pixel lines, every vertex set) and fills from a
 // seed, 4-connected, to see whether the area's colour would stay inside its outline.
 'use strict';

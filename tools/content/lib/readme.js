@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // README.TXT, the about screen's text: what the program is, how to play, and the sources of its
 // data with their licences. Plain ASCII, so it reads the same whatever the reader assumes.
 'use strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The interface texts of lang.crp: string number -> [Swedish, English, French, German, Spanish, Italian].
 // Question forms: prompt 9 + " " + name; place + " " + 10; 13 + " " + area + " " + 14.
 'use strict';

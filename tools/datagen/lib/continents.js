@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The seven small world maps of the main menu: sea navy, the picture's own continent lime,
 // all other land green; the whole-world picture has all land lime.
 'use strict';

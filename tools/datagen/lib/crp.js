@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writer of the scrambled .crp data encoding: bytes, 16-bit words, 32-bit words and shifted strings.
 'use strict';
 const fs = require('fs');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reader of the .crp encoding, used by the previews and the generator's own tests.
 'use strict';
 const fs = require('fs');

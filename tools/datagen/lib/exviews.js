@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map views that the catalogue's area and place exercises show, computed the way the game
 // sets them up at start (single precision where the game uses it), so that sea seeds can be
 // placed for exactly what players see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plane geometry on [lon, lat] rings: areas, the game's point-in-polygon rule, antimeridian cuts and clipping.
 'use strict';
 

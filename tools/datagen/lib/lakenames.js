@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names of the larger lakes, found by a point that lies in each; other lakes get a generic name.
 'use strict';
 module.exports = [

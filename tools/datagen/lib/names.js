@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Six-language names (Swedish, English, French, German, Spanish, Italian) for countries and regions.
 'use strict';
 const path = require('path');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A ring that the outlines pinch into more than two parts at an exercise's scale has parts that
 // neither Seed1 nor Seed2 reaches, and they would stay grey when the area is coloured. Each such
 // part gets a seed of its own, carried by an extra record with the same code, names and ring: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sea pockets that no sea seed can fill are closed into the land next to them. A pocket is a
 // bay or fjord whose mouth the outlines pinch shut at the scale an exercise shows it, or sea
 // that another map sharing the seed file has as land; at that scale it is detail below the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small raster engine that mimics how the game draws a map: its projection, one-pixel
 // outlines and 4-connected fills. Used to place seeds and sea seeds and to draw previews.
 'use strict';

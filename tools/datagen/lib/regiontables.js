@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hand-made region tables where Natural Earth's first-level units are finer than the regions
 // players know: French départements, Italian and Spanish provinces, British counties and the
 // former Norwegian counties are dissolved into these. Names: sv, en, fr, de, es, it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sea seeds: draws each map view the way the game does and chooses seeds so that every sea
 // region of the views exercises show gets filled and no land region of any view does.
 'use strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether a fill from a seed stays inside its ring when the game draws the ring in a given view:
 // the seed's pixel must lie on the drawn outline (the fill then does nothing) or be enclosed by it.
 'use strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Interior fill points of a ring: Seed1 at the pole of inaccessibility, Seed2 in the largest
 // part that a fill from Seed1 does not reach when the ring is drawn at exercise scale.
 'use strict';

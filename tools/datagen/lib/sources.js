@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the source data sets into named areas, with the disputed-areas policy applied.
 'use strict';
 const topojson = require('topojson-client');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows-1252 encoding of names, with a fixed transliteration for letters outside that code page.
 'use strict';
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Topology-preserving simplification: rings are split into shared arcs, so neighbours keep identical borders.
 'use strict';
 const { topology } = require('topojson-server');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The .crp writer against the reader rules, and the Windows-1252 transliteration.
 'use strict';
 const test = require('node:test');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ring geometry: the game's point-in-polygon rule, antimeridian cuts, shared-border simplification and seeds.
 'use strict';
 const test = require('node:test');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sea seeds and sea pockets: the game's line and view fitting as the seed placement draws them,
 // seeds that fill every sea region within the cap, and pockets closed into the land next to them.
 'use strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time from a click on an exercise screen to its repainted picture, on a
 // 1920 x 1080 screen with the delivered data: wrong and right clicks on the
 // map screen (a name label; a recoloured area and the next question) and a
