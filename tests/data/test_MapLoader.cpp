@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
+#include <stdexcept>
 
 #include "data/Fileread.h"
 #include "data/MapLoader.h"
@@ -140,6 +142,31 @@ TEST_F(MapLoaderTest, AnEmptyFolderMeansTheCurrentDirectory) {
     ASSERT_TRUE(QDir::setCurrent(Folder()));
     WritePlaces("Ort1.crp", 2);
     EXPECT_EQ(PlaceCount(*LoadPlacesAndAreas(0, 1)), 2);
+}
+
+QStringList dataLog;
+
+void KeepDataLog(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (QLatin1String(context.category) == QLatin1String("glomira.data")) dataLog << message;
+}
+
+// Where the game catches a failure it logs what it was doing and the file,
+// as the message a player sees may not name it.
+TEST_F(MapLoaderTest, ACaughtFailureIsLoggedWithItsFile) {
+    WriteAreas("AREA2.crp", 1);  // no Ort1.crp
+    dataLog.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(KeepDataLog);
+    try {
+        LoadPlacesAndAreas(2, 1, Folder());
+    } catch (const std::exception& e) {
+        LogFailure(e, "starting exercise 7");
+    }
+    LogFailure(std::runtime_error("plain"), "opening the main menu");
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(dataLog.size(), 2);
+    EXPECT_TRUE(dataLog[0].startsWith("starting exercise 7 failed on ")) << dataLog[0].toStdString();
+    EXPECT_TRUE(dataLog[0].contains(QDir(Folder()).filePath("Ort1.crp")));
+    EXPECT_EQ(dataLog[1], "opening the main menu failed: plain");
 }
 
 }  // namespace
