@@ -59,6 +59,28 @@ void COvning::Start(TOvningsformular& form) {
     BlinkState = 0;
 }
 
+void COvning::CopyCatalogueFields(const COvning& from) {
+    Kind = from.Kind;
+    Names = from.Names;
+    Number = from.Number;
+    MaxPlaceRank = from.MaxPlaceRank;
+    BorderWidth = from.BorderWidth;
+    RequirePlaceFlag1 = from.RequirePlaceFlag1;
+    RequirePlaceFlag2 = from.RequirePlaceFlag2;
+    ReservedFlag = from.ReservedFlag;
+    MapNo = from.MapNo;
+    PlaceFileNo = from.PlaceFileNo;
+    Continent = from.Continent;
+    LandColor = from.LandColor;
+    AreaColor = from.AreaColor;
+    SeaColor = from.SeaColor;
+    TopLatitude = from.TopLatitude;
+    BottomLatitude = from.BottomLatitude;
+    CentreLongitude = from.CentreLongitude;
+    ItemCount = from.ItemCount;
+    Items = from.Items;
+}
+
 void COvning::SelectItems() {
     if (!Map) return;
     if (Map->Areas)

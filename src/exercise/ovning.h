@@ -92,6 +92,8 @@ class COvning {
 
     // Marks the exercise's areas and places on the map.
     void SelectItems();
+    // Takes over every catalogue field of another entry (not the run).
+    void CopyCatalogueFields(const COvning& from);
 
   protected:
     // The area's name in the current language, or the key itself when the

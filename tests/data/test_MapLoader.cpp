@@ -164,7 +164,8 @@ TEST_F(MapLoaderTest, ACaughtFailureIsLoggedWithItsFile) {
     LogFailure(std::runtime_error("plain"), "opening the main menu");
     qInstallMessageHandler(previous);
     ASSERT_EQ(dataLog.size(), 2);
-    EXPECT_TRUE(dataLog[0].startsWith("starting exercise 7 failed on ")) << dataLog[0].toStdString();
+    EXPECT_TRUE(dataLog[0].startsWith("starting exercise 7 failed on "))
+        << dataLog[0].toStdString();
     EXPECT_TRUE(dataLog[0].contains(QDir(Folder()).filePath("Ort1.crp")));
     EXPECT_EQ(dataLog[1], "opening the main menu failed: plain");
 }

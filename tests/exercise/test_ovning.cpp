@@ -6,6 +6,7 @@
 #include <set>
 
 #include "FakeScreens.h"
+#include "data/ovningar.h"
 #include "exercise/OvFlagga.h"
 
 namespace {
@@ -36,6 +37,55 @@ class CoreTest : public ExerciseTest {
     COvningFlagga flags;
     FakeMapScreen screen;
 };
+
+// A copy of an entry is the same exercise to draw or run, but none of the
+// original's run comes with it.
+TEST_F(CoreTest, CopyingCatalogueFieldsTakesEveryFieldAndNoRun) {
+    const std::unique_ptr<COvning> from = CreateExercise("ORT");
+    from->Kind = "ORT";
+    from->Names[3] = "Villes";
+    from->Number = 41;
+    from->MaxPlaceRank = 3;
+    from->BorderWidth = 2;
+    from->RequirePlaceFlag1 = true;
+    from->RequirePlaceFlag2 = true;
+    from->ReservedFlag = true;
+    from->MapNo = 4;
+    from->PlaceFileNo = 2;
+    from->Continent = "AFR";
+    from->LandColor = 1;
+    from->AreaColor = 2;
+    from->SeaColor = 3;
+    from->TopLatitude = 40;
+    from->BottomLatitude = -35;
+    from->CentreLongitude = 20;
+    SetItems(*from, {"ZA", "EG"});
+    from->Asked = 9;
+    from->Percent = 77;
+
+    const std::unique_ptr<COvning> to = CreateExercise("ORT");
+    to->CopyCatalogueFields(*from);
+    EXPECT_EQ(to->Kind, "ORT");
+    EXPECT_EQ(to->Names[3], "Villes");
+    EXPECT_EQ(to->Number, 41);
+    EXPECT_EQ(to->MaxPlaceRank, 3);
+    EXPECT_EQ(to->BorderWidth, 2);
+    EXPECT_TRUE(to->RequirePlaceFlag1 && to->RequirePlaceFlag2 && to->ReservedFlag);
+    EXPECT_EQ(to->MapNo, 4);
+    EXPECT_EQ(to->PlaceFileNo, 2);
+    EXPECT_EQ(to->Continent, "AFR");
+    EXPECT_EQ(to->LandColor, 1u);
+    EXPECT_EQ(to->AreaColor, 2u);
+    EXPECT_EQ(to->SeaColor, 3u);
+    EXPECT_EQ(to->TopLatitude, 40);
+    EXPECT_EQ(to->BottomLatitude, -35);
+    EXPECT_EQ(to->CentreLongitude, 20);
+    ASSERT_EQ(to->ItemCount, 2);
+    EXPECT_EQ(to->Items[2], "EG");
+    EXPECT_EQ(to->Asked, 0);
+    EXPECT_EQ(to->Percent, 0);
+    EXPECT_EQ(to->Next, nullptr);
+}
 
 TEST_F(CoreTest, CountsEachClickPlaysItsSoundAndReportsThePercentage) {
     flags.Start(screen);

@@ -16,17 +16,12 @@
 
 namespace {
 
-// The settings of one map exercise, from the catalogue or given by hand.
+// The exercise to draw: the catalogue's entry or one made by hand, with the
+// request's overrides. "all" is no key: it selects every item after the
+// start, as no exercise could hold them all, so the items are kept aside.
 struct TSetup {
     QString Title;
-    QString Kind = QStringLiteral("AREA");
-    int MapNo = 0;
-    int PlaceFileNo = 0;
-    int BorderWidth = 1;
-    int MaxPlaceRank = 255;
-    bool RequireFlag1 = false, RequireFlag2 = false;
-    TColor Land = 0, Area = 0, Sea = 0;
-    double Top = 0, Bottom = 0, Centre = 0;
+    std::unique_ptr<COvning> Exercise;
     QStringList Items;
 };
 
@@ -38,45 +33,35 @@ QString Quoted(const QString& s) {
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-TSetup SetupFromCatalogue(const TMapShotRequest& request) {
+const COvning& FindInCatalogue(const TMapShotRequest& request, COvningar& catalogue) {
     const QString file = QDir(request.ProgramDir).filePath(QStringLiteral("Ovning.crp"));
-    COvningar catalogue;
     try {
         catalogue.Load(file);
     } catch (const Exception& e) {
         throw MapShotError(
             QStringLiteral("Cannot read the exercise catalogue %1: %2").arg(file, e.Message()));
     }
-    COvning* entry = catalogue.FindByNumberOrName(request.Exercise);
+    const COvning* entry = catalogue.FindByNumberOrName(request.Exercise);
     if (!entry)
         throw MapShotError(QStringLiteral("No exercise %1 in %2 (give its number, or its name "
                                           "in language %3).")
                                .arg(Quoted(request.Exercise), file)
                                .arg(request.Language));
-    TSetup s;
-    s.Title =
-        QStringLiteral("%1 (exercise %2)").arg(entry->Names[CurrentLanguage]).arg(entry->Number);
-    s.Kind = entry->Kind;
-    s.MapNo = entry->MapNo;
-    s.PlaceFileNo = entry->PlaceFileNo;
-    s.BorderWidth = entry->BorderWidth;
-    s.MaxPlaceRank = entry->MaxPlaceRank;
-    s.RequireFlag1 = entry->RequirePlaceFlag1;
-    s.RequireFlag2 = entry->RequirePlaceFlag2;
-    s.Land = entry->LandColor;
-    s.Area = entry->AreaColor;
-    s.Sea = entry->SeaColor;
-    s.Top = entry->TopLatitude;
-    s.Bottom = entry->BottomLatitude;
-    s.Centre = entry->CentreLongitude;
-    for (int i = 1; i <= entry->ItemCount; ++i) s.Items << entry->Items[i];
-    return s;
+    return *entry;
 }
 
-TSetup MakeSetup(const TMapShotRequest& r) {
+TSetup MakeSetup(const TMapShotRequest& r, QStringList& warnings) {
+    COvningar catalogue;
+    const COvning* entry = nullptr;
     TSetup s;
+    QString kind = QStringLiteral("AREA");
     if (!r.Exercise.isEmpty()) {
-        s = SetupFromCatalogue(r);
+        entry = &FindInCatalogue(r, catalogue);
+        s.Title = QStringLiteral("%1 (exercise %2)")
+                      .arg(entry->Names[CurrentLanguage])
+                      .arg(entry->Number);
+        kind = entry->Kind;
+        for (int i = 1; i <= entry->ItemCount; ++i) s.Items << entry->Items[i];
     } else {
         if (!r.MapNo)
             throw MapShotError(
@@ -84,69 +69,60 @@ TSetup MakeSetup(const TMapShotRequest& r) {
         s.Title = QStringLiteral("map %1").arg(*r.MapNo);
         s.Items = {QStringLiteral("all")};
     }
-    if (r.Kind) s.Kind = r.Kind->toUpper();
-    if (r.MapNo) s.MapNo = *r.MapNo;
-    if (r.PlaceFileNo) s.PlaceFileNo = *r.PlaceFileNo;
-    if (r.BorderWidth) s.BorderWidth = *r.BorderWidth;
-    if (r.MaxPlaceRank) s.MaxPlaceRank = *r.MaxPlaceRank;
-    if (r.Top) s.Top = *r.Top;
-    if (r.Bottom) s.Bottom = *r.Bottom;
-    if (r.Centre) s.Centre = *r.Centre;
-    if (r.Items) s.Items = *r.Items;
-    if (r.Exercise.isEmpty() && !r.PlaceFileNo && s.Kind == QLatin1String("ORT")) s.PlaceFileNo = 1;
-    if (s.Kind != QLatin1String("AREA") && s.Kind != QLatin1String("ORT"))
+    if (r.Kind) kind = r.Kind->toUpper();
+    if (kind != QLatin1String("AREA") && kind != QLatin1String("ORT"))
         throw MapShotError(QStringLiteral("%1 is of kind %2, which shows no map; add --kind AREA "
                                           "or --kind ORT to draw its map anyway.")
-                               .arg(s.Title, Quoted(s.Kind)));
-    return s;
-}
+                               .arg(s.Title, Quoted(kind)));
 
-// The map screen's loading; --places 0 leaves out the place file.
-std::unique_ptr<CKarta> LoadMap(const TSetup& s, const QString& dir, bool placesAlways) {
-    const std::optional<int> placeFile =
-        placesAlways || s.PlaceFileNo > 0 ? std::optional<int>(s.PlaceFileNo) : std::nullopt;
-    try {
-        return LoadFullMap(s.MapNo, placeFile, dir);
-    } catch (const Exception& e) {
-        throw MapShotError(QStringLiteral("Cannot load %1: %2").arg(e.FileName(), e.Message()));
+    s.Exercise = CreateExercise(kind);
+    COvning& e = *s.Exercise;
+    if (entry) {
+        e.CopyCatalogueFields(*entry);
+    } else {
+        e.BorderWidth = 1;
+        e.MaxPlaceRank = 255;
+        if (!r.PlaceFileNo && kind == QLatin1String("ORT")) e.PlaceFileNo = 1;
     }
-}
+    e.Kind = kind;
+    if (r.MapNo) e.MapNo = *r.MapNo;
+    if (r.PlaceFileNo) e.PlaceFileNo = *r.PlaceFileNo;
+    if (r.BorderWidth) e.BorderWidth = *r.BorderWidth;
+    if (r.MaxPlaceRank) e.MaxPlaceRank = *r.MaxPlaceRank;
+    if (r.Top) e.TopLatitude = *r.Top;
+    if (r.Bottom) e.BottomLatitude = *r.Bottom;
+    if (r.Centre) e.CentreLongitude = *r.Centre;
+    if (r.Items) s.Items = *r.Items;
 
-// The exercise as the catalogue would hold it. "all" is no key: it selects
-// every item after the start, as no exercise could hold them all.
-std::unique_ptr<COvning> MakeExercise(const TSetup& s, QStringList& warnings) {
-    std::unique_ptr<COvning> e = CreateExercise(s.Kind);
-    e->Kind = s.Kind;
-    e->Names[CurrentLanguage] = s.Title;
-    e->MapNo = s.MapNo;
-    e->PlaceFileNo = s.PlaceFileNo;
-    e->BorderWidth = s.BorderWidth;
-    e->MaxPlaceRank = s.MaxPlaceRank;
-    e->RequirePlaceFlag1 = s.RequireFlag1;
-    e->RequirePlaceFlag2 = s.RequireFlag2;
-    e->LandColor = s.Land;
-    e->AreaColor = s.Area;
-    e->SeaColor = s.Sea;
-    e->TopLatitude = s.Top;
-    e->BottomLatitude = s.Bottom;
-    e->CentreLongitude = s.Centre;
-    if (IsAll(s.Items)) return e;
+    e.ItemCount = 0;
+    if (IsAll(s.Items)) return s;
     if (s.Items.size() > COvning::MaxItems)
         warnings << QStringLiteral(
                         "Only the first %1 of the %2 items are drawn, as an exercise "
                         "holds no more.")
                         .arg(COvning::MaxItems)
                         .arg(s.Items.size());
-    e->ItemCount = int(std::min<qsizetype>(s.Items.size(), COvning::MaxItems));
-    for (int i = 1; i <= e->ItemCount; ++i) e->Items[i] = s.Items[i - 1];
-    return e;
+    e.ItemCount = int(std::min<qsizetype>(s.Items.size(), COvning::MaxItems));
+    for (int i = 1; i <= e.ItemCount; ++i) e.Items[i] = s.Items[i - 1];
+    return s;
 }
 
-void SelectAll(CKarta& map, const TSetup& s) {
+// The map screen's loading; --places 0 leaves out the place file.
+std::unique_ptr<CKarta> LoadMap(const COvning& e, const QString& dir, bool placesAlways) {
+    const std::optional<int> placeFile =
+        placesAlways || e.PlaceFileNo > 0 ? std::optional<int>(e.PlaceFileNo) : std::nullopt;
+    try {
+        return LoadFullMap(e.MapNo, placeFile, dir);
+    } catch (const Exception& ex) {
+        throw MapShotError(QStringLiteral("Cannot load %1: %2").arg(ex.FileName(), ex.Message()));
+    }
+}
+
+void SelectAll(CKarta& map, int maxPlaceRank) {
     for (const auto& area : map.Areas->Areas)
         if (area->PointCount() > 0) area->Selected = true;
     for (COrt* p = map.Places->First; p; p = p->Next)
-        if (p->Rank <= s.MaxPlaceRank) p->Selected = true;
+        if (p->Rank <= maxPlaceRank) p->Selected = true;
 }
 
 // Why a seed will not colour its area, judged on the drawn map before colouring.
@@ -176,23 +152,23 @@ TMapShotResult RenderMap(const TMapShotRequest& request) {
     if (request.Answered && (*request.Answered < 0 || *request.Answered > 100))
         throw MapShotError(QStringLiteral("The attempt must be 0 to 100."));
     CurrentLanguage = request.Language;
-    const TSetup s = MakeSetup(request);
-    const bool places = s.Kind == QLatin1String("ORT");
-
     TMapShotResult result;
+    const TSetup s = MakeSetup(request, result.Warnings);
+    COvning* const exercise = s.Exercise.get();
+    const bool places = exercise->Kind == QLatin1String("ORT");
+
     // The screen always loads the entry's place file; --places 0 skips it.
     const std::unique_ptr<CKarta> loaded =
-        LoadMap(s, request.ProgramDir, !request.Exercise.isEmpty() && !request.PlaceFileNo);
+        LoadMap(*exercise, request.ProgramDir, !request.Exercise.isEmpty() && !request.PlaceFileNo);
     CKarta& map = *loaded;
-    const std::unique_ptr<COvning> exercise = MakeExercise(s, result.Warnings);
     exercise->Map = &map;
     TPictureScreen screen(request.Size);
     TPicture& picture = screen.imgKarta();
     // The exercise's own start: colours, selection, view and drawing.
     exercise->Start(screen);
     if (IsAll(s.Items)) {
-        SelectAll(map, s);
-        if (s.Top == 0 && s.Bottom == 0) map.FitToSelection();
+        SelectAll(map, exercise->MaxPlaceRank);
+        if (exercise->TopLatitude == 0 && exercise->BottomLatitude == 0) map.FitToSelection();
     }
 
     if (!places) {
@@ -242,18 +218,18 @@ TMapShotResult RenderMap(const TMapShotRequest& request) {
             }
         }
     }
-    if (s.MapNo < 1 || s.MapNo > 5)
+    if (exercise->MapNo < 1 || exercise->MapNo > 5)
         result.Warnings << QStringLiteral(
                                "Map number %1 loads no areas, lakes or sea seeds, as "
                                "on the map screen.")
-                               .arg(s.MapNo);
+                               .arg(exercise->MapNo);
     if (result.Items.isEmpty())
         result.Warnings << (IsAll(s.Items) ? QStringLiteral("No item is on this map.")
                                            : QStringLiteral("None of the items %1 is on this map.")
                                                  .arg(s.Items.join(QLatin1Char(','))));
     result.Picture = picture.Bitmap();
     result.Title = s.Title;
-    result.Kind = s.Kind;
+    result.Kind = exercise->Kind;
     result.Top = map.TopLatitude;
     result.Bottom = map.BottomLatitude;
     result.Centre = map.CentreLongitude;
