@@ -3,6 +3,8 @@
 #include "OvLand.h"
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "app/Generell.h"
 #include "data/UKarta.h"
@@ -37,9 +39,23 @@ void COvningLandArea::Start(TOvningsformular& form) {
 
 bool COvningLandArea::RedrawMap() {
     if (!DrawMapBase()) return false;
+    // As the run drew it: every item in the exercise colour under the
+    // graticule first, then the answers over both, then the hint.
+    std::vector<std::pair<CArea*, qint32>> answered;
+    for (const auto& area : Map->Areas->Areas) {
+        if (!area->Answered) continue;
+        answered.emplace_back(area.get(), area->Attempts);
+        area->Answered = false;
+    }
     Map->ColourSelectedAreas();
+    for (const auto& [area, attempts] : answered) {
+        area->Answered = true;
+        area->Attempts = attempts;
+    }
     if (!LetMessagesRun()) return false;
     if (Map->ShowGrid) Map->DrawGrid(GridStep, Map->AreaColor, TPenMode::Mask);
+    if (!answered.empty()) Map->ColourSelectedAreas();
+    if (HintColour != 0) Map->ColourAreasByCode(CurrentKey, HintColour);
     return true;
 }
 
@@ -51,6 +67,7 @@ QString COvningLandArea::NextQuestion() {
         return {};
     }
     Tries = 0;
+    HintColour = 0;
     ++QuestionNo;
     do {
         CurrentPos = RandomBelow(ItemCount) + 1;
@@ -72,6 +89,7 @@ bool COvningLandArea::IsAnswered(const TAnswer& answer) {
 
 void COvningLandArea::Right() {
     COvning::Right();
+    HintColour = 0;
     ++Asked;
     if (Map) Map->ColourAreasByCode(CurrentKey, CorrectColor);
     if (TMapExerciseScreen* screen = Screen()) screen->ShowName(QString(), 0, 0, false);
@@ -105,10 +123,12 @@ void COvningLandArea::Wrong(const TAnswer& answer) {
 void COvningLandArea::Blink() {
     if (!Map) return;
     if (BlinkState == 1) {
-        Map->ColourAreasByCode(CurrentKey, CorrectColor);
+        HintColour = CorrectColor;
+        Map->ColourAreasByCode(CurrentKey, HintColour);
         BlinkState = 2;
     } else if (BlinkState == 2 && Tries > 3) {
-        Map->ColourAreasByCode(CurrentKey, Colors::Green);
+        HintColour = Colors::Green;
+        Map->ColourAreasByCode(CurrentKey, HintColour);
         BlinkState = 1;
     }
 }

@@ -30,6 +30,7 @@ void COvningOrt::Start(TOvningsformular& form) {
     if (!Map || !Map->Places)
         throw std::invalid_argument("The place exercise needs a map with places");
     CurrentPlace = nullptr;
+    answerOrder_.clear();
     Map->LandColor = Colors::Silver;
     Map->AreaColor = Colors::Silver;
     COvning::Start(form);
@@ -42,7 +43,17 @@ bool COvningOrt::RedrawMap() {
         Map->DrawGrid(GridStep, Colors::Silver, TPenMode::NotXor);
         if (!LetMessagesRun()) return false;
     }
+    // The answers again in their order, each as the run drew it: its green
+    // and yellow marks, then the open places over them.
+    for (COrt* place : answerOrder_) place->Answered = false;
     Map->DrawPlaces();
+    for (COrt* place : answerOrder_) {
+        Map->DrawPlace(*place, Colors::Green);
+        place->Answered = true;
+        Map->DrawPlace(*place, Colors::Yellow);
+        Map->DrawPlaces();
+    }
+    if (CurrentPlace && HintColour != 0) Map->DrawPlace(*CurrentPlace, HintColour);
     if (!LetMessagesRun()) return false;
     if (TMapExerciseScreen* screen = Screen()) screen->ShowName(QString(), 0, 0, false);
     return LetMessagesRun();
@@ -57,6 +68,7 @@ QString COvningOrt::NextQuestion() {
             if (place->Selected && !place->Answered) open.push_back(place);
         if (!open.empty()) {
             Tries = 0;
+            HintColour = 0;
             const int k = std::min(RandomBelow(Map->Places->RemainingCount), int(open.size()) - 1);
             CurrentPlace = open[std::size_t(k)];
             text = LanguageText(9) + QLatin1Char(' ') + CurrentPlace->Names[CurrentLanguage];
@@ -95,11 +107,13 @@ void COvningOrt::Right() {
     if (TMapExerciseScreen* screen = Screen()) screen->ShowName(QString(), 0, 0, false);
     COvning::Right();
     BlinkState = 0;
+    HintColour = 0;
     if (!Map || !CurrentPlace) return;
     Map->DrawPlace(*CurrentPlace, Colors::Green);
     if (!LetMessagesRun()) return;  // the screen and its map are gone
     CurrentPlace->Answered = true;
     CurrentPlace->Attempts = Tries + 1;
+    answerOrder_.push_back(CurrentPlace);
     Map->DrawPlace(*CurrentPlace, Colors::Yellow);
     --Map->Places->RemainingCount;
 }
@@ -122,10 +136,12 @@ void COvningOrt::Wrong(const TAnswer& answer) {
 void COvningOrt::Blink() {
     if (!Map || !CurrentPlace) return;
     if (BlinkState == 1) {
-        Map->DrawPlace(*CurrentPlace, CorrectColor);
+        HintColour = CorrectColor;
+        Map->DrawPlace(*CurrentPlace, HintColour);
         BlinkState = 2;
     } else if (BlinkState == 2 && Tries > 3) {
-        Map->DrawPlace(*CurrentPlace, Colors::Black);
+        HintColour = Colors::Black;
+        Map->DrawPlace(*CurrentPlace, HintColour);
         BlinkState = 1;
     }
 }

@@ -4,6 +4,8 @@
 // three the right place is marked, from the fourth it blinks.
 #pragma once
 
+#include <vector>
+
 #include "exercise/ovning.h"
 
 class COrt;
@@ -38,4 +40,8 @@ class COvningOrt : public COvning {
 
   private:
     TMapExerciseScreen* Screen() const;
+
+    // The places answered so far, in the order of their answers: a place's
+    // name box lies under the marks drawn after it.
+    std::vector<COrt*> answerOrder_;
 };

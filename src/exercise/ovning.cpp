@@ -57,6 +57,7 @@ void COvning::Start(TOvningsformular& form) {
         SelectItems();
     }
     BlinkState = 0;
+    HintColour = 0;
 }
 
 void COvning::CopyCatalogueFields(const COvning& from) {

@@ -66,6 +66,7 @@ class COvning {
     qint32 QuestionNo = 0;               // questions drawn so far (area and flag kinds)
     qint32 Percent = 0;                  // last computed percentage; kept by Start
     qint32 BlinkState = 0;               // 0 no hint; 1 and 2 the two phases of the hint
+    TColor HintColour = 0;               // what the hint last painted the asked item; 0 nothing
     bool Finished = false;               // the map screen's end of run
 
     // The next question's text; the empty text when the run is over.
@@ -85,9 +86,11 @@ class COvning {
     virtual void Start(TOvningsformular& form);
     // One tick of the screen's blink timer.
     virtual void Blink() = 0;
-    // Draws the map again from the run's state, as Start draws it; the kinds
-    // without a map have nothing to draw. Lets window messages run; false
-    // when the screen went away meanwhile.
+    // Draws the map again from the run's state alone: the picture a player
+    // would see had the run so far happened on a picture of this size, with
+    // every answer and the hint as they stand. The kinds without a map have
+    // nothing to draw. Lets window messages run; false when the screen went
+    // away meanwhile.
     virtual bool RedrawMap() { return true; }
 
     // Marks the exercise's areas and places on the map.

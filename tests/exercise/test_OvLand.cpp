@@ -16,19 +16,24 @@ class AreaTest : public ExerciseTest {
   protected:
     void SetUp() override {
         ExerciseTest::SetUp();
-        AreaRecord b = Named(BoxArea("BB", 40.5, 10, 59.5, 20), "Bravo");
-        b.Seed1Lat = b.Seed2Lat = 44;  // away from the enclave
-        map = MakeMap({Named(BoxArea("AA", 40.5, 0, 59.5, 8), "Alpha"), b,
-                       Named(BoxArea("CC", 40.5, 22, 59.5, 30), "Charlie"),
-                       Named(BoxArea("EE", 48, 13, 52, 17), "Enclave"),
-                       Named(BoxArea("DD", 42, 31, 58, 34), "Delta"),
-                       Named(BoxArea("OUT", 42, 35, 58, 37), "Outside")});
+        map = FiveAreas();
         area.Map = map.get();
         area.TopLatitude = 60;
         area.BottomLatitude = 40;
         area.CentreLongitude = 17;
         area.BorderWidth = 1;
         SetItems(area, {"AA", "BB", "CC", "EE", "DD"});
+    }
+
+    // Five exercise areas, one with an enclave, and one outside the exercise.
+    std::unique_ptr<CKarta> FiveAreas() {
+        AreaRecord b = Named(BoxArea("BB", 40.5, 10, 59.5, 20), "Bravo");
+        b.Seed1Lat = b.Seed2Lat = 44;  // away from the enclave
+        return MakeMap({Named(BoxArea("AA", 40.5, 0, 59.5, 8), "Alpha"), b,
+                        Named(BoxArea("CC", 40.5, 22, 59.5, 30), "Charlie"),
+                        Named(BoxArea("EE", 48, 13, 52, 17), "Enclave"),
+                        Named(BoxArea("DD", 42, 31, 58, 34), "Delta"),
+                        Named(BoxArea("OUT", 42, 35, 58, 37), "Outside")});
     }
 
     // A point inside each area (clear of the enclave inside Bravo).
@@ -130,6 +135,59 @@ TEST_F(AreaTest, TheHintLightsAtTheThirdWrongClickAndBlinksFromTheFourth) {
     EXPECT_EQ(ColourAt(asked), Colors::Green);
     area.Blink();
     EXPECT_EQ(ColourAt(asked), Colors::Lime);
+}
+
+// The picture drawn again from the run's state alone is the picture the run
+// drew (answers by attempt, graticule, the hint as it blinks), and at
+// another size the picture a run at that size would have drawn.
+TEST_F(AreaTest, RedrawingFromTheRunGivesThePictureTheRunDrew) {
+    // A colour of its own, so the hint's blink back to green shows.
+    area.AreaColor = MakeColor(200, 170, 40);
+    const auto wrongClick = [](COvningLandArea& e) {
+        for (int k = 1; k <= e.ItemCount; ++k)
+            if (e.Items[k] != e.CurrentKey && !e.Done[k]) return e.Wrong(At(e.Items[k]));
+    };
+    // Answers at the first, third and fourth try, then four wrong clicks.
+    const auto play = [&](COvningLandArea& e, CKarta& m, FakeMapScreen& on, int blinks) {
+        m.ShowGrid = true;
+        e.Map = &m;
+        SetFixedRandomSeed(20261207);
+        e.Start(on);
+        for (const int wrongClicks : {0, 2, 3}) {
+            for (int i = 0; i < wrongClicks; ++i) wrongClick(e);
+            e.BlinkState = 0;
+            e.Right();
+            e.NextQuestion();
+        }
+        for (int i = 0; i < 4; ++i) wrongClick(e);
+        for (int i = 0; i < blinks; ++i) e.Blink();
+    };
+    for (const int blinks : {0, 1, 2}) {
+        SCOPED_TRACE(blinks);
+        FakeMapScreen live(QSize(400, 300));
+        COvningLandArea run;
+        run.CopyCatalogueFields(area);
+        const auto runMap = FiveAreas();
+        play(run, *runMap, live, blinks);
+        const QImage drawn = live.picture.Bitmap().copy();
+
+        QImage wiped(drawn.size(), QImage::Format_RGB32);
+        wiped.fill(Qt::black);
+        live.picture.SetBitmap(wiped);
+        ASSERT_TRUE(run.RedrawMap());
+        EXPECT_TRUE(live.picture.Bitmap() == drawn);
+
+        // This run redrawn at another size, and a run played at that size.
+        live.picture.SetSize(QSize(640, 360));
+        ASSERT_TRUE(run.RedrawMap());
+        FakeMapScreen wide(QSize(640, 360));
+        COvningLandArea fresh;
+        fresh.CopyCatalogueFields(area);
+        const auto freshMap = FiveAreas();
+        play(fresh, *freshMap, wide, blinks);
+        ASSERT_EQ(fresh.CurrentKey, run.CurrentKey);
+        EXPECT_TRUE(live.picture.Bitmap() == wide.picture.Bitmap());
+    }
 }
 
 TEST_F(AreaTest, TheEnclaveWinsOverTheAreaAroundIt) {

@@ -14,16 +14,21 @@ class PlaceTest : public ExerciseTest {
   protected:
     void SetUp() override {
         ExerciseTest::SetUp();
-        map = MakeMap(
-            {Named(BoxArea("AA", 41, 0, 59, 30), "Alpha")},
-            {Place("West", "AA", 50, 3), Place("Middle", "AA", 50, 15), Place("East", "AA", 50, 27),
-             Place("North", "AA", 57, 15), Place("Elsewhere", "ZZ", 45, 15)});
+        map = FourPlaces();
         ort.Map = map.get();
         ort.TopLatitude = 60;
         ort.BottomLatitude = 40;
         ort.CentreLongitude = 15;
         ort.MaxPlaceRank = 10;
         SetItems(ort, {"AA"});
+    }
+
+    // Four places of the exercise's area and one elsewhere.
+    std::unique_ptr<CKarta> FourPlaces() {
+        return MakeMap(
+            {Named(BoxArea("AA", 41, 0, 59, 30), "Alpha")},
+            {Place("West", "AA", 50, 3), Place("Middle", "AA", 50, 15), Place("East", "AA", 50, 27),
+             Place("North", "AA", 57, 15), Place("Elsewhere", "ZZ", 45, 15)});
     }
 
     static TAnswer At(double lat, double lon) {
@@ -150,6 +155,56 @@ TEST_F(PlaceTest, TheHintMarksThePlaceAtTheThirdWrongClickAndBlinksFromTheFourth
     EXPECT_EQ(CountPixels(Colors::Lime, asked, 3, 3), 0);
     EXPECT_GT(CountPixels(Colors::Black, asked, 3, 3), 0);
     EXPECT_EQ(ort.BlinkState, 1);
+}
+
+// The picture drawn again from the run's state alone is the picture the run
+// drew (marks and name boxes in the order of the answers, graticule, the
+// hint as it blinks), and at another size the one a run there would draw.
+TEST_F(PlaceTest, RedrawingFromTheRunGivesThePictureTheRunDrew) {
+    const auto wrongClick = [](COvningOrt& e) {
+        for (COrt* p = e.Map->Places->First; p; p = p->Next)
+            if (p->Selected && !p->Answered && p != e.CurrentPlace) return e.Wrong(On(*p));
+    };
+    // Answers at the first, second and fourth try, then four wrong clicks.
+    const auto play = [&](COvningOrt& e, CKarta& m, FakeMapScreen& on, int blinks) {
+        m.ShowGrid = true;
+        e.Map = &m;
+        SetFixedRandomSeed(20261207);
+        e.Start(on);
+        for (const int wrongClicks : {0, 1, 3}) {
+            for (int i = 0; i < wrongClicks; ++i) wrongClick(e);
+            e.Right();
+            e.NextQuestion();
+        }
+        for (int i = 0; i < 4; ++i) wrongClick(e);
+        for (int i = 0; i < blinks; ++i) e.Blink();
+    };
+    for (const int blinks : {0, 1, 2}) {
+        SCOPED_TRACE(blinks);
+        FakeMapScreen live(QSize(400, 300));
+        COvningOrt run;
+        run.CopyCatalogueFields(ort);
+        const auto runMap = FourPlaces();
+        play(run, *runMap, live, blinks);
+        const QImage drawn = live.picture.Bitmap().copy();
+
+        QImage wiped(drawn.size(), QImage::Format_RGB32);
+        wiped.fill(Qt::black);
+        live.picture.SetBitmap(wiped);
+        ASSERT_TRUE(run.RedrawMap());
+        EXPECT_TRUE(live.picture.Bitmap() == drawn);
+
+        // This run redrawn at another size, and a run played at that size.
+        live.picture.SetSize(QSize(640, 360));
+        ASSERT_TRUE(run.RedrawMap());
+        FakeMapScreen wide(QSize(640, 360));
+        COvningOrt fresh;
+        fresh.CopyCatalogueFields(ort);
+        const auto freshMap = FourPlaces();
+        play(fresh, *freshMap, wide, blinks);
+        ASSERT_EQ(fresh.CurrentPlace->Code, run.CurrentPlace->Code);
+        EXPECT_TRUE(live.picture.Bitmap() == wide.picture.Bitmap());
+    }
 }
 
 TEST_F(PlaceTest, LandIsSilverUnlessTheCatalogueGivesAColour) {
