@@ -114,6 +114,14 @@ void CKarta::FitToSelection() {
     }
 }
 
+void CKarta::KeepScaleAfterResize(int oldHeight) {
+    if (oldHeight <= 0 || H() <= 0 || oldHeight == H()) return;
+    const double middle = (double(TopLatitude) + BottomLatitude) / 2;
+    const double half = (double(TopLatitude) - BottomLatitude) / 2 * H() / oldHeight;
+    TopLatitude = float(middle + half);
+    BottomLatitude = float(middle - half);
+}
+
 qint32 CKarta::LatToY(float lat) const {
     lat = ClampLatitude(lat);
     return RoundHalfEven(double(H()) -

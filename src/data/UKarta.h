@@ -64,6 +64,9 @@ class CKarta {
     // Sets the view to the selected areas, widening it until their longitude
     // range fits; never runs past the poles; a whole-world view without any.
     void FitToSelection();
+    // After the picture changed its height from oldHeight: the same centre
+    // and the same scale (pixels per degree), showing more or less around it.
+    void KeepScaleAfterResize(int oldHeight);
 
     qint32 LatToY(float lat) const;
     qint32 LonLatToX(float lon, float lat) const;

@@ -27,6 +27,7 @@ constexpr int NameInterval = 2000;
 constexpr int ButtonMargin = 2;
 constexpr int MinButtonWidth = 75;
 constexpr int WaitForMaximiseMs = 500;
+constexpr int RedrawDelayMs = 30;  // one redraw for a burst of resize steps
 
 // Wide enough for its caption, never narrower than the usual button.
 int ButtonWidth(const QPushButton* button, int minimum) {
@@ -85,6 +86,9 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     tmrBlinka->setInterval(BlinkInterval);
     tmrNamnTimer = new QTimer(this);
     tmrNamnTimer->setInterval(NameInterval);
+    tmrRedraw_ = new QTimer(this);
+    tmrRedraw_->setSingleShot(true);
+    tmrRedraw_->setInterval(RedrawDelayMs);
 
     // Clicks are handled after the press has been delivered: the handling lets
     // window messages run, and the screen may be closed and released meanwhile.
@@ -97,6 +101,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdAvslutaClick);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningKarta::tmrBlinkaTimer);
     connect(tmrNamnTimer, &QTimer::timeout, this, &TfrmOvningKarta::tmrNamnTimerTimer);
+    connect(tmrRedraw_, &QTimer::timeout, this, &TfrmOvningKarta::RedrawForNewSize);
 }
 
 TfrmOvningKarta::~TfrmOvningKarta() = default;
@@ -118,6 +123,7 @@ void TfrmOvningKarta::StartExercise(COvning& entry) {
     entry.Start(*this);
     if (alive.expired()) return;
     busy_ = false;
+    drawnSize_ = imgKartaBox->Picture().Size();
 
     tmrBlinka->start();
     if (!MessagesRanAndAlive(alive)) return;
@@ -144,6 +150,7 @@ void TfrmOvningKarta::MaximiseAndWait() {
 }
 
 void TfrmOvningKarta::Layout() {
+    laidOut_ = true;
     const int clientWidth = width();
     const int clientHeight = height();
     panTop->setGeometry(0, 0, clientWidth, TopHeight);
@@ -182,16 +189,29 @@ void TfrmOvningKarta::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
 }
 
-void TfrmOvningKarta::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    // The map was drawn for the maximised picture; a minimised window may stay so.
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
-        QTimer::singleShot(0, this, [this] {
-            // A closed screen stays closed.
-            if (isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
-                showMaximized();
-        });
+void TfrmOvningKarta::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!laidOut_) return;  // the start lays it out once the window has its size
+    Layout();
+    if (Exercise && MapObject) tmrRedraw_->start();
+}
+
+void TfrmOvningKarta::RedrawForNewSize() {
+    if (!Exercise || !MapObject) return;
+    if (busy_) {
+        tmrRedraw_->start();  // after the click or restart
+        return;
+    }
+    const QSize size = imgKartaBox->Picture().Size();
+    if (size == drawnSize_ || size.isEmpty()) return;
+    MapObject->KeepScaleAfterResize(drawnSize_.height());
+    drawnSize_ = size;
+    ShowName(QString(), 0, 0, false);
+    const std::weak_ptr<const void> alive = LifeToken();
+    busy_ = true;
+    Exercise->RedrawMap();
+    if (alive.expired()) return;
+    busy_ = false;
 }
 
 void TfrmOvningKarta::VisaFraga(const QString& text) {
@@ -300,6 +320,7 @@ void TfrmOvningKarta::cmdStartaClick() {
         }
     }
     if (alive.expired()) return;
+    drawnSize_ = imgKartaBox->Picture().Size();
     VisaProcent(0);
     busy_ = false;
     imgKartaBox->setEnabled(true);

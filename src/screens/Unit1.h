@@ -65,7 +65,7 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
   protected:
     COvning* RunningExercise() const override { return Exercise; }
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -79,6 +79,12 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void tmrBlinkaTimer();
     void tmrNamnTimerTimer();
     void SetNameOpaque(bool opaque);
+    // Draws the map again for the picture's new size, keeping the centre and
+    // the scale the player sees. Lets window messages run.
+    void RedrawForNewSize();
 
-    bool busy_ = false;  // a click or restart is being handled
+    bool busy_ = false;     // a click, restart or redraw is being handled
+    bool laidOut_ = false;  // the strip and the map have their places
+    QSize drawnSize_;       // the picture size the map was last drawn for
+    QTimer* tmrRedraw_;     // a redraw after resizing, once the resizing settles
 };

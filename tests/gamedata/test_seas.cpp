@@ -143,11 +143,12 @@ class MapFill : public testing::TestWithParam<Size> {
 };
 std::unique_ptr<COvningar> MapFill::catalogue_;
 
-// After the sea fill, a grey region that is mostly sea lacks a seed, and a blue region that is
+// After the exercise's start, a grey region that is mostly sea lacks a seed, a region in the
+// exercise's colour that is mostly sea is sea an area's fill ran into, and a blue region that is
 // mostly land had a seed fall into it.
 TEST_P(MapFill, EverySeaRegionAndNoLandRegionIsFilled) {
     int views = 0, seaRegions = 0;
-    std::vector<std::string> unfilled, flooded;
+    std::vector<std::string> unfilled, painted, flooded;
     for (COvning* e = catalogue_->First; e; e = e->Next) {
         if (e->Kind != QLatin1String("AREA") && e->Kind != QLatin1String("ORT")) continue;
         if (e->MapNo < 1 || e->MapNo > 5) continue;
@@ -157,6 +158,10 @@ TEST_P(MapFill, EverySeaRegionAndNoLandRegionIsFilled) {
         for (const Region& r : RegionsOfColour(d, d.Map().LandColor, ground))
             if (r.sea * 2 > r.pixels && r.sea >= MinRegionPixels)
                 unfilled.push_back(Describe(*e, d, r));
+        if (d.Map().AreaColor != d.Map().LandColor)
+            for (const Region& r : RegionsOfColour(d, d.Map().AreaColor, ground))
+                if (r.sea * 2 > r.pixels && r.sea >= MinRegionPixels)
+                    painted.push_back(Describe(*e, d, r));
         for (const Region& r : RegionsOfColour(d, d.Map().SeaColor, ground)) {
             if (r.land * 2 > r.pixels && r.land >= MinRegionPixels)
                 flooded.push_back(Describe(*e, d, r));
@@ -169,6 +174,9 @@ TEST_P(MapFill, EverySeaRegionAndNoLandRegionIsFilled) {
     std::string list;
     for (const auto& s : unfilled) list += "\n  " + s;
     EXPECT_TRUE(unfilled.empty()) << unfilled.size() << " sea regions left unfilled:" << list;
+    list.clear();
+    for (const auto& s : painted) list += "\n  " + s;
+    EXPECT_TRUE(painted.empty()) << painted.size() << " sea regions in an area's colour:" << list;
     list.clear();
     for (const auto& s : flooded) list += "\n  " + s;
     EXPECT_TRUE(flooded.empty()) << flooded.size() << " land regions filled as sea:" << list;

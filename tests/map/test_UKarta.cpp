@@ -126,6 +126,31 @@ TEST_F(MapTest, WidthDivisorGrowsWithTheViewsMiddleLatitude) {
     }
 }
 
+// A picture that grows or shrinks shows more or less around the same centre
+// at the same scale: two points stay as far apart in pixels.
+TEST_F(MapTest, AResizedPictureKeepsTheCentreAndTheScale) {
+    View(400, 200, 60, 40, 10);
+    const int divisor = map.WidthDivisor;
+    const int apartX = map.LonLatToX(20, 50) - map.LonLatToX(0, 50);
+    const int apartY = map.LatToY(45) - map.LatToY(55);
+    picture.SetSize(QSize(300, 400));
+    map.KeepScaleAfterResize(200);
+    EXPECT_FLOAT_EQ(map.TopLatitude, 70);
+    EXPECT_FLOAT_EQ(map.BottomLatitude, 30);
+    EXPECT_EQ(map.WidthDivisor, divisor);
+    EXPECT_EQ(map.LonLatToX(20, 50) - map.LonLatToX(0, 50), apartX);
+    EXPECT_EQ(map.LatToY(45) - map.LatToY(55), apartY);
+    EXPECT_EQ(map.LonLatToX(10, 50), 150);  // the centre stays in the middle
+    EXPECT_EQ(map.LatToY(50), 200);
+
+    picture.SetSize(QSize(300, 100));
+    map.KeepScaleAfterResize(400);
+    EXPECT_FLOAT_EQ(map.TopLatitude, 55);
+    EXPECT_FLOAT_EQ(map.BottomLatitude, 45);
+    map.KeepScaleAfterResize(0);  // no picture before: nothing to keep
+    EXPECT_FLOAT_EQ(map.TopLatitude, 55);
+}
+
 TEST_F(MapTest, ProjectsTheWorkedExampleAndBack) {
     View(600, 400, 70, 30, 10);
     EXPECT_EQ(map.WidthDivisor, 118);

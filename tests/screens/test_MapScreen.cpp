@@ -82,10 +82,38 @@ TEST_F(MapScreenTest, LayoutFollowsTheMaximisedClientArea) {
     EXPECT_EQ(screen->tmrBlinka->interval(), 700);
 }
 
-TEST_F(MapScreenTest, StaysMaximised) {
-    Start({"AAA"});
+// An ordinary window: restored and resized it stays so, and the map is drawn
+// again for the new picture with the same centre and scale, answers kept.
+TEST_F(MapScreenTest, AResizedWindowRedrawsItsMapWithTheSameCentreAndScale) {
+    Start({"AAA", "BBB", "CCC"});
+    const QString first = Asked();
+    ClickMap(SeedPixel(first));
+    ASSERT_NE(Asked(), first);
+    const int apart = SeedPixel("BBB").x() - SeedPixel("AAA").x();
+    const float middle = (screen->MapObject->TopLatitude + screen->MapObject->BottomLatitude) / 2;
+    const auto colourAt = [&](QPoint p) { return FromQRgb(screen->imgKarta().Bitmap().pixel(p)); };
+
     screen->showNormal();
-    EXPECT_TRUE(WaitFor([&] { return screen->isMaximized(); }));
+    screen->resize(700, 500);
+    const QSize box(700 - 4, 500 - 36);
+    ASSERT_TRUE(WaitFor([&] {
+        return screen->imgKarta().Bitmap().size() == box &&
+               colourAt(SeedPixel(first)) == Colors::White;
+    }));
+    EXPECT_FALSE(screen->isMaximized());
+    EXPECT_EQ(screen->imgKartaBox->size(), box);
+    EXPECT_EQ(SeedPixel("BBB").x() - SeedPixel("AAA").x(), apart);
+    EXPECT_FLOAT_EQ((screen->MapObject->TopLatitude + screen->MapObject->BottomLatitude) / 2,
+                    middle);
+    EXPECT_EQ(colourAt(SeedPixel(Asked())), Colors::Green);
+
+    // Clicks are judged on the new picture.
+    const QString second = Asked();
+    ClickMap(SeedPixel(second));
+    EXPECT_NE(Asked(), second);
+    EXPECT_EQ(screen->lblProcent->text(), "100 %");
+    EXPECT_EQ(colourAt(SeedPixel(second)), Colors::White);
+
     screen->showMinimized();
     Settle();
     EXPECT_TRUE(screen->isMinimized());

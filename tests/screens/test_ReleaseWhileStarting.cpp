@@ -5,6 +5,8 @@
 #include <QAbstractEventDispatcher>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
+#include <functional>
 
 #include "ScreenTest.h"
 #include "data/UKarta.h"
@@ -41,6 +43,26 @@ class ReleaseAtWakeUp {
     int n_;
     int count_ = 0;
     bool released_ = false;
+    QMetaObject::Connection connection_;
+};
+
+// Runs an action the n-th time the event loop wakes up from now on.
+class ActAtWakeUp {
+  public:
+    ActAtWakeUp(int n, std::function<void()> action) : n_(n), action_(std::move(action)) {
+        connection_ = QObject::connect(QAbstractEventDispatcher::instance(),
+                                       &QAbstractEventDispatcher::awake, [this] {
+                                           if (++count_ == n_) action_();
+                                       });
+    }
+    ~ActAtWakeUp() { QObject::disconnect(connection_); }
+    ActAtWakeUp(const ActAtWakeUp&) = delete;
+    ActAtWakeUp& operator=(const ActAtWakeUp&) = delete;
+
+  private:
+    int n_;
+    int count_ = 0;
+    std::function<void()> action_;
     QMetaObject::Connection connection_;
 };
 
@@ -169,6 +191,47 @@ TEST_F(ReleaseWhileStartingTest, MapScreenStartAndRestart) {
     EXPECT_GE((ReleaseAtEveryPoint<TfrmOvningKarta, true>("AREA")), 5);
     EXPECT_GE(ReleaseAtEveryPoint<TfrmOvningKarta>("ORT"), 6);
     EXPECT_GE((ReleaseAtEveryPoint<TfrmOvningKarta, true>("ORT")), 5);
+}
+
+// A resize draws the map again, which lets window messages run: a further
+// resize or the screen's release at any of those points is safe, and a
+// screen that stays ends up with its map drawn for its last size.
+TEST_F(ReleaseWhileStartingTest, MapScreenResizedOrReleasedWhileItRedraws) {
+    const std::unique_ptr<COvning> exercise = Entry("AREA", {"AAA", "BBB", "CCC", "DDD"});
+    for (int n = 1; n <= 24; ++n) {
+        for (const bool release : {false, true}) {
+            const std::string when = (release ? "released" : "resized again") +
+                                     std::string(" at wake-up ") + std::to_string(n);
+            auto* screen = new TfrmOvningKarta;
+            QPointer<TfrmOvningKarta> alive(screen);
+            screen->StartExercise(*exercise);
+            Settle();
+            screen->showNormal();
+            Settle();
+            {
+                ActAtWakeUp act(n, [&] {
+                    if (!alive) return;
+                    if (release)
+                        delete alive.data();
+                    else
+                        alive->resize(640, 420);
+                });
+                screen->resize(700, 500);
+                QTest::qWait(80);
+            }
+            if (!alive) continue;
+            // The last resize is drawn once the resizing settles.
+            EXPECT_TRUE(WaitFor([&] {
+                return alive->imgKarta().Bitmap().size() == alive->imgKartaBox->size();
+            })) << when;
+            const QImage shown = alive->imgKarta().Bitmap().copy();
+            ASSERT_TRUE(exercise->RedrawMap()) << when;
+            EXPECT_TRUE(alive->imgKarta().Bitmap() == shown) << when;
+            delete alive.data();
+            Settle();
+        }
+    }
+    ExpectAFreshStartWorks(*exercise, "after the resizes");
 }
 
 TEST_F(ReleaseWhileStartingTest, FlagScreenStartAndRestart) {
