@@ -30,11 +30,11 @@ COvning& Entry(const QString& kind, int number = 0) {
     throw std::runtime_error("no such exercise in the catalogue");
 }
 
-// Delivers the press, the deferred click handling and the repaint.
+// Delivers the click, the deferred click handling and the repaint.
 void ClickAndRepaint(QWidget* target, QPoint at) {
     QTest::mousePress(target, Qt::LeftButton, {}, at);
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     QTest::mouseRelease(target, Qt::LeftButton, {}, at);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
 std::optional<QPoint> RightPixel(TfrmOvningKarta& screen) {

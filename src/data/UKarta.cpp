@@ -122,6 +122,18 @@ void CKarta::KeepScaleAfterResize(int oldHeight) {
     BottomLatitude = float(middle - half);
 }
 
+void CKarta::ShowAt(const GeoPoint& point, QPoint pixel, double latitudeSpan) {
+    if (H() <= 0 || latitudeSpan <= 0) return;
+    const double perDegree = H() / latitudeSpan;
+    BottomLatitude = float(double(point.Lat) - (double(H()) - pixel.y()) / perDegree);
+    TopLatitude = float(double(BottomLatitude) + latitudeSpan);
+    UpdateDivisor();
+    const double lat = ClampLatitude(point.Lat);
+    const double chord = std::sqrt(std::max(8100.0 - lat * lat, 1e-6));
+    CentreLongitude =
+        float(double(point.Lon) - (pixel.x() - W() / 2.0) / chord * WidthDivisor / perDegree);
+}
+
 qint32 CKarta::LatToY(float lat) const {
     lat = ClampLatitude(lat);
     return RoundHalfEven(double(H()) -

@@ -67,6 +67,9 @@ class CKarta {
     // After the picture changed its height from oldHeight: the same centre
     // and the same scale (pixels per degree), showing more or less around it.
     void KeepScaleAfterResize(int oldHeight);
+    // Sets the view so that the point lies under the picture pixel with the
+    // given span of latitude from top to bottom of the picture.
+    void ShowAt(const GeoPoint& point, QPoint pixel, double latitudeSpan);
 
     qint32 LatToY(float lat) const;
     qint32 LonLatToX(float lon, float lat) const;

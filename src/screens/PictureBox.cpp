@@ -3,7 +3,9 @@
 #include "PictureBox.h"
 
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 TPictureBox::TPictureBox(QWidget* parent) : QWidget(parent) {
     // The bitmap covers the control; nothing behind it needs painting.
@@ -33,4 +35,31 @@ void TPictureBox::resizeEvent(QResizeEvent* event) {
 void TPictureBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit mouseDown(event->position().toPoint(), event->button());
+}
+
+void TPictureBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->buttons() != Qt::NoButton) emit mouseMoved(event->position().toPoint());
+}
+
+void TPictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouseUp(event->position().toPoint(), event->button());
+}
+
+void TPictureBox::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    const QPoint delta = event->angleDelta();
+    if (delta.y() != 0) emit wheeled(event->position().toPoint(), delta.y() / 120.0);
+}
+
+bool TPictureBox::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            emit pinched(gesture->position().toPoint(), 1 + gesture->value());
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }

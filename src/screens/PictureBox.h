@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // TPictureBox: the picture control of the exercise screens: shows a TPicture
-// at its natural size from the top-left corner and reports mouse presses.
+// at its natural size from the top-left corner and reports the mouse: presses,
+// moves with a button down, releases, the wheel and the touchpad's pinch.
 #pragma once
 
 #include <QPoint>
@@ -24,11 +25,21 @@ class TPictureBox : public QWidget {
     // Any button; the point is in picture pixels. Emitted last, so a
     // receiver may release the control.
     void mouseDown(QPoint point, Qt::MouseButton button);
+    void mouseMoved(QPoint point);  // with a button down
+    void mouseUp(QPoint point, Qt::MouseButton button);
+    // Wheel notches (positive: away from the user) at the pointer.
+    void wheeled(QPoint point, double notches);
+    // A touchpad pinch: the factor the picture grows by, at the pointer.
+    void pinched(QPoint point, double factor);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     TPicture picture_;

@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <cmath>
 
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
@@ -27,7 +29,9 @@ constexpr int NameInterval = 2000;
 constexpr int ButtonMargin = 2;
 constexpr int MinButtonWidth = 75;
 constexpr int WaitForMaximiseMs = 500;
-constexpr int RedrawDelayMs = 30;  // one redraw for a burst of resize steps
+constexpr int RedrawDelayMs = 30;  // one redraw for a burst of resize or zoom steps
+constexpr int DragThreshold = 4;   // pixels a press may move and still be a click
+constexpr int KeyPanDivisor = 8;   // an arrow key pans an eighth of the picture
 
 // Wide enough for its caption, never narrower than the usual button.
 int ButtonWidth(const QPushButton* button, int minimum) {
@@ -62,12 +66,14 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
 
     cmdTopp = new QPushButton(QStringLiteral("Tio-i-topp"), panTop);
     SetTag(cmdTopp, 11);
+    cmdHome = new QPushButton(QStringLiteral("\u2302"), panTop);
+    cmdHome->setToolTip(QStringLiteral("Home"));
     cmdStarta = new QPushButton(QStringLiteral("Starta om"), panTop);
     SetTag(cmdStarta, 23);
     cmdHjalp = new QPushButton(QStringLiteral("?"), panTop);
     cmdAvsluta = new QPushButton(QStringLiteral("Avsluta"), panTop);
     SetTag(cmdAvsluta, 12);
-    for (QPushButton* button : {cmdTopp, cmdStarta, cmdHjalp, cmdAvsluta})
+    for (QPushButton* button : {cmdTopp, cmdHome, cmdStarta, cmdHjalp, cmdAvsluta})
         button->setFocusPolicy(Qt::NoFocus);
 
     panPanel = new QFrame(this);
@@ -92,16 +98,23 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
 
     // Clicks are handled after the press has been delivered: the handling lets
     // window messages run, and the screen may be closed and released meanwhile.
-    connect(imgKartaBox, &TPictureBox::mouseDown, this, [this](QPoint at, Qt::MouseButton) {
-        QTimer::singleShot(0, this, [this, at] { imgKartaMouseDown(at.x(), at.y()); });
+    connect(imgKartaBox, &TPictureBox::mouseDown, this,
+            [this](QPoint at, Qt::MouseButton) { MousePressed(at); });
+    connect(imgKartaBox, &TPictureBox::mouseMoved, this, &TfrmOvningKarta::MouseMoved);
+    connect(imgKartaBox, &TPictureBox::mouseUp, this,
+            [this](QPoint at, Qt::MouseButton) { MouseReleased(at); });
+    connect(imgKartaBox, &TPictureBox::wheeled, this, [this](QPoint at, double notches) {
+        ZoomAt(at, std::pow(TMapZoom::StepFactor, notches));
     });
+    connect(imgKartaBox, &TPictureBox::pinched, this, &TfrmOvningKarta::ZoomAt);
+    connect(cmdHome, &QPushButton::clicked, this, &TfrmOvningKarta::cmdHomeClick);
     connect(cmdStarta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdStartaClick);
     connect(cmdTopp, &QPushButton::clicked, this, &TfrmOvningKarta::cmdToppClick);
     connect(cmdHjalp, &QPushButton::clicked, this, &TfrmOvningKarta::cmdHjalpClick);
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdAvslutaClick);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningKarta::tmrBlinkaTimer);
     connect(tmrNamnTimer, &QTimer::timeout, this, &TfrmOvningKarta::tmrNamnTimerTimer);
-    connect(tmrRedraw_, &QTimer::timeout, this, &TfrmOvningKarta::RedrawForNewSize);
+    connect(tmrRedraw_, &QTimer::timeout, this, &TfrmOvningKarta::RedrawForNewView);
 }
 
 TfrmOvningKarta::~TfrmOvningKarta() = default;
@@ -124,6 +137,7 @@ void TfrmOvningKarta::StartExercise(COvning& entry) {
     if (alive.expired()) return;
     busy_ = false;
     drawnSize_ = imgKartaBox->Picture().Size();
+    zoom_.SetHome(*MapObject);
 
     tmrBlinka->start();
     if (!MessagesRanAndAlive(alive)) return;
@@ -164,6 +178,7 @@ void TfrmOvningKarta::Layout() {
     cmdHjalp->setGeometry(cmdAvsluta->x() - 25, ButtonMargin, 25, buttonHeight);
     const int startaWidth = ButtonWidth(cmdStarta, MinButtonWidth);
     cmdStarta->setGeometry(cmdHjalp->x() - startaWidth, ButtonMargin, startaWidth, buttonHeight);
+    cmdHome->setGeometry(cmdStarta->x() - 28, ButtonMargin, 28, buttonHeight);
 
     // Room for "100 %", so the button beside it never moves or gets covered.
     const int procentWidth =
@@ -196,16 +211,20 @@ void TfrmOvningKarta::resizeEvent(QResizeEvent* event) {
     if (Exercise && MapObject) tmrRedraw_->start();
 }
 
-void TfrmOvningKarta::RedrawForNewSize() {
+void TfrmOvningKarta::RedrawForNewView() {
     if (!Exercise || !MapObject) return;
     if (busy_) {
         tmrRedraw_->start();  // after the click or restart
         return;
     }
     const QSize size = imgKartaBox->Picture().Size();
-    if (size == drawnSize_ || size.isEmpty()) return;
-    MapObject->KeepScaleAfterResize(drawnSize_.height());
-    drawnSize_ = size;
+    const bool resized = size != drawnSize_ && !size.isEmpty();
+    if (!resized && !viewChanged_) return;
+    if (resized) {
+        MapObject->KeepScaleAfterResize(drawnSize_.height());
+        drawnSize_ = size;
+    }
+    viewChanged_ = false;
     ShowName(QString(), 0, 0, false);
     const std::weak_ptr<const void> alive = LifeToken();
     busy_ = true;
@@ -295,6 +314,78 @@ void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
     imgKartaBox->setEnabled(true);
 }
 
+void TfrmOvningKarta::ViewChanged() {
+    viewChanged_ = true;
+    tmrRedraw_->start();
+}
+
+void TfrmOvningKarta::ZoomAt(QPoint pixel, double factor) {
+    if (MapObject && zoom_.ZoomAt(*MapObject, pixel, factor)) ViewChanged();
+}
+
+void TfrmOvningKarta::cmdHomeClick() {
+    if (MapObject && zoom_.Home(*MapObject)) ViewChanged();
+}
+
+void TfrmOvningKarta::MousePressed(QPoint at) {
+    pressed_ = true;
+    dragging_ = false;
+    pressAt_ = dragAt_ = at;
+}
+
+void TfrmOvningKarta::MouseMoved(QPoint at) {
+    if (!pressed_ || !MapObject) return;
+    if (!dragging_ && (at - pressAt_).manhattanLength() <= DragThreshold) return;
+    dragging_ = true;
+    if (zoom_.PanBy(*MapObject, dragAt_, at)) ViewChanged();
+    dragAt_ = at;
+}
+
+void TfrmOvningKarta::MouseReleased(QPoint at) {
+    if (!pressed_) return;
+    MouseMoved(at);
+    pressed_ = false;
+    if (dragging_) return;  // a drag never answers
+    // Handled after the release has been delivered: the handling lets window
+    // messages run, and the screen may be closed and released meanwhile.
+    const QPoint click = pressAt_;
+    QTimer::singleShot(0, this, [this, click] { imgKartaMouseDown(click.x(), click.y()); });
+}
+
+void TfrmOvningKarta::keyPressEvent(QKeyEvent* event) {
+    if (!MapObject || !imgKartaBox->isEnabled()) return QWidget::keyPressEvent(event);
+    const QPoint centre = imgKartaBox->rect().center();
+    const QPoint step(imgKartaBox->width() / KeyPanDivisor, imgKartaBox->height() / KeyPanDivisor);
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            ZoomAt(centre, TMapZoom::StepFactor);
+            break;
+        case Qt::Key_Minus:
+            ZoomAt(centre, 1 / TMapZoom::StepFactor);
+            break;
+        case Qt::Key_Home:
+            cmdHomeClick();
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            // An arrow shows more of the map in its direction.
+            const int dx = event->key() == Qt::Key_Left    ? step.x()
+                           : event->key() == Qt::Key_Right ? -step.x()
+                                                           : 0;
+            const int dy = event->key() == Qt::Key_Up     ? step.y()
+                           : event->key() == Qt::Key_Down ? -step.y()
+                                                          : 0;
+            if (zoom_.PanBy(*MapObject, centre, centre + QPoint(dx, dy))) ViewChanged();
+            break;
+        }
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
 void TfrmOvningKarta::tmrBlinkaTimer() {
     if (Exercise && !busy_) Exercise->Blink();
 }
@@ -321,6 +412,8 @@ void TfrmOvningKarta::cmdStartaClick() {
     }
     if (alive.expired()) return;
     drawnSize_ = imgKartaBox->Picture().Size();
+    viewChanged_ = false;
+    zoom_.SetHome(*MapObject);
     VisaProcent(0);
     busy_ = false;
     imgKartaBox->setEnabled(true);

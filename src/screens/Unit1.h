@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "data/MapZoom.h"
 #include "exercise/ovning.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/Ovform.h"
@@ -36,6 +37,11 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     TPicture& imgKarta() override { return imgKartaBox->Picture(); }
     void ShowName(const QString& text, int x, int y, bool visible) override;
 
+    // The map's view: zoom around a picture pixel (factor above 1: in), the
+    // exercise's own view again. The map is drawn anew once the steps settle.
+    void ZoomAt(QPoint pixel, double factor);
+    void cmdHomeClick();
+
     // A click at picture pixel (x, y), as the map control reports it.
     // Lets window messages run (the exercise's answer, the top-ten form).
     void imgKartaMouseDown(int x, int y);
@@ -53,6 +59,7 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     QLabel* lblProcent;
     QLabel* imgBlomma;
     QPushButton* cmdTopp;
+    QPushButton* cmdHome;  // back to the exercise's own view
     QPushButton* cmdStarta;
     QPushButton* cmdHjalp;
     QPushButton* cmdAvsluta;
@@ -66,6 +73,7 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     COvning* RunningExercise() const override { return Exercise; }
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -79,12 +87,24 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void tmrBlinkaTimer();
     void tmrNamnTimerTimer();
     void SetNameOpaque(bool opaque);
-    // Draws the map again for the picture's new size, keeping the centre and
-    // the scale the player sees. Lets window messages run.
-    void RedrawForNewSize();
+    // Draws the map again for a new view or the picture's new size (keeping
+    // the centre and the scale the player sees). Lets window messages run.
+    void RedrawForNewView();
+    void ViewChanged();
+    // A press and a release close together are a click; farther apart a drag
+    // that pans the map and never answers.
+    void MousePressed(QPoint at);
+    void MouseMoved(QPoint at);
+    void MouseReleased(QPoint at);
 
-    bool busy_ = false;     // a click, restart or redraw is being handled
-    bool laidOut_ = false;  // the strip and the map have their places
-    QSize drawnSize_;       // the picture size the map was last drawn for
-    QTimer* tmrRedraw_;     // a redraw after resizing, once the resizing settles
+    bool busy_ = false;         // a click, restart or redraw is being handled
+    bool laidOut_ = false;      // the strip and the map have their places
+    QSize drawnSize_;           // the picture size the map was last drawn for
+    bool viewChanged_ = false;  // zoomed or panned since the last drawing
+    QTimer* tmrRedraw_;         // a redraw after resizing, zooming or panning, once it settles
+    TMapZoom zoom_;
+    bool pressed_ = false;   // a mouse button is down on the map
+    bool dragging_ = false;  // and has moved far enough to pan
+    QPoint pressAt_;
+    QPoint dragAt_;
 };

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "ScreenTest.h"
 #include "data/Fileread.h"
@@ -13,6 +14,8 @@
 #include "screens/Unit1.h"
 
 namespace {
+
+constexpr TColor PaleYellowish = MakeColor(255, 255, 128);  // answered at the second try
 
 class MapScreenTest : public ScreenTest {
   protected:
@@ -117,6 +120,81 @@ TEST_F(MapScreenTest, AResizedWindowRedrawsItsMapWithTheSameCentreAndScale) {
     screen->showMinimized();
     Settle();
     EXPECT_TRUE(screen->isMinimized());
+}
+
+// Zoomed with the wheel and panned by dragging, clicks are judged in the view
+// the player sees: a seed answers its item, another item is named.
+TEST_F(MapScreenTest, AfterZoomAndPanClicksHitWhatIsShown) {
+    Start({"AAA", "BBB", "CCC"});
+    const float span = screen->MapObject->TopLatitude - screen->MapObject->BottomLatitude;
+    QWheelEvent wheel(QPointF(300, 200), screen->imgKartaBox->mapToGlobal(QPointF(300, 200)),
+                      QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QCoreApplication::sendEvent(screen->imgKartaBox, &wheel);
+    EXPECT_NEAR(screen->MapObject->TopLatitude - screen->MapObject->BottomLatitude,
+                span / (1.25 * 1.25), 1e-3);
+    const QString before = Asked();
+    QTest::mousePress(screen->imgKartaBox, Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseMove(screen->imgKartaBox, QPoint(260, 230));
+    QTest::mouseRelease(screen->imgKartaBox, Qt::LeftButton, {}, QPoint(260, 230));
+    QTest::qWait(100);           // the map is drawn for the new view
+    EXPECT_EQ(Asked(), before);  // the drag answered nothing
+    EXPECT_EQ(FromQRgb(screen->imgKarta().Bitmap().pixel(SeedPixel(before))), Colors::Green);
+
+    ClickMap(SeedPixel(Other()));
+    EXPECT_TRUE(screen->lblNamn->isVisible());
+    EXPECT_EQ(screen->lblNamn->text(), Other() == "AAA" ? "Alpha" : "Beta");
+    const QString asked = Asked();
+    ClickMap(SeedPixel(asked));
+    EXPECT_NE(Asked(), asked);
+    EXPECT_EQ(FromQRgb(screen->imgKarta().Bitmap().pixel(SeedPixel(asked))), PaleYellowish);
+}
+
+// A press that moves a little is still a click; one that moves farther pans.
+TEST_F(MapScreenTest, AShakyClickAnswersAndADragDoesNot) {
+    Start({"AAA", "BBB"});
+    const QString asked = Asked();
+    const QPoint seed = SeedPixel(asked);
+    QTest::mousePress(screen->imgKartaBox, Qt::LeftButton, {}, seed);
+    QTest::mouseMove(screen->imgKartaBox, seed + QPoint(2, -1));
+    QTest::mouseRelease(screen->imgKartaBox, Qt::LeftButton, {}, seed + QPoint(2, -1));
+    Settle();
+    EXPECT_NE(Asked(), asked);
+
+    const QString next = Asked();
+    const float centre = screen->MapObject->CentreLongitude;
+    const QPoint on = SeedPixel(next);
+    QTest::mousePress(screen->imgKartaBox, Qt::LeftButton, {}, on);
+    QTest::mouseMove(screen->imgKartaBox, on + QPoint(12, 0));
+    QTest::mouseRelease(screen->imgKartaBox, Qt::LeftButton, {}, on + QPoint(12, 0));
+    Settle();
+    EXPECT_EQ(Asked(), next);
+    EXPECT_LT(screen->MapObject->CentreLongitude, centre);  // the map moved east with the pointer
+}
+
+// Keys zoom and pan; Home (the key or the button) brings back the exercise's
+// own view, drawn exactly as before any zoom, answers included.
+TEST_F(MapScreenTest, HomeBringsBackTheOwnViewPixelForPixel) {
+    Start({"AAA", "BBB", "CCC"});
+    ClickMap(SeedPixel(Other()));
+    ClickMap(SeedPixel(Asked()));
+    QTest::qWait(50);
+    const QImage own = screen->imgKarta().Bitmap().copy();
+    const float top = screen->MapObject->TopLatitude;
+
+    QTest::keyClick(screen.get(), Qt::Key_Plus);
+    QTest::keyClick(screen.get(), Qt::Key_Left);
+    ASSERT_TRUE(WaitFor([&] { return !(screen->imgKarta().Bitmap() == own); }));
+    EXPECT_NE(screen->MapObject->TopLatitude, top);
+
+    QTest::keyClick(screen.get(), Qt::Key_Home);
+    ASSERT_TRUE(WaitFor([&] { return screen->imgKarta().Bitmap() == own; }));
+    EXPECT_EQ(screen->MapObject->TopLatitude, top);
+
+    QTest::keyClick(screen.get(), Qt::Key_Minus);
+    ASSERT_TRUE(WaitFor([&] { return !(screen->imgKarta().Bitmap() == own); }));
+    QTest::mouseClick(screen->cmdHome, Qt::LeftButton);
+    EXPECT_TRUE(WaitFor([&] { return screen->imgKarta().Bitmap() == own; }));
 }
 
 TEST_F(MapScreenTest, ShowNameCentresTheLabelOnThePictureAndFadesAfterTwoSeconds) {
