@@ -96,6 +96,12 @@ function writeCatalogue() {
   const b = new Builder({ areaFile: areaWithPoints, places: { 1: places(), 2: urbanAreas() }, flagDir: path.join(OUT, 'flags'), log });
   const list = b.build();
   checkCatalogue(list, b);
+  // Every city an exercise asks has names from the name table or CLDR, or is listed as written
+  // alike in the six languages.
+  const asked = new Set();
+  for (const ex of list) if (ex.kind === 'ORT' || ex.kind === 'MULTI') for (const p of b.selectedPlaces(ex, ex.items)) asked.add(p);
+  const loose = [...asked].filter(p => p.nameSource === 'source').map(p => p.src.city).sort();
+  if (loose.length) throw new Error(`no reviewed six-language names for ${loose.length} asked cities: ${loose.join('|')}`);
   const w = new CrpWriter();
   encodeCatalogue(list, w);
   writeAtomic(path.join(OUT, 'Ovning.crp'), w.toBuffer());
