@@ -108,7 +108,7 @@ function verify(cities, gn, log) {
 function findTown(name, country, inRegion, cities, gn, checked) {
   const f = fold(name);
   const hits = cities.filter(c => (SOURCE_COUNTRY[c.iso2] || c.iso2) === country &&
-    [c.city, c.city_ascii, checked.get(c.id).renamed || ''].some(n => fold(n) === f) && inRegion(+c.lat, +c.lng));
+    [c.city, c.city_ascii, checked.get(c.id).renamed || '', (EXONYMS[c.city] || [])[1] || ''].some(n => fold(n) === f) && inRegion(+c.lat, +c.lng));
   hits.sort((a, b) => (+b.population || 0) - (+a.population || 0) || a.id.localeCompare(b.id));
   if (hits.length) return { c: hits[0] };
   const g = [];
