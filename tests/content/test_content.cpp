@@ -402,8 +402,9 @@ constexpr int MaxQuestionsPerRun = 90;
 
 double Km(double lat1, double lon1, double lat2, double lon2) {
     const double r = 3.14159265358979 / 180;
-    const double h = std::pow(std::sin((lat2 - lat1) * r / 2), 2) +
-                     std::cos(lat1 * r) * std::cos(lat2 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2);
+    const double h =
+        std::pow(std::sin((lat2 - lat1) * r / 2), 2) +
+        std::cos(lat1 * r) * std::cos(lat2 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2);
     return 12742 * std::asin(std::sqrt(h));
 }
 
