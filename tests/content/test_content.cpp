@@ -7,7 +7,9 @@
 #include <QPair>
 #include <QSet>
 #include <QString>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <map>
 #include <memory>
 
@@ -365,3 +367,194 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ContentMap, testing::ValuesIn(Sizes),
                              return std::to_string(info.param.W) + "x" +
                                     std::to_string(info.param.H);
                          });
+
+// ---------------------------------------------------------------------------------------------
+// What a geography teacher checks: places where they belong, region capitals, no duplicate spots,
+// runs a class can finish, no question that answers itself, question texts that read well.
+
+namespace {
+
+// A coastal town may lie this far outside the simplified outline of its country or region.
+constexpr double CoastToleranceKm = 15;
+
+// Capitals and territory towns (source ids) on islands that no area file draws.
+const QSet<QString> IslandTowns = {
+    QStringLiteral("1044318561"),  // Nassau
+    QStringLiteral("1296152641"),  // Tarawa
+    QStringLiteral("1548805075"),  // Port-Vila
+    QStringLiteral("1882489296"),  // Apia
+    QStringLiteral("1796965313"),  // Grand Turk
+    QStringLiteral("1876784844"),  // Mata-Utu
+    QStringLiteral("1612000000"),  // Adamstown
+    QStringLiteral("1850037473"),  // Charlotte Amalie
+};
+
+// Regions whose seat lies outside their outline: Akershus (governed from Oslo), Haryana and
+// Punjab (from Chandigarh), Dadra and Nagar Haveli and Daman and Diu (the file draws no Daman).
+const QSet<QString> SeatOutside = {QStringLiteral("NO-32"), QStringLiteral("IN-HR"),
+                                   QStringLiteral("IN-PB"), QStringLiteral("IN-DH")};
+
+// Pairs of places within 2 km that are two places all the same (English names).
+const QSet<QString> DistinctNeighbours = {QStringLiteral("New Delhi|Delhi")};
+
+// The most questions one run may ask.
+constexpr int MaxQuestionsPerRun = 90;
+
+double Km(double lat1, double lon1, double lat2, double lon2) {
+    const double r = 3.14159265358979 / 180;
+    const double h =
+        std::pow(std::sin((lat2 - lat1) * r / 2), 2) +
+        std::cos(lat1 * r) * std::cos(lat2 * r) * std::pow(std::sin((lon2 - lon1) * r / 2), 2);
+    return 12742 * std::asin(std::sqrt(h));
+}
+
+double KmToOutline(double lat, double lon, const std::vector<GeoPoint>& ring) {
+    const double c = std::cos(lat * 3.14159265358979 / 180);
+    double best = 1e9;
+    for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const double ax = (ring[j].Lon - lon) * c, ay = ring[j].Lat - lat;
+        const double bx = (ring[i].Lon - lon) * c, by = ring[i].Lat - lat;
+        const double dx = bx - ax, dy = by - ay, len = dx * dx + dy * dy;
+        const double t = len > 0 ? std::clamp(-(ax * dx + ay * dy) / len, 0.0, 1.0) : 0.0;
+        best = std::min(best, std::hypot(ax + t * dx, ay + t * dy));
+    }
+    return best * 111.2;
+}
+
+// Inside one of the areas of the code (a country's regions count for it), or near its outline.
+bool Within(const std::vector<const CArea*>& areas, double lat, double lon) {
+    const GeoPoint p{float(lat), float(lon)};
+    for (const CArea* a : areas)
+        if (PointInPolygon(p, a->Points.data(), a->PointCount())) return true;
+    for (const CArea* a : areas)
+        if (KmToOutline(lat, lon, a->Points) <= CoastToleranceKm) return true;
+    return false;
+}
+
+// The question forms that read well with any country or region name, per language ("%1": the
+// name). Forms that put a bare name after a preposition ("lies in United States") do not.
+const QString GoodAreaForms[LanguageCount + 1] = {
+    {},
+    QStringLiteral("Vilken stad ligger i %1 – vet du?"),  // Swedish names take no article
+    QStringLiteral("Country or region: %1 – which city lies there?"),
+    QStringLiteral("Pays ou région : %1 — quelle ville s'y trouve ?"),
+    QStringLiteral("Land oder Region: %1 – welche Stadt liegt dort?"),
+    QStringLiteral("País o región: %1 – ¿qué ciudad está allí?"),
+    QStringLiteral("Paese o regione: %1 – quale città si trova lì?"),
+};
+
+}  // namespace
+
+class ContentPlaces : public Content, public testing::WithParamInterface<int> {};
+
+TEST_P(ContentPlaces, EveryPlaceLiesInItsCountryAndRegion) {
+    std::map<QString, std::vector<const CArea*>> outlines;  // by country and by region code
+    for (int mapNo = 1; mapNo <= 5; ++mapNo) {
+        CAreor& areas = Areas(mapNo);
+        for (int i = 0; i < areas.Count(); ++i) {
+            const CArea& a = areas.Area(i);
+            if (a.PointCount() == 0) continue;
+            outlines[a.Code.section(QLatin1Char('-'), 0, 0)].push_back(&a);
+            if (a.Code.contains(QLatin1Char('-'))) outlines[a.Code].push_back(&a);
+        }
+    }
+    for (const COrt* p = Places(GetParam()).First; p; p = p->Next) {
+        const std::string name = p->Names[2].toStdString() + " (" + p->Code.toStdString() + ")";
+        if (!IslandTowns.contains(p->Code)) {
+            EXPECT_TRUE(Within(outlines[p->MemberCodes[1]], p->Latitude, p->Longitude))
+                << name << " lies outside " << p->MemberCodes[1].toStdString();
+        }
+        if (!p->MemberCodes[2].isEmpty()) {
+            EXPECT_TRUE(Within(outlines[p->MemberCodes[2]], p->Latitude, p->Longitude))
+                << name << " lies outside " << p->MemberCodes[2].toStdString();
+        }
+    }
+}
+
+TEST_P(ContentPlaces, NoTwoPlacesWithinTwoKilometres) {
+    std::vector<const COrt*> list;
+    for (const COrt* p = Places(GetParam()).First; p; p = p->Next) list.push_back(p);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const COrt& a = *list[j];
+            const COrt& b = *list[i];
+            if (std::abs(a.Latitude - b.Latitude) > 0.05) continue;
+            if (Km(a.Latitude, a.Longitude, b.Latitude, b.Longitude) >= 2) continue;
+            const QString pair = a.Names[2] + QLatin1Char('|') + b.Names[2];
+            const QString back = b.Names[2] + QLatin1Char('|') + a.Names[2];
+            EXPECT_TRUE(DistinctNeighbours.contains(pair) || DistinctNeighbours.contains(back))
+                << a.Names[2].toStdString() << " and " << b.Names[2].toStdString()
+                << " stand on one spot";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PlaceFiles, ContentPlaces, testing::Values(1, 2),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "Ort" + std::to_string(info.param);
+                         });
+
+TEST_F(Content, EveryRegionOfARegionExerciseHasACapital) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind == QLatin1String("FLAGG") || e->PlaceFileNo != 1) continue;
+        for (const QString& key : Keys(*e)) {
+            if (!key.contains(QLatin1Char('-')) || SeatOutside.contains(key)) continue;
+            bool found = false;
+            for (const COrt* p = Places(1).First; p && !found; p = p->Next)
+                found = p->Flag2 && p->MemberCodes[2] == key;
+            EXPECT_TRUE(found) << Id(*e) << ": " << key.toStdString() << " has no capital";
+        }
+    }
+}
+
+TEST_F(Content, EveryRunAsksABoundedNumberOfQuestions) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        int questions = e->ItemCount;
+        if (e->Kind == QLatin1String("ORT") || e->Kind == QLatin1String("MULTI"))
+            questions = SelectPlaces(*e, Keys(*e)).SelectedCount;
+        EXPECT_LE(questions, MaxQuestionsPerRun) << Id(*e);
+    }
+}
+
+TEST_F(Content, NoMultipleChoiceQuestionAnswersItself) {
+    for (const COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("MULTI")) continue;
+        const QStringList keys = Keys(*e);
+        COrter& places = SelectPlaces(*e, keys);
+        for (const COrt* p = places.First; p; p = p->Next) {
+            if (!p->Selected) continue;
+            QString key;  // the last matching item, as the exercise takes it
+            for (const QString& k : keys)
+                for (int m = 1; m <= 3; ++m)
+                    if (k == p->MemberCodes[m]) key = k;
+            const CArea* area = Areas(e->MapNo).FindByCode(key);
+            ASSERT_NE(area, nullptr) << Id(*e) << " " << key.toStdString();
+            for (int language = 1; language <= LanguageCount; ++language)
+                EXPECT_NE(p->Names[language], area->Names[language])
+                    << Id(*e) << ": " << p->Names[language].toStdString() << " lies in "
+                    << area->Names[language].toStdString() << " (language " << language << ")";
+        }
+    }
+}
+
+TEST_F(Content, QuestionFormsReadWellWithEveryCountryName) {
+    LoadLanguageTable(ProgramFile(QStringLiteral("lang.crp")));
+    // Every area a multiple-choice exercise can name, and every country of the world map.
+    QSet<QPair<int, QString>> names;
+    for (const COvning* e = catalogue_->First; e; e = e->Next)
+        if (e->Kind == QLatin1String("MULTI"))
+            for (const QString& key : Keys(*e)) names.insert({e->MapNo, key});
+    for (int i = 0; i < Areas(1).Count(); ++i) names.insert({1, Areas(1).Area(i).Code});
+    for (int language = 1; language <= LanguageCount; ++language) {
+        for (const auto& [mapNo, key] : names) {
+            const CArea* area = Areas(mapNo).FindByCode(key);
+            ASSERT_NE(area, nullptr) << key.toStdString();
+            // As COvningMulti builds it.
+            const QString question = LanguageTable[language][13] + QLatin1Char(' ') +
+                                     area->Names[language] + QLatin1Char(' ') +
+                                     LanguageTable[language][14];
+            EXPECT_EQ(question, GoodAreaForms[language].arg(area->Names[language]))
+                << "language " << language;
+        }
+    }
+}

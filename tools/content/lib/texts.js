@@ -16,8 +16,11 @@ const TEXTS = {
   10: ['ligger i …', 'is in …', '— où se trouve cette ville ?', 'liegt in …', 'está en …', 'si trova in …'],
   11: ['Topplista', 'High scores', 'Meilleurs scores', 'Bestenliste', 'Récords', 'Classifica'],
   12: ['Avsluta', 'Close', 'Fermer', 'Schließen', 'Cerrar', 'Chiudi'],
-  13: ['Vilken stad ligger i', 'Which city lies in', 'Pays ou région :', 'Welche Stadt liegt in', 'Busca la ciudad que está en', 'Quale città si trova in'],
-  14: ['– vet du?', '– can you tell?', '— quelle ville s\'y trouve ?', '– weißt du es?', '– ¿cuál es?', '– lo sai?'],
+  // The area stands alone after a label, so no language needs an article or a contracted
+  // preposition with it ("in the United States", "in den Vereinigten Staaten", "negli Stati
+  // Uniti"); Swedish puts no article before country names and keeps its question.
+  13: ['Vilken stad ligger i', 'Country or region:', 'Pays ou région :', 'Land oder Region:', 'País o región:', 'Paese o regione:'],
+  14: ['– vet du?', '– which city lies there?', '— quelle ville s\'y trouve ?', '– welche Stadt liegt dort?', '– ¿qué ciudad está allí?', '– quale città si trova lì?'],
   15: ['Rätt!', 'Right!', 'Bravo !', 'Richtig!', '¡Correcto!', 'Giusto!'],
   16: ['Fel!', 'Wrong!', 'Raté !', 'Falsch!', '¡Incorrecto!', 'Sbagliato!'],
   17: ['Flervalsfrågor', 'Multiple choice', 'Questions à choix multiple', 'Multiple Choice', 'Preguntas de opción múltiple', 'Domande a scelta multipla'],

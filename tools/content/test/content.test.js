@@ -3,7 +3,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { demoteCrowded, disambiguate, continentOf } = require('../lib/places');
+const { demoteCrowded, disambiguate, continentOf, dropColocated, buildUrbanAreas, Shapes } = require('../lib/places');
 const audio = require('../lib/audio');
 const { goodMid } = require('../lib/midi');
 const { templateBmp } = require('../lib/images');
@@ -85,6 +85,8 @@ test('the catalogue check refuses what a player could not finish', () => {
     selectedPlaces: () => [],
     flagReadable: f => f === 'x.bmp',
     views: () => [],
+    questions: ex => ex.items.length,
+    trivial: (ex, k) => k === 'TT',
   };
   const names = n => Array(6).fill(n);
   const ok = [];
@@ -103,6 +105,42 @@ test('the catalogue check refuses what a player could not finish', () => {
   assert.match(m2, /key ZZ names no area/);
   const multi = [{ no: 20, kind: 'MULTI', cont: 'EUR', names: names('M'), map: 1, items: ['AA', 'BB', 'CC'] }];
   assert.match(run(multi), /fewer than four different answers/);
+  const trivial = [{ no: 21, kind: 'MULTI', cont: 'EUR', names: names('T'), map: 1, items: ['TT'] }];
+  files[1].push(area('TT', 'TT'));
+  assert.match(run(trivial), /TT: a place named like its area/);
+  const long = [{ no: 22, kind: 'AREA', cont: 'EUR', names: names('L'), map: 1, items: Array(91).fill('AA') }];
+  assert.match(run(long), /91 questions a run, at most 90/);
+});
+
+test('of two places on one spot the less important goes, unless listed as two places', () => {
+  const capital = place('Tegucigalpa', 'HN', 1, 14.1, -87.2);
+  const twin = place('Comayagüela', 'HN', 3, 14.09, -87.21, { src: { city: 'Comayagüela' } });
+  const newDelhi = place('New Delhi', 'IN', 1, 28.6139, 77.209);
+  const delhi = place('Delhi', 'IN', 2, 28.61, 77.23);
+  capital.src = { city: 'Tegucigalpa' };
+  const out = dropColocated([capital, newDelhi, twin, delhi]);
+  assert.deepStrictEqual(out.map(p => p.names[1]), ['Tegucigalpa', 'New Delhi', 'Delhi']);
+});
+
+test('urban areas take in the cities within their built-up area and keep the rest', () => {
+  const p = (name, pop, lat, lon) => ({ ...place(name, 'XX', 3, lat, lon), id: name, pop });
+  const out = buildUrbanAreas([p('Tokyo', 37e6, 35.69, 139.69), p('Yokohama', 3.7e6, 35.44, 139.64),
+    p('Osaka', 15e6, 34.69, 135.5), p('Small', 5e5, 36, 140)]);
+  assert.deepStrictEqual(out.map(q => [q.names[1], q.rank]), [['Tokyo', 2], ['Osaka', 2]]);
+  assert.ok(out.every(q => !q.flag1 && !q.flag2));
+});
+
+test('a place is in the region whose outline holds it, or the nearest within the coastal tolerance', () => {
+  const ring = (lat0, lon0) => [[lat0, lon0], [lat0, lon0 + 1], [lat0 + 1, lon0 + 1], [lat0 + 1, lon0]];
+  const world = [{ code: 'XX', points: [[0, 0], [0, 2], [1, 2], [1, 0]] }];
+  const regions = [[{ code: 'XX-A', points: ring(0, 0) }, { code: 'XX-B', points: ring(0, 1) }]];
+  const s = new Shapes(world, regions);
+  assert.strictEqual(s.regionOf('XX', 0.5, 1.5), 'XX-B');
+  assert.strictEqual(s.regionOf('XX', 0.5, 0.4), 'XX-A');
+  assert.strictEqual(s.regionOf('XX', 1.05, 0.5), 'XX-A');   // about 6 km off the coast
+  assert.strictEqual(s.regionOf('XX', 3, 0.5), '');
+  assert.ok(s.inCountry('XX', 1.1, 1));
+  assert.ok(!s.inCountry('XX', 2, 1));
 });
 
 test('country sizes follow true area at every latitude', () => {
