@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "app/Generell.h"
 #include "data/Fileread.h"
@@ -292,8 +295,127 @@ bool CKarta::FillSeas(const std::function<bool()>& letMessagesRun) {
             if (letMessagesRun && !letMessagesRun()) return false;
         }
     }
+    FillSeaOutsideOutlines(*s);
     Changed();
     return true;
+}
+
+namespace {
+
+constexpr int CellDegrees = 10;
+constexpr int LatCells = 180 / CellDegrees;
+constexpr int LonCells = 360 / CellDegrees;
+
+int LatCell(double lat) {
+    return std::clamp(int(std::floor((lat + 90) / CellDegrees)), 0, LatCells - 1);
+}
+int LonCell(double lon) {
+    return std::clamp(int(std::floor((lon + 180) / CellDegrees)), 0, LonCells - 1);
+}
+
+}  // namespace
+
+const CKarta::TOutlineIndex& CKarta::OutlineIndex() const {
+    const int outlines = (Areas ? Areas->Count() : 0) + (Waters ? Waters->Count() : 0);
+    if (outlineIndex_.outlines == outlines) return outlineIndex_;
+    outlineIndex_.outlines = outlines;
+    outlineIndex_.cells.assign(std::size_t(LatCells) * LonCells, {});
+    for (const CAreor* set : {Areas.get(), Waters.get()}) {
+        if (!set) continue;
+        for (const auto& area : set->Areas) {
+            if (area->PointCount() < 3) continue;
+            const bool wraps = area->West > area->East;
+            for (int la = LatCell(area->South); la <= LatCell(area->North); ++la)
+                for (int lo = wraps ? 0 : LonCell(area->West);
+                     lo <= (wraps ? LonCells - 1 : LonCell(area->East)); ++lo)
+                    outlineIndex_.cells[std::size_t(la) * LonCells + lo].push_back(area.get());
+        }
+    }
+    return outlineIndex_;
+}
+
+bool CKarta::OnLandOrLake(const GeoPoint& point) const {
+    const auto& cell =
+        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
+    for (const CArea* area : cell) {
+        if (point.Lat > area->North || point.Lat < area->South ||
+            (area->West <= area->East && (point.Lon > area->East || point.Lon < area->West)))
+            continue;
+        if (PointInPolygon(point, area->Points.data(), area->PointCount())) return true;
+    }
+    return false;
+}
+
+void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
+    constexpr int Votes = 15;  // points of a region asked whether they lie on land
+    QImage& image = s.Image();
+    const int w = image.width(), h = image.height();
+    if (w < 3 || h < 3) return;
+    const QRgb land = ToQRgb(LandColor & 0x00FFFFFFu);
+    const QRgb sea = ToQRgb(SeaColor & 0x00FFFFFFu);
+
+    // The land-coloured regions as runs of pixels along the rows, joined
+    // where runs of neighbouring rows overlap (as a fill spreads).
+    struct TRun {
+        int y, x0, x1, parent;
+    };
+    std::vector<TRun> runs;
+    auto root = [&](int i) {
+        while (runs[std::size_t(i)].parent != i) {
+            auto& r = runs[std::size_t(i)];
+            r.parent = runs[std::size_t(r.parent)].parent;
+            i = r.parent;
+        }
+        return i;
+    };
+    int previousRow = 0, previousEnd = 0;
+    for (int y = 0; y < h; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        const int rowStart = int(runs.size());
+        int above = previousRow;
+        for (int x = 0; x < w;) {
+            if (row[x] != land) {
+                ++x;
+                continue;
+            }
+            const int x0 = x;
+            while (x < w && row[x] == land) ++x;
+            const int me = int(runs.size());
+            runs.push_back({y, x0, x - 1, me});
+            while (above < previousEnd && runs[std::size_t(above)].x1 < x0) ++above;
+            for (int k = above; k < previousEnd && runs[std::size_t(k)].x0 <= x - 1; ++k) {
+                const int a = root(k), b = root(me);
+                if (a != b) runs[std::size_t(std::max(a, b))].parent = std::min(a, b);
+            }
+        }
+        previousRow = rowStart;
+        previousEnd = int(runs.size());
+    }
+    if (runs.empty()) return;
+
+    // A region is sea when most of its points asked lie outside every
+    // outline: one at an open coast, or beside an outline left undrawn, may
+    // hold some land too. Beyond the date line nothing is drawn: no sea there.
+    std::vector<int> members(runs.size(), 0);
+    for (std::size_t i = 0; i < runs.size(); ++i) ++members[std::size_t(root(int(i)))];
+    std::vector<int> seen(runs.size(), 0), asked(runs.size(), 0), outside(runs.size(), 0);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const std::size_t r = std::size_t(root(int(i)));
+        const int step = std::max(1, members[r] / Votes);
+        if (seen[r]++ % step != 0) continue;
+        const TRun& run = runs[i];
+        const int x = (run.x0 + run.x1) / 2;
+        const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
+        if (at.Lon < -180 || at.Lon > 180) continue;
+        ++asked[r];
+        if (!OnLandOrLake(at)) ++outside[r];
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const std::size_t r = std::size_t(root(int(i)));
+        if (outside[r] * 2 <= asked[r]) continue;
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(runs[i].y));
+        std::fill(row + runs[i].x0, row + runs[i].x1 + 1, sea);
+    }
 }
 
 void CKarta::FillArea(const CArea& area, TColor colour) {
@@ -303,9 +425,11 @@ void CKarta::FillArea(const CArea& area, TColor colour) {
         s->SetFillColor(colour);
         const QPoint p = Project(seed);
         const TColor c = s->Pixel(p.x(), p.y());
-        // A seed on an outline, in a lake or already coloured changes nothing.
+        // A seed on an outline, in a lake or already coloured changes nothing;
+        // nor one that falls into the sea, as a speck of an island may at a
+        // size or zoom its seeds were not placed for: it would paint the sea.
         if (!SameColour(c, Colors::Black) && !SameColour(c, WaterColor) && !SameColour(c, colour) &&
-            InsideImage(p.x(), p.y()))
+            !SameColour(c, SeaColor) && InsideImage(p.x(), p.y()))
             FloodFillAt(*s, p.x(), p.y(), c, TFillStyle::Surface);
     }
     Changed();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "data/Areor.h"
 #include "data/Orter.h"
@@ -87,10 +88,15 @@ class CKarta {
     bool IsVisible(const CArea& area) const;
     void DrawWaters();  // ends with DrawFrame
     void DrawFrame();
-    // Fills the sea around every seed. Lets window messages run after each
-    // fill through letMessagesRun, if given; when that says the map's owner
-    // went away (false), it stops at once and returns false.
+    // Fills the sea around every seed, then every region still in the land
+    // colour that lies outside all outlines and lakes: the seeds are placed
+    // for the exercises' own views, and another size or zoom shows seas they
+    // miss. Lets window messages run after each seed's fill through
+    // letMessagesRun, if given; when that says the map's owner went away
+    // (false), it stops at once and returns false.
     bool FillSeas(const std::function<bool()>& letMessagesRun = {});
+    // Inside an area's or a lake's outline.
+    bool OnLandOrLake(const GeoPoint& point) const;
     void FillArea(const CArea& area, TColor colour);
     void ColourAreasByCode(const QString& code, TColor colour);
     void ColourSelectedAreas();
@@ -107,5 +113,16 @@ class CKarta {
     TRasterSurface* Surface() const;  // none without a picture of some size
     void Changed() const;             // lets the picture repaint
     QPoint Project(const GeoPoint& p) const;
+    void FillSeaOutsideOutlines(TRasterSurface& surface);
     float VisibleHalfWidth() const;
+
+    // The areas and lakes by 10-degree cells of their bounding boxes, so that
+    // asking whether a point is on land looks at a few outlines only. Built
+    // on first use and again when the number of outlines changes.
+    struct TOutlineIndex {
+        int outlines = -1;
+        std::vector<std::vector<const CArea*>> cells;
+    };
+    const TOutlineIndex& OutlineIndex() const;
+    mutable TOutlineIndex outlineIndex_;
 };

@@ -201,3 +201,27 @@ TEST_P(MapFill, EveryPartOfAnExerciseAreaIsColoured) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MapFill, testing::ValuesIn(Sizes));
+
+// Windows of other sizes than the seeds were placed for (common laptop and desktop screens, a
+// restored window): no sea is left in the land colour or painted in an exercise's colour.
+class SeaAtOtherSizes : public MapFill {};
+
+TEST_P(SeaAtOtherSizes, NoSeaIsLeftGreyOrPaintedAsAnArea) {
+    std::vector<std::string> wrong;
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("AREA") && e->Kind != QLatin1String("ORT")) continue;
+        if (e->MapNo < 1 || e->MapNo > 5) continue;
+        const Drawn d(*e, GetParam());
+        const auto ground = GroundOf(d.Map(), GetParam().W, GetParam().H);
+        for (const TColor colour : {d.Map().LandColor, d.Map().AreaColor})
+            for (const Region& r : RegionsOfColour(d, colour, ground))
+                if (r.sea * 2 > r.pixels && r.sea >= MinRegionPixels)
+                    wrong.push_back(Describe(*e, d, r));
+    }
+    std::string list;
+    for (const auto& s : wrong) list += "\n  " + s;
+    EXPECT_TRUE(wrong.empty()) << wrong.size() << " sea regions not drawn as sea:" << list;
+}
+
+const Size OtherSizes[] = {{1362, 732}, {1020, 732}, {1436, 864}, {2556, 1404}, {700, 464}};
+INSTANTIATE_TEST_SUITE_P(Windows, SeaAtOtherSizes, testing::ValuesIn(OtherSizes));

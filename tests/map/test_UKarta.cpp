@@ -338,6 +338,34 @@ TEST_F(MapTest, OutlinesAndFrameBoundTheSea) {
     EXPECT_EQ(At(map.LonLatToX(0, 10), map.LatToY(10)), Colors::Black);  // a corner
 }
 
+// The seeds are placed for the exercises' own views; at another size or zoom
+// a sea they miss is found all the same: a region outside every outline.
+TEST_F(MapTest, SeaWithoutASeedIsFoundOutsideTheOutlines) {
+    View(400, 300, 60, 0, 20);
+    const CArea& a = AddBox(*map.Areas, "A", 10, 0, 40, 20);
+    const CArea& lake = AddBox(*map.Waters, "L", 48, 30, 52, 36);
+    AddBox(*map.Areas, "B", 44, 26, 56, 40);  // land around the lake
+    DrawBase();                               // no sea seeds at all
+    EXPECT_EQ(At(a.Seed1), map.LandColor);
+    EXPECT_EQ(At({55, 10}), map.SeaColor);
+    EXPECT_EQ(At({5, 50}), map.SeaColor);
+    EXPECT_EQ(At({46, 28}), map.LandColor);  // the land around the lake stays land
+    EXPECT_EQ(At(lake.Seed1), map.WaterColor);
+}
+
+// An island's seed that falls into the sea at some size must not paint the sea.
+TEST_F(MapTest, AnAreaSeedInTheSeaPaintsNothing) {
+    View(400, 300, 60, 0, 20);
+    CArea& islet = AddBox(*map.Areas, "I", 30, 30, 30.05, 30.05);
+    islet.Seed1 = islet.Seed2 = {20, 40};  // in the open sea at this view
+    islet.Selected = true;
+    DrawBase();
+    ASSERT_EQ(At(islet.Seed1), map.SeaColor);
+    map.FillArea(islet, Colors::Lime);
+    EXPECT_EQ(At(islet.Seed1), map.SeaColor);
+    EXPECT_EQ(At({55, 10}), map.SeaColor);
+}
+
 TEST_F(MapTest, BorderWidthZeroDrawsLikeOne) {
     View(300, 200, 60, 0, 20);
     AddBox(*map.Areas, "A", 10, 0, 40, 20);
