@@ -26,6 +26,7 @@ const { computeSeeds } = require('./lib/seeds');
 const { seedStaysInside } = require('./lib/seedcheck');
 const LAKE_NAMES = require('./lib/lakenames');
 const { transliterate } = require('./lib/text');
+const { policyFaults } = require('./lib/disputed');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const OUT = path.join(ROOT, 'gamedata');
@@ -87,6 +88,8 @@ function buildRecords(s) {
 
 function writeAreaFile(s) {
   const recs = s.records;
+  const faults = policyFaults(recs);
+  if (faults.length) throw new Error(`${s.name}: against the border policy: ${faults.join('; ')}`);
   writeAtomic(path.join(OUT, `${s.name}.crp`), encodeAreaRecords(recs));
   log(`${s.name}.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((n, r) => n + r.ring.length, 0)} points`);
 }
