@@ -72,6 +72,7 @@ const Place Disputed[] = {
     {"Gaza", 31.50f, 34.45f, "PS"},
     {"Khan Yunis", 31.35f, 34.31f, "PS"},
     {"Ramallah", 31.90f, 35.20f, "PS"},
+    {"West Jerusalem", 31.78f, 35.20f, "IL"},
     {"Tel Aviv", 32.08f, 34.80f, "IL"},
     {"Crimea", 45.00f, 34.10f, "UA"},
     {"Sevastopol", 44.60f, 33.55f, "UA"},

@@ -110,7 +110,7 @@ function regionOf(u) {
     }
     default:
       if (!/^[A-Z]{2}-[A-Z0-9]{1,3}$/.test(u.iso)) return null;
-      return { code: u.iso, names: regionNames(p) };
+      return { code: u.iso, names: regionNames(p, u.iso) };
   }
 }
 
