@@ -111,6 +111,13 @@ function worldSource() {
 
 const area1 = () => seaGroup1().records[0];
 
+// Flags whose design changed after the flag source was released are drawn here (flags/).
+const FLAG_CHANGES = require('./flags/changes.json');
+function flagSvg(code) {
+  const changed = FLAG_CHANGES.changes.find(f => f.code.toLowerCase() === code);
+  return changed ? path.join(__dirname, 'flags', changed.svg) : path.join(src.FLAG_DIR, `${code}.svg`);
+}
+
 function writeFlags() {
   const codes = new Set();
   for (const recs of [area1(), area2(), area3(), area4(), area5()]) {
@@ -118,7 +125,7 @@ function writeFlags() {
   }
   const dir = path.join(OUT, 'flags');
   for (const c of [...codes].sort()) {
-    const png = renderFlag(path.join(src.FLAG_DIR, `${c}.svg`));
+    const png = renderFlag(flagSvg(c));
     writeAtomic(path.join(dir, `${c}.bmp`), pngToBmp24(png));
   }
   log(`flags: ${codes.size} pictures`);
