@@ -229,10 +229,12 @@ function regionSource(name, opt) {
 
 const lakeRings = () => waterBodies().map(w => w.ring);
 
-// Map 2: Europe's countries in detail, with the neighbouring parts of Africa and Asia.
+// Map 2: Europe's countries in detail, with the neighbouring parts of Africa, Asia and North
+// America as far as the widest view of its exercises reaches (Russia east of the Urals, Greenland),
+// so that no land of a picture is drawn as sea.
 function area2Source() {
   return regionSource('AREA2', {
-    countries: [], clip: { w: -32, e: 70, s: 24, n: 83 }, minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
+    countries: [], clip: { w: -70, e: 100, s: 24, n: 84 }, minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
     lakes: lakeRings(), views: views(EUROPE_VIEWS, 0),
   });
 }
@@ -248,10 +250,10 @@ function area3Source() {
 const AREA4_COUNTRIES = ['DE', 'SE', 'FR', 'IT', 'ES', 'PL', 'NO', 'GB'];
 const AREA5_COUNTRIES = ['AU', 'BR', 'IN', 'CN', 'AR', 'ZA', 'JP'];
 
-// Map 4: regions of European countries.
+// Map 4: regions of European countries, with the countries around them as far as its views reach.
 function area4Source() {
   return regionSource('AREA4', {
-    countries: AREA4_COUNTRIES, clip: { w: -25, e: 45, s: 27, n: 72 }, minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
+    countries: AREA4_COUNTRIES, clip: { w: -35, e: 55, s: 25, n: 73 }, minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
     lakes: [], views: views(EUROPE_VIEWS, 0),
   });
 }
