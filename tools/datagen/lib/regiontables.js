@@ -72,7 +72,7 @@ const ES = {
 const GB = {
   England: ['GB-ENG', 'England', 'England', 'Angleterre', 'England', 'Inglaterra', 'Inghilterra'],
   Scotland: ['GB-SCT', 'Skottland', 'Scotland', 'Écosse', 'Schottland', 'Escocia', 'Scozia'],
-  Wales: ['GB-WLS', 'Wales', 'Wales', 'pays de Galles', 'Wales', 'Gales', 'Galles'],
+  Wales: ['GB-WLS', 'Wales', 'Wales', 'Pays de Galles', 'Wales', 'Gales', 'Galles'],
   'Northern Ireland': ['GB-NIR', 'Nordirland', 'Northern Ireland', 'Irlande du Nord', 'Nordirland', 'Irlanda del Norte', 'Irlanda del Nord'],
 };
 const GB_FLAG = { 'GB-ENG': 'gb-eng.bmp', 'GB-SCT': 'gb-sct.bmp', 'GB-WLS': 'gb-wls.bmp', 'GB-NIR': 'gb-nir.bmp' };
@@ -102,4 +102,29 @@ const NO = {
   'NO-56': ['Finnmark', 'Finnmark', 'Finnmark', 'Finnmark', 'Finnmark', 'Finnmark'],
 };
 
-module.exports = { FR, FR_CODE, IT, ES, GB, GB_FLAG, NO_MERGE, NO };
+
+// Region names where Natural Earth's are wrong for a map: fragments (Brazil's "Federal"), a
+// country's name for one of its regions, a city and a region of one name, English in other
+// languages' slots, outdated names. Names: sv, en, fr, de, es, it.
+const REGION_NAMES = {
+  'AR-B': ['Buenos Aires-provinsen', 'Buenos Aires Province', 'Province de Buenos Aires', 'Provinz Buenos Aires', 'Provincia de Buenos Aires', 'Provincia di Buenos Aires'],
+  'AR-C': ['Buenos Aires stad', 'City of Buenos Aires', 'Ville de Buenos Aires', 'Stadt Buenos Aires', 'Ciudad de Buenos Aires', 'Città di Buenos Aires'],
+  'BR-DF': ['Federala distriktet', 'Federal District', 'District fédéral', 'Bundesdistrikt', 'Distrito Federal', 'Distretto Federale'],
+  'CN-NX': ['Ningxia', 'Ningxia', 'Ningxia', 'Ningxia', 'Ningxia', 'Ningxia'],
+  'CN-XZ': ['Tibet', 'Tibet', 'Tibet', 'Tibet', 'Tíbet', 'Tibet'],
+  'DE-HB': ['Bremen', 'Bremen', 'Brême', 'Bremen', 'Bremen', 'Brema'],
+  'IN-OR': ['Odisha', 'Odisha', 'Odisha', 'Odisha', 'Odisha', 'Odisha'],
+  'IN-PY': ['Puducherry', 'Puducherry', 'Pondichéry', 'Puducherry', 'Puducherry', 'Puducherry'],
+  'MX-DIF': ['Mexico City', 'Mexico City', 'Mexico', 'Mexiko-Stadt', 'Ciudad de México', 'Città del Messico'],
+  'MX-MEX': ['Delstaten Mexiko', 'State of Mexico', 'État de Mexico', 'Bundesstaat México', 'Estado de México', 'Stato del Messico'],
+  'MX-QUE': ['Querétaro', 'Querétaro', 'Querétaro', 'Querétaro', 'Querétaro', 'Querétaro'],
+  'MX-MIC': ['Michoacán', 'Michoacán', 'Michoacán', 'Michoacán', 'Michoacán', 'Michoacán'],
+  'PL-LU': ['Lublins vojvodskap', 'Lublin Voivodeship', 'Voïvodie de Lublin', 'Woiwodschaft Lublin', 'Voivodato de Lublin', 'Voivodato di Lublino'],
+  'PL-OP': ['Opole vojvodskap', 'Opole Voivodeship', "Voïvodie d'Opole", 'Woiwodschaft Oppeln', 'Voivodato de Opole', 'Voivodato di Opole'],
+  'PL-KP': ['Kujavien-Pommerns vojvodskap', 'Kuyavian-Pomeranian Voivodeship', 'Voïvodie de Couïavie-Poméranie', 'Woiwodschaft Kujawien-Pommern', 'Voivodato de Cuyavia y Pomerania', 'Voivodato della Cuiavia-Pomerania'],
+  'SE-M': ['Skåne län', 'Skåne', 'Scanie', 'Skåne län', 'Escania', 'Scania'],
+  'US-DC': ['Washington D.C.', 'Washington, D.C.', 'Washington D.C.', 'Washington, D.C.', 'Washington D. C.', 'Washington D.C.'],
+  'ZA-FS': ['Fristatsprovinsen', 'Free State', 'État libre', 'Freistaat', 'Estado Libre', 'Stato Libero'],
+};
+
+module.exports = { REGION_NAMES, FR, FR_CODE, IT, ES, GB, GB_FLAG, NO_MERGE, NO };

@@ -5,6 +5,7 @@ const topojson = require('topojson-client');
 const { countryNames } = require('./names');
 const { areaKm2, openRing } = require('./geom');
 const fs = require('fs');
+const { applyBorderPolicy } = require('./disputed');
 const path = require('path');
 
 const codeMappings = require('cldr-core/supplemental/codeMappings.json').supplemental.codeMappings;
@@ -46,6 +47,7 @@ function worldAreas() {
       polygons: polygonsOf(geom),
     });
   }
+  applyBorderPolicy(areas);
   return areas;
 }
 

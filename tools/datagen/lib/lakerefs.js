@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// The world's fifty largest lakes by area (largest-lakes.json, with its source), which the lakes of
+// the map must hold, and outlines for the ones that the 1:50m lakes layer lacks.
+'use strict';
+const { pointInRing } = require('./geom');
+
+// The reference list itself is data that the C++ data test reads too.
+const LARGEST = require('./largest-lakes.json').lakes;
+
+// [lon, lat] outlines drawn along the shore towns (the lakes layer lacks these lakes).
+const OUTLINES = {
+  'Lake Tanganyika': [
+    [29.33, -3.33], [29.37, -3.62], [29.44, -3.97], [29.6, -4.35], [29.63, -4.87], [29.72, -5.4], [29.78, -5.9],
+    [29.8, -6.2], [30.1, -6.55], [30.44, -6.82], [30.6, -7.4], [30.85, -8.0], [31.15, -8.47], [31.12, -8.78],
+    [30.8, -8.6], [30.55, -8.22], [30.2, -7.75], [29.8, -7.1], [29.5, -6.55], [29.2, -5.95], [29.13, -5.3],
+    [29.1, -4.6], [29.08, -4.1], [29.12, -3.4],
+  ],
+  'Lake Balkhash': [
+    [73.45, 46.15], [73.9, 46.55], [74.5, 46.75], [74.98, 46.82], [75.5, 46.7], [76.0, 46.55], [76.6, 46.45],
+    [77.3, 46.45], [78.0, 46.55], [78.6, 46.65], [79.2, 46.45], [78.8, 46.3], [78.0, 46.42], [77.3, 46.35],
+    [76.5, 46.3], [76.1, 46.36], [75.6, 46.35], [75.2, 46.2], [74.8, 45.9], [74.3, 45.8], [73.9, 45.85],
+  ],
+};
+
+// Reference lakes that the water records leave out although they should be on the map.
+function missingLakes(records) {
+  return LARGEST.filter(l => !l.absent && !records.some(r => pointInRing(l.lat, l.lon, r.ring))).map(l => l.name);
+}
+
+module.exports = { LARGEST, OUTLINES, missingLakes };
