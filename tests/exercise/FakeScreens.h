@@ -141,6 +141,40 @@ class ExerciseTest : public GlomiraTest {
         return p;
     }
 
+    // Plays a run of the entry's kind on a live picture and checks the run's
+    // redraw from its state alone: on a wiped picture it gives the live
+    // picture, and at another size the picture of the same run played there.
+    template <typename Kind>
+    void ExpectRedrawMatchesTheRun(const COvning& entry,
+                                   const std::function<std::unique_ptr<CKarta>()>& makeMap,
+                                   const std::function<void(Kind&, FakeMapScreen&)>& play,
+                                   const std::function<QString(const Kind&)>& asked) {
+        FakeMapScreen live(QSize(400, 300));
+        Kind run;
+        run.CopyCatalogueFields(entry);
+        const auto runMap = makeMap();
+        run.Map = runMap.get();
+        play(run, live);
+        const QImage drawn = live.picture.Bitmap().copy();
+
+        QImage wiped(drawn.size(), QImage::Format_RGB32);
+        wiped.fill(Qt::black);
+        live.picture.SetBitmap(wiped);
+        ASSERT_TRUE(run.RedrawMap());
+        EXPECT_TRUE(live.picture.Bitmap() == drawn);
+
+        live.picture.SetSize(QSize(640, 360));
+        ASSERT_TRUE(run.RedrawMap());
+        FakeMapScreen wide(QSize(640, 360));
+        Kind fresh;
+        fresh.CopyCatalogueFields(entry);
+        const auto freshMap = makeMap();
+        fresh.Map = freshMap.get();
+        play(fresh, wide);
+        ASSERT_EQ(asked(fresh), asked(run));
+        EXPECT_TRUE(live.picture.Bitmap() == wide.picture.Bitmap());
+    }
+
     static void SetItems(COvning& exercise, const QStringList& keys) {
         exercise.ItemCount = int(keys.size());
         for (int i = 0; i < keys.size(); ++i) exercise.Items[i + 1] = keys[i];

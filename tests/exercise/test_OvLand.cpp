@@ -148,45 +148,24 @@ TEST_F(AreaTest, RedrawingFromTheRunGivesThePictureTheRunDrew) {
             if (e.Items[k] != e.CurrentKey && !e.Done[k]) return e.Wrong(At(e.Items[k]));
     };
     // Answers at the first, third and fourth try, then four wrong clicks.
-    const auto play = [&](COvningLandArea& e, CKarta& m, FakeMapScreen& on, int blinks) {
-        m.ShowGrid = true;
-        e.Map = &m;
-        SetFixedRandomSeed(20261207);
-        e.Start(on);
-        for (const int wrongClicks : {0, 2, 3}) {
-            for (int i = 0; i < wrongClicks; ++i) wrongClick(e);
-            e.BlinkState = 0;
-            e.Right();
-            e.NextQuestion();
-        }
-        for (int i = 0; i < 4; ++i) wrongClick(e);
-        for (int i = 0; i < blinks; ++i) e.Blink();
-    };
     for (const int blinks : {0, 1, 2}) {
         SCOPED_TRACE(blinks);
-        FakeMapScreen live(QSize(400, 300));
-        COvningLandArea run;
-        run.CopyCatalogueFields(area);
-        const auto runMap = FiveAreas();
-        play(run, *runMap, live, blinks);
-        const QImage drawn = live.picture.Bitmap().copy();
-
-        QImage wiped(drawn.size(), QImage::Format_RGB32);
-        wiped.fill(Qt::black);
-        live.picture.SetBitmap(wiped);
-        ASSERT_TRUE(run.RedrawMap());
-        EXPECT_TRUE(live.picture.Bitmap() == drawn);
-
-        // This run redrawn at another size, and a run played at that size.
-        live.picture.SetSize(QSize(640, 360));
-        ASSERT_TRUE(run.RedrawMap());
-        FakeMapScreen wide(QSize(640, 360));
-        COvningLandArea fresh;
-        fresh.CopyCatalogueFields(area);
-        const auto freshMap = FiveAreas();
-        play(fresh, *freshMap, wide, blinks);
-        ASSERT_EQ(fresh.CurrentKey, run.CurrentKey);
-        EXPECT_TRUE(live.picture.Bitmap() == wide.picture.Bitmap());
+        ExpectRedrawMatchesTheRun<COvningLandArea>(
+            area, [this] { return FiveAreas(); },
+            [&](COvningLandArea& e, FakeMapScreen& on) {
+                e.Map->ShowGrid = true;
+                SetFixedRandomSeed(20261207);
+                e.Start(on);
+                for (const int wrongClicks : {0, 2, 3}) {
+                    for (int i = 0; i < wrongClicks; ++i) wrongClick(e);
+                    e.BlinkState = 0;
+                    e.Right();
+                    e.NextQuestion();
+                }
+                for (int i = 0; i < 4; ++i) wrongClick(e);
+                for (int i = 0; i < blinks; ++i) e.Blink();
+            },
+            [](const COvningLandArea& e) { return e.CurrentKey; });
     }
 }
 

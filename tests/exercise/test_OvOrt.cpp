@@ -166,44 +166,23 @@ TEST_F(PlaceTest, RedrawingFromTheRunGivesThePictureTheRunDrew) {
             if (p->Selected && !p->Answered && p != e.CurrentPlace) return e.Wrong(On(*p));
     };
     // Answers at the first, second and fourth try, then four wrong clicks.
-    const auto play = [&](COvningOrt& e, CKarta& m, FakeMapScreen& on, int blinks) {
-        m.ShowGrid = true;
-        e.Map = &m;
-        SetFixedRandomSeed(20261207);
-        e.Start(on);
-        for (const int wrongClicks : {0, 1, 3}) {
-            for (int i = 0; i < wrongClicks; ++i) wrongClick(e);
-            e.Right();
-            e.NextQuestion();
-        }
-        for (int i = 0; i < 4; ++i) wrongClick(e);
-        for (int i = 0; i < blinks; ++i) e.Blink();
-    };
     for (const int blinks : {0, 1, 2}) {
         SCOPED_TRACE(blinks);
-        FakeMapScreen live(QSize(400, 300));
-        COvningOrt run;
-        run.CopyCatalogueFields(ort);
-        const auto runMap = FourPlaces();
-        play(run, *runMap, live, blinks);
-        const QImage drawn = live.picture.Bitmap().copy();
-
-        QImage wiped(drawn.size(), QImage::Format_RGB32);
-        wiped.fill(Qt::black);
-        live.picture.SetBitmap(wiped);
-        ASSERT_TRUE(run.RedrawMap());
-        EXPECT_TRUE(live.picture.Bitmap() == drawn);
-
-        // This run redrawn at another size, and a run played at that size.
-        live.picture.SetSize(QSize(640, 360));
-        ASSERT_TRUE(run.RedrawMap());
-        FakeMapScreen wide(QSize(640, 360));
-        COvningOrt fresh;
-        fresh.CopyCatalogueFields(ort);
-        const auto freshMap = FourPlaces();
-        play(fresh, *freshMap, wide, blinks);
-        ASSERT_EQ(fresh.CurrentPlace->Code, run.CurrentPlace->Code);
-        EXPECT_TRUE(live.picture.Bitmap() == wide.picture.Bitmap());
+        ExpectRedrawMatchesTheRun<COvningOrt>(
+            ort, [this] { return FourPlaces(); },
+            [&](COvningOrt& e, FakeMapScreen& on) {
+                e.Map->ShowGrid = true;
+                SetFixedRandomSeed(20261207);
+                e.Start(on);
+                for (const int wrongClicks : {0, 1, 3}) {
+                    for (int i = 0; i < wrongClicks; ++i) wrongClick(e);
+                    e.Right();
+                    e.NextQuestion();
+                }
+                for (int i = 0; i < 4; ++i) wrongClick(e);
+                for (int i = 0; i < blinks; ++i) e.Blink();
+            },
+            [](const COvningOrt& e) { return e.CurrentPlace ? e.CurrentPlace->Code : QString(); });
     }
 }
 
