@@ -149,12 +149,17 @@ class ExerciseTest : public GlomiraTest {
                                    const std::function<std::unique_ptr<CKarta>()>& makeMap,
                                    const std::function<void(Kind&, FakeMapScreen&)>& play,
                                    const std::function<QString(const Kind&)>& asked) {
+        // A run of the entry on its own map, played on the screen.
+        const auto playOn = [&](Kind& e, FakeMapScreen& on) {
+            e.CopyCatalogueFields(entry);
+            auto map = makeMap();
+            e.Map = map.get();
+            play(e, on);
+            return map;
+        };
         FakeMapScreen live(QSize(400, 300));
         Kind run;
-        run.CopyCatalogueFields(entry);
-        const auto runMap = makeMap();
-        run.Map = runMap.get();
-        play(run, live);
+        const auto runMap = playOn(run, live);
         const QImage drawn = live.picture.Bitmap().copy();
 
         QImage wiped(drawn.size(), QImage::Format_RGB32);
@@ -167,10 +172,7 @@ class ExerciseTest : public GlomiraTest {
         ASSERT_TRUE(run.RedrawMap());
         FakeMapScreen wide(QSize(640, 360));
         Kind fresh;
-        fresh.CopyCatalogueFields(entry);
-        const auto freshMap = makeMap();
-        fresh.Map = freshMap.get();
-        play(fresh, wide);
+        const auto freshMap = playOn(fresh, wide);
         ASSERT_EQ(asked(fresh), asked(run));
         EXPECT_TRUE(live.picture.Bitmap() == wide.picture.Bitmap());
     }
