@@ -8,7 +8,7 @@ const path = require('path');
 const topojson = require('topojson-client');
 const { writeAtomic } = require('./lib/crp');
 const { buildAreaRecords, encodeAreaRecords, MAX_RECORDS } = require('./lib/areafile');
-const { renderFlag, renderSvg, pngToBmp24 } = require('./lib/bmp');
+const { renderFlag, renderFlag2x, renderSvg, pngToBmp24 } = require('./lib/bmp');
 const { continentPictures } = require('./lib/continents');
 const { PNG } = require('pngjs');
 const src = require('./lib/sources');
@@ -124,17 +124,33 @@ function flagSvg(code) {
   return changed ? path.join(__dirname, 'flags', changed.svg) : path.join(src.FLAG_DIR, `${code}.svg`);
 }
 
+// The flag codes that the area files name, sorted.
+function flagCodes() {
+  return once('flag codes', () => {
+    const codes = new Set();
+    for (const recs of [area1(), area2(), area3(), area4(), area5()]) {
+      for (const r of recs) if (r.area.flag) codes.add(r.area.flag.replace(/\.bmp$/, ''));
+    }
+    return [...codes].sort();
+  });
+}
+
 function writeFlags() {
-  const codes = new Set();
-  for (const recs of [area1(), area2(), area3(), area4(), area5()]) {
-    for (const r of recs) if (r.area.flag) codes.add(r.area.flag.replace(/\.bmp$/, ''));
-  }
+  const codes = flagCodes();
   const dir = path.join(OUT, 'flags');
-  for (const c of [...codes].sort()) {
+  for (const c of codes) {
     const png = renderFlag(flagSvg(c));
     writeAtomic(path.join(dir, `${c}.bmp`), pngToBmp24(png));
   }
-  log(`flags: ${codes.size} pictures`);
+  log(`flags: ${codes.length} pictures`);
+}
+
+// The same flags at twice the width and height, for high-DPI screens.
+function writeFlags2x() {
+  const codes = flagCodes();
+  const dir = path.join(OUT, 'flags2x');
+  for (const c of codes) writeAtomic(path.join(dir, `${c}.bmp`), pngToBmp24(renderFlag2x(flagSvg(c))));
+  log(`flags2x: ${codes.length} pictures`);
 }
 
 // The map picture sizes of the map screen in a 1280 × 720 and a 1920 × 1048 window.
@@ -349,7 +365,7 @@ function writeNotices() {
 
 const STEPS = {
   notices: writeNotices,
-  waters: writeWaters, area1, flags: writeFlags, continents: writeContinents, langflags: writeLangFlags,
+  waters: writeWaters, area1, flags: writeFlags, flags2x: writeFlags2x, continents: writeContinents, langflags: writeLangFlags,
   area2, area3, area4, area5, hav1: seaGroup1, hav2: seaGroup2, hav3: seaGroup3,
 };
 

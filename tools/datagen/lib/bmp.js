@@ -4,19 +4,29 @@
 const { execFileSync } = require('child_process');
 const { PNG } = require('pngjs');
 
-function renderSvg(svgFile, args) {
+function rsvg(svgFile, args) {
   try {
-    return PNG.sync.read(execFileSync('rsvg-convert', ['-a', ...args, svgFile], { maxBuffer: 64 << 20 }));
+    return PNG.sync.read(execFileSync('rsvg-convert', [...args, svgFile], { maxBuffer: 64 << 20 }));
   } catch (e) {
     throw new Error(`rsvg-convert failed on ${svgFile}: ${e.message} (install the Debian package librsvg2-bin)`);
   }
 }
+
+const renderSvg = (svgFile, args) => rsvg(svgFile, ['-a', ...args]);
 
 // 60 pixels high in true proportions; very wide flags are narrowed to 120 pixels instead.
 function renderFlag(svgFile, height = 60, maxWidth = 120) {
   let png = renderSvg(svgFile, ['-h', String(height)]);
   if (png.width > maxWidth) png = renderSvg(svgFile, ['-w', String(maxWidth)]);
   return png;
+}
+
+// For high-DPI screens: exactly twice the width and height of renderFlag's picture. Rendering at
+// twice the height alone can round the width differently (Nepal: 50 px, but 99 px), so
+// both sides are given and the picture stretches by less than two pixels.
+function renderFlag2x(svgFile) {
+  const one = renderFlag(svgFile);
+  return rsvg(svgFile, ['-w', String(2 * one.width), '-h', String(2 * one.height)]);
 }
 
 // Transparent parts (non-rectangular flags) are laid on white.
@@ -49,4 +59,4 @@ function pngToBmp24(png) {
   return b;
 }
 
-module.exports = { renderFlag, renderSvg, pngToBmp24 };
+module.exports = { renderFlag, renderFlag2x, renderSvg, pngToBmp24 };
