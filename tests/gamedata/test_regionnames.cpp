@@ -36,8 +36,9 @@ const QRegularExpression TellTaleRomance(
                    "Greater|Lesser|State|Territory|Territories|City|County)\\b"));
 // A region's name clipped to the adjective of its full name ("Oriental del Cabo" for the
 // Eastern Cape province) is no name in French, Spanish or Italian.
-const QRegularExpression ClippedRomance(QStringLiteral(
-    "^(Oriental|Occidental|Septentrional|Meridional|Orientale|Occidentale|Settentrionale) (del?|della)\\b"));
+const QRegularExpression ClippedRomance(
+    QStringLiteral("^(Oriental|Occidental|Septentrional|Meridional|Orientale|Occidentale|"
+                   "Settentrionale) (del?|della)\\b"));
 
 }  // namespace
 
