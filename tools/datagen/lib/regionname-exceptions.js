@@ -70,7 +70,6 @@ const rows = [
   ['AR-C', 'it', 'Città di Buenos Aires', 'Buenos Aires', QUALIFIED],
   // Brazil
   ['BR-DF', 'de', 'Bundesdistrikt', 'Distrito Federal do Brasil', 'the German name; the reference has the Portuguese one'],
-  ['BR-MS', 'es', 'Mato Grosso do Sul', 'Mato Grosso del Sur', 'Spanish keeps the Portuguese name as for Rio Grande do Sul and Rio Grande do Norte'],
   // China
   ['CN-GD', 'es', 'Guangdong', 'Provincia de Cantón', TRANSCRIBED],
   ['CN-NM', 'fr', 'Mongolie-Intérieure', 'Mongolie-intérieure', CAPITALS],

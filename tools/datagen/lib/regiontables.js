@@ -130,6 +130,7 @@ const REGION_NAMES = {
 // Single names where Natural Earth's are off and its other languages are right: a province's
 // name clipped to its adjective, a spelling of another language, a form the language does not use.
 const REGION_NAME_FIXES = {
+  'BR-MS': { es: 'Mato Grosso del Sur' },
   'BR-RO': { es: 'Rondonia' },
   'IN-PB': { es: 'Punyab' },
   'PL-SK': { sv: 'Świętokrzyskie vojvodskap' },
