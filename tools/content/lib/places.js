@@ -7,7 +7,7 @@ const { TERRITORIES, CAPITAL_CHOICE, SOURCE_COUNTRY, continentTable } = require(
 const { EXONYMS, SAME } = require('./citynames');
 const { km, pointInPolygon, kmToOutline } = require('./geo');
 const { fold } = require('./geonames');
-const { URBAN_AREAS, SECTIONS, NO_FIGURE } = require('./urban');
+const { URBAN_AREAS, SECTIONS, NO_FIGURE, censusFigure, MUNICIPAL_FIGURES } = require('./urban');
 const { REGION_CAPITALS } = require('./regioncapitals');
 
 const LANGS = ['sv', 'en', 'fr', 'de', 'es', 'it'];
@@ -98,8 +98,16 @@ function verify(cities, gn, log) {
     const g = v.named ? v.named.pop : 0;
     // Within a factor of two the larger figure; beyond it the reviewed urban areas take the
     // larger and every other place the smaller; no figure for a place both sources overstate.
+    // Chinese cities take the 2020 census's urban figure or size class (lib/urban.js).
     const agree = v.sm <= 2 * g && g <= 2 * v.sm;
-    v.pop = NO_FIGURE.has(key(c)) ? 0 : agree || URBAN_AREAS.has(key(c)) ? Math.max(v.sm, g) : Math.min(v.sm, g);
+    if (NO_FIGURE.has(key(c))) { v.pop = 0; v.basis = 'none'; }
+    else if (URBAN_AREAS.has(key(c))) { v.pop = Math.max(v.sm, g); v.basis = 'urban'; }
+    else { v.pop = agree ? Math.max(v.sm, g) : Math.min(v.sm, g); v.basis = agree ? 'agree' : 'smaller'; }
+    if (v.iso === 'CN' && v.pop) {
+      const f = censusFigure(c.city, c.admin_name, v.pop, [v.sm, g].filter(Boolean));
+      v.pop = f.pop;
+      if (f.named) v.basis = 'census';
+    }
   }
   return out;
 }
@@ -173,7 +181,7 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
       else {
         const g = hit.g;
         const c = { id: `G${g.id}`, city: g.name, city_ascii: g.name, lat: String(g.lat), lng: String(g.lon), iso2: country, admin_name: '', population: String(g.pop) };
-        chosen.set(c.id, { src: c, v: { named: g, pop: g.pop, sm: 0, status: 'ok' }, country, regionCapital: true, seatOf: code });
+        chosen.set(c.id, { src: c, v: { named: g, pop: g.pop, sm: 0, status: 'ok', basis: 'geonames' }, country, regionCapital: true, seatOf: code });
         extra.push(town);
       }
     }
@@ -186,7 +194,7 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
     const { names, source } = namesOf(src, p.country, exemplars);
     const lat = +p.src.lat, lon = +p.src.lng;
     return {
-      id: p.src.id, country: p.country, pop, names, nameSource: source,
+      id: p.src.id, country: p.country, pop, basis: p.v.basis, names, nameSource: source,
       lat, lon, geonames: p.v.named ? p.v.named.id : 0, featureCode: p.v.named ? p.v.named.code : '',
       rank: p.capital ? 1 : rankByPopulation(pop),
       flag1: !!p.capital, flag2: !!p.regionCapital, territoryTown: !!p.territoryTown,
@@ -351,6 +359,20 @@ function buildUrbanAreas(places) {
   return out;
 }
 
+// Places that an exercise selects by their size (a rank from their population) in a country whose
+// sources give municipal figures, where that size rests on no reviewed urban figure.
+function unreviewedSizes(exercises, selected) {
+  const out = [];
+  for (const ex of exercises) {
+    if (ex.rank >= 5) continue;
+    for (const p of selected(ex)) {
+      if (p.rank < 2 || !MUNICIPAL_FIGURES.has(p.country) || p.basis === 'census' || p.basis === 'urban') continue;
+      out.push(`exercise ${ex.no}: ${p.src.city} (${p.country}) at rank ${p.rank} on ${p.pop} (${p.basis})`);
+    }
+  }
+  return out;
+}
+
 function encodePlaces(list, w) {
   for (const p of list) {
     w.text(p.id);
@@ -361,4 +383,4 @@ function encodePlaces(list, w) {
   }
 }
 
-module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };
+module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };

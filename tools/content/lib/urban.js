@@ -9,6 +9,11 @@
 //     as figures for the built-up area and its suburbs (metropolitan or agglomeration estimates,
 //     the kind UN DESA's World Urbanization Prospects gives); anything else takes GeoNames'
 //     figure for the town itself.
+// Chinese cities are the exception: both sources give many of them the figure of the whole
+// municipality or prefecture, and two such figures agree. Their urban figures come from the 2020
+// census of China (resident population of the urban area, 城区常住人口, published by the National
+// Bureau of Statistics: the figures of the ten largest, and the cities in each size class over
+// 3 million), in URBAN_CENSUS below.
 'use strict';
 
 const URBAN_AREAS = new Set(`
@@ -27,7 +32,7 @@ Zhongli|TW Jamshedpur|IN San José|CR Panama City|PA Virginia Beach|US Nāsik|IN
 Tel Aviv-Yafo|IL Ulaanbaatar|MN Auckland|NZ Santiago|DO Milwaukee|US Porto|PT Helsinki|FI Providence|US Cần Thơ|VN
 Doha|QA Hargeysa|SO Dhanbād|IN Bukavu|CD Salt Lake City|US Biên Hòa|VN Nezahualcóyotl|MX Nashville|US
 Bujumbura|BI Nur-Sultan|KZ Vereeniging|ZA Raleigh|US Ogbomoso|NG Shymkent|KZ Shubrā al Khaymah|EG Louisville|US
-Richmond|US Buffalo|US Cape Town|ZA Al Başrah|IQ
+Richmond|US Buffalo|US Cape Town|ZA Al Başrah|IQ Mumbai|IN Istanbul|TR
 Guangzhou|CN Foshan|CN Hohhot|CN Guiyang|CN Nanning|CN Wenzhou|CN Changzhou|CN Haikou|CN Baotou|CN Xining|CN
 Yinchuan|CN Zhuhai|CN Huizhou|CN Zhongshan|CN Yantai|CN Nantong|CN Wuhu|CN Liuzhou|CN Anshan|CN
 `.match(/[^\s|][^|]*?\|[A-Z]{2}(?=\s)/g));
@@ -44,4 +49,44 @@ const SECTIONS = new Set(['Bronx|US', 'Brooklyn|US', 'Queens|US', 'Manhattan|US'
 const NO_FIGURE = new Set(['Nanchong|CN', 'Tai’an|CN', 'Nowrangapur|IN', 'Kota Bharu|MY', 'Guankou|CN', 'Shiyan|CN',
   'Yunfu|CN', 'Lijiang|CN', 'Tianshui|CN', 'Zhufeng|CN', 'Jieyang|CN']);
 
-module.exports = { URBAN_AREAS, SECTIONS, NO_FIGURE };
+// 2020 census of China, urban area, by city and province: a figure where the census names one,
+// else the size class [at least, at most] it puts the city in. A class takes the larger source
+// figure within it, else the smaller, else the class bound nearest to them. The census puts no
+// other city over 3 million, so every other Chinese city takes at most 3 million.
+const URBAN_CENSUS = new Map(Object.entries({
+  // over 10 million, and the largest three of 5 to 10 million
+  'Shanghai|Shanghai': 19873000, 'Beijing|Beijing': 17750000, 'Shenzhen|Guangdong': 17440000,
+  'Chongqing|Chongqing': 16340000, 'Guangzhou|Guangdong': 14880000, 'Chengdu|Sichuan': 13340000,
+  'Tianjin|Tianjin': 10930000, 'Wuhan|Hubei': 9953000, 'Dongguan|Guangdong': 9560000, 'Xi’an|Shaanxi': 9280000,
+  // 5 to 10 million
+  'Hangzhou|Zhejiang': [5e6, 1e7], 'Foshan|Guangdong': [5e6, 1e7], 'Nanjing|Jiangsu': [5e6, 1e7],
+  'Shenyang|Liaoning': [5e6, 1e7], 'Qingdao|Shandong': [5e6, 1e7], 'Jinan|Shandong': [5e6, 1e7],
+  'Changsha|Hunan': [5e6, 1e7], 'Harbin|Heilongjiang': [5e6, 1e7], 'Zhengzhou|Henan': [5e6, 1e7],
+  'Kunming|Yunnan': [5e6, 1e7], 'Dalian|Liaoning': [5e6, 1e7],
+  // 3 to 5 million
+  'Nanning|Guangxi': [3e6, 5e6], 'Shijiazhuang|Hebei': [3e6, 5e6], 'Xiamen|Fujian': [3e6, 5e6],
+  'Taiyuan|Shanxi': [3e6, 5e6], 'Suzhou|Jiangsu': [3e6, 5e6], 'Guiyang|Guizhou': [3e6, 5e6],
+  'Hefei|Anhui': [3e6, 5e6], 'Ürümqi|Xinjiang': [3e6, 5e6], 'Ningbo|Zhejiang': [3e6, 5e6],
+  'Wuxi|Jiangsu': [3e6, 5e6], 'Fuzhou|Fujian': [3e6, 5e6], 'Changchun|Jilin': [3e6, 5e6],
+  'Nanchang|Jiangxi': [3e6, 5e6], 'Changzhou|Jiangsu': [3e6, 5e6],
+}));
+const CENSUS_OTHERS_AT_MOST = 3e6;
+
+// The census figure of a Chinese city of the first source, given the figure the sources give
+// it and their two figures, and whether the census names the city.
+function censusFigure(city, province, taken, figures) {
+  const entry = URBAN_CENSUS.get(`${city}|${province}`);
+  if (typeof entry === 'number') return { pop: entry, named: true };
+  if (!entry) return { pop: Math.min(taken, CENSUS_OTHERS_AT_MOST), named: false };
+  const [lo, hi] = entry;
+  const inside = figures.filter(f => f >= lo && f <= hi);
+  const pop = inside.length ? Math.max(...inside) : figures.some(f => f > hi) ? hi : lo;
+  return { pop, named: true };
+}
+
+// Countries where a source's figure is often that of a whole municipality, prefecture, province
+// or district: a city of theirs that an exercise selects by its size must rest on a reviewed
+// figure (a city URBAN_CENSUS names, or one of URBAN_AREAS).
+const MUNICIPAL_FIGURES = new Set(['CN', 'TR', 'IN', 'ID']);
+
+module.exports = { URBAN_AREAS, SECTIONS, NO_FIGURE, URBAN_CENSUS, censusFigure, MUNICIPAL_FIGURES };

@@ -45,10 +45,13 @@ const STATE_ES = /^Estado de /;
 const capital = s => s.charAt(0).toUpperCase() + s.slice(1);
 
 function regionNames(props, code) {
-  const table = require('./regiontables').REGION_NAMES[code];
+  const { REGION_NAMES, REGION_NAME_FIXES } = require('./regiontables');
+  const table = REGION_NAMES[code];
   if (table) return table.map(transliterate);
   const base = props.name_en || props.name;
+  const fixes = REGION_NAME_FIXES[code] || {};
   return LANGS.map(l => {
+    if (fixes[l]) return transliterate(fixes[l]);
     let name = transliterate(props[`name_${l}`] || base).replace(PREFECTURE, '');
     if (l === 'es') name = name.replace(STATE_ES, '');
     return capital(name);

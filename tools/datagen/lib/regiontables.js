@@ -16,7 +16,7 @@ const FR = {
   'FR-NOR': ['Normandie', 'Normandy', 'Normandie', 'Normandie', 'Normandía', 'Normandia'],
   'FR-NAQ': ['Nouvelle-Aquitaine', 'Nouvelle-Aquitaine', 'Nouvelle-Aquitaine', 'Nouvelle-Aquitaine', 'Nueva Aquitania', 'Nuova Aquitania'],
   'FR-OCC': ['Occitanien', 'Occitania', 'Occitanie', 'Okzitanien', 'Occitania', 'Occitania'],
-  'FR-PDL': ['Pays de la Loire', 'Pays de la Loire', 'Pays de la Loire', 'Pays de la Loire', 'País del Loira', 'Paesi della Loira'],
+  'FR-PDL': ['Pays de la Loire', 'Pays de la Loire', 'Pays de la Loire', 'Pays de la Loire', 'Países del Loira', 'Paesi della Loira'],
   'FR-PAC': ["Provence-Alpes-Côte d'Azur", "Provence-Alpes-Côte d'Azur", "Provence-Alpes-Côte d'Azur", "Provence-Alpes-Côte d'Azur", 'Provenza-Alpes-Costa Azul', "Provenza-Alpi-Costa Azzurra"],
 };
 // Natural Earth's region codes that differ from ISO 3166-2.
@@ -64,7 +64,7 @@ const ES = {
   'Murcia': ['ES-MC', 'Murcia', 'Murcia', 'Murcie', 'Murcia', 'Región de Murcia', 'Murcia'],
   'Foral de Navarra': ['ES-NC', 'Navarra', 'Navarre', 'Navarre', 'Navarra', 'Navarra', 'Navarra'],
   'País Vasco': ['ES-PV', 'Baskien', 'Basque Country', 'Pays basque', 'Baskenland', 'País Vasco', 'Paesi Baschi'],
-  'Valenciana': ['ES-VC', 'Valencia', 'Valencian Community', 'Communauté valencienne', 'Valencia', 'Comunidad Valenciana', 'Comunità Valenzana'],
+  'Valenciana': ['ES-VC', 'Valencia', 'Valencian Community', 'Communauté valencienne', 'Valencia', 'Comunidad Valenciana', 'Comunità valenzana'],
   'Ceuta': ['ES-CE', 'Ceuta', 'Ceuta', 'Ceuta', 'Ceuta', 'Ceuta', 'Ceuta'],
   'Melilla': ['ES-ML', 'Melilla', 'Melilla', 'Melilla', 'Melilla', 'Melilla', 'Melilla'],
 };
@@ -124,7 +124,19 @@ const REGION_NAMES = {
   'PL-KP': ['Kujavien-Pommerns vojvodskap', 'Kuyavian-Pomeranian Voivodeship', 'Voïvodie de Couïavie-Poméranie', 'Woiwodschaft Kujawien-Pommern', 'Voivodato de Cuyavia y Pomerania', 'Voivodato della Cuiavia-Pomerania'],
   'SE-M': ['Skåne län', 'Skåne', 'Scanie', 'Skåne län', 'Escania', 'Scania'],
   'US-DC': ['Washington D.C.', 'Washington, D.C.', 'Washington D.C.', 'Washington, D.C.', 'Washington D. C.', 'Washington D.C.'],
-  'ZA-FS': ['Fristatsprovinsen', 'Free State', 'État libre', 'Freistaat', 'Estado Libre', 'Stato Libero'],
+  'ZA-FS': ['Fristatsprovinsen', 'Free State', 'État-Libre', 'Freistaat', 'Estado Libre', 'Stato Libero'],
 };
 
-module.exports = { REGION_NAMES, FR, FR_CODE, IT, ES, GB, GB_FLAG, NO_MERGE, NO };
+// Single names where Natural Earth's are off and its other languages are right: a province's
+// name clipped to its adjective, a spelling of another language, a form the language does not use.
+const REGION_NAME_FIXES = {
+  'BR-MS': { es: 'Mato Grosso del Sur' },
+  'BR-RO': { es: 'Rondonia' },
+  'IN-PB': { es: 'Punyab' },
+  'PL-SK': { sv: 'Świętokrzyskie vojvodskap' },
+  'ZA-EC': { es: 'Provincia Oriental del Cabo' },
+  'ZA-NC': { fr: 'Cap-du-Nord', es: 'Provincia Septentrional del Cabo' },
+  'ZA-WC': { es: 'Provincia Occidental del Cabo' },
+};
+
+module.exports = { REGION_NAMES, REGION_NAME_FIXES, FR, FR_CODE, IT, ES, GB, GB_FLAG, NO_MERGE, NO };
