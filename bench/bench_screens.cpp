@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Time from a click on an exercise screen to its repainted picture, on a
 // 1920 x 1080 screen with the delivered data: wrong and right clicks on the
-// map screen (a name label; a recoloured area and the next question) and a
-// wrong click on the flag screen.
+// map screen (a name label; a recoloured area and the next question), a zoom
+// step by the wheel, and a wrong click on the flag screen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QWheelEvent>
 #include <optional>
 
 #include "app/Generell.h"
@@ -90,6 +91,29 @@ void BM_MapRightClick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MapRightClick)->Unit(benchmark::kMillisecond);
+
+// One wheel notch, in and out by turns, to the finished picture of the new
+// view. The screen waits for a burst of notches to settle before it draws;
+// that wait is idle and counts in the wall time only.
+void BM_MapZoomStep(benchmark::State& state) {
+    TfrmOvningKarta screen;
+    screen.StartExercise(Entry("AREA", AreaExercise));
+    const QPointF at(screen.imgKartaBox->width() * 0.4, screen.imgKartaBox->height() * 0.6);
+    int notches = 1;
+    for (auto _ : state) {
+        QWheelEvent wheel(at, screen.imgKartaBox->mapToGlobal(at), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QCoreApplication::sendEvent(screen.imgKartaBox, &wheel);
+        while (screen.RedrawPending())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();  // the repaint
+        notches = -notches;
+    }
+    state.counters["picture_w"] = screen.imgKarta().Width();
+    state.counters["picture_h"] = screen.imgKarta().Height();
+}
+BENCHMARK(BM_MapZoomStep)->Unit(benchmark::kMillisecond);
 
 void BM_FlagWrongClick(benchmark::State& state) {
     TfrmOvningFlagga screen;

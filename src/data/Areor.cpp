@@ -104,10 +104,6 @@ float MinSingle(float a, float b) {
     return b < a ? b : a;
 }
 
-bool Between(double a, double b, double c) {
-    return (b <= c && c < a) || (a <= c && c < b);
-}
-
 bool PointInPolygon(const GeoPoint& p, const GeoPoint* vertices, int n) {
     if (n <= 0) return false;
     bool inside = false;

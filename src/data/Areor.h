@@ -68,6 +68,9 @@ float Interpolate(float v, float hi, float lo, float outHi, float outLo);
 float MaxSingle(float a, float b);
 float MinSingle(float a, float b);
 // c in the half-open interval from the smaller of a, b to the larger.
-bool Between(double a, double b, double c);
+// Inline: the polygon tests call it for every edge.
+inline bool Between(double a, double b, double c) {
+    return (b <= c && c < a) || (a <= c && c < b);
+}
 // Even-odd test with an eastward ray over the first n vertices.
 bool PointInPolygon(const GeoPoint& p, const GeoPoint* vertices, int n);

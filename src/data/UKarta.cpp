@@ -61,6 +61,14 @@ int CKarta::H() const {
     return Image ? Image->Height() : 0;
 }
 
+double CKarta::PixelRatio() const {
+    return Image ? Image->PixelRatio() : 1;
+}
+
+int CKarta::Scaled(int length) const {
+    return Image ? Image->Scaled(length) : length;
+}
+
 void CKarta::UpdateDivisor() {
     const double middle = (double(TopLatitude) + BottomLatitude) / 2;
     WidthDivisor = 90 + RoundHalfEven(std::fabs(middle) / 90 * 50);
@@ -173,7 +181,7 @@ qint32 CKarta::PixelDistance(const GeoPoint& point, const COrt& place) const {
     const double dy = double(LatToY(point.Lat)) - LatToY(float(place.Latitude));
     const double dx = double(LonLatToX(point.Lon, point.Lat)) -
                       LonLatToX(float(place.Longitude), float(place.Latitude));
-    return RoundHalfEven(std::sqrt(dx * dx + dy * dy));
+    return RoundHalfEven(std::sqrt(dx * dx + dy * dy) / PixelRatio());
 }
 
 QPoint CKarta::Project(const GeoPoint& p) const {
@@ -213,7 +221,7 @@ void CKarta::DrawAreaOutlines(int width) {
     s->SetPenMode(TPenMode::Copy);
     s->SetNoFill();
     s->Rectangle(0, 0, W(), H());
-    s->SetPenWidth(width);
+    s->SetPenWidth(Scaled(width));
     if (Areas) {
         for (const auto& area : Areas->Areas) {
             if (area->PointCount() <= 0 || !IsVisible(*area)) continue;
@@ -238,7 +246,7 @@ void CKarta::DrawWaters() {
     TRasterSurface* s = Surface();
     if (!s) return;
     s->SetPenColor(WaterColor);
-    s->SetPenWidth(1);
+    s->SetPenWidth(Scaled(1));
     s->SetNoFill();
     s->Rectangle(0, 0, W(), H());
     const TColor pen = s->PenColor();
@@ -273,7 +281,7 @@ void CKarta::DrawFrame() {
     TRasterSurface* s = Surface();
     if (!s) return;
     s->SetPenColor(Colors::Black);
-    s->SetPenWidth(5);
+    s->SetPenWidth(Scaled(5));
     s->SetPenMode(TPenMode::Copy);
     s->SetNoFill();
     s->Rectangle(0, 0, W(), H());
@@ -373,13 +381,10 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         const int rowStart = int(runs.size());
         int above = previousRow;
-        for (int x = 0; x < w;) {
-            if (row[x] != land) {
-                ++x;
-                continue;
-            }
+        for (int x = RunEndRight(row, 0, w, land, false); x < w;
+             x = RunEndRight(row, x, w, land, false)) {
             const int x0 = x;
-            while (x < w && row[x] == land) ++x;
+            x = RunEndRight(row, x, w, land, true);
             const int me = int(runs.size());
             runs.push_back({y, x0, x - 1, me});
             while (above < previousEnd && runs[std::size_t(above)].x1 < x0) ++above;
@@ -396,6 +401,8 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
     // A region is sea when most of its points asked lie outside every
     // outline: one at an open coast, or beside an outline left undrawn, may
     // hold some land too. Beyond the date line nothing is drawn: no sea there.
+    // A region's vote stops once its majority is certain: most regions are
+    // land through and through, and each point asked costs polygon tests.
     std::vector<int> members(runs.size(), 0);
     for (std::size_t i = 0; i < runs.size(); ++i) ++members[std::size_t(root(int(i)))];
     std::vector<int> seen(runs.size(), 0), asked(runs.size(), 0), outside(runs.size(), 0);
@@ -403,6 +410,9 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
         const std::size_t r = std::size_t(root(int(i)));
         const int step = std::max(1, members[r] / Votes);
         if (seen[r]++ % step != 0) continue;
+        const int votes = (members[r] + step - 1) / step;
+        const int inside = asked[r] - outside[r];
+        if (outside[r] * 2 > votes || inside * 2 >= votes) continue;  // decided
         const TRun& run = runs[i];
         const int x = (run.x0 + run.x1) / 2;
         const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
@@ -479,7 +489,7 @@ void CKarta::DrawGrid(int step, TColor colour, TPenMode mode) {
         const float north = MinSingle(TopLatitude, 89);
         const float c = CentreLongitude;
         s->SetPenColor(colour);
-        s->SetPenWidth(1);
+        s->SetPenWidth(Scaled(1));
         s->SetPenMode(mode);
         // Meridians in quarter-step pieces so they follow the curvature.
         const int qFrom = 4 * (RoundHalfEven(south) / step) - 4;
@@ -530,22 +540,24 @@ TColor CKarta::PlaceLabelColour(qint32 attempts) {
 void CKarta::DrawPlace(const COrt& place, TColor colour) {
     TRasterSurface* s = Surface();
     if (!s) return;
-    const int r = W() / 250 + 2;
+    // The dot grows with the control's width, not with its device pixels.
+    const int r = Scaled(RoundHalfEven(W() / PixelRatio()) / 250 + 2);
     const int x = LonLatToX(float(place.Longitude), float(place.Latitude));
     const int y = LatToY(float(place.Latitude));
     s->SetPenColor(Colors::White);
-    s->SetPenWidth(1);
+    s->SetPenWidth(Scaled(1));
     s->SetFillColor(colour);
     s->Ellipse(x - r, y - r, x + r, y + r);
     if (place.Answered) {
         // The name box starts at the top of the dot, centred on it.
         s->SetFillColor(PlaceLabelColour(place.Attempts));
         s->SetPenColor(Colors::Black);
-        s->SetFont(QStringLiteral("Arial"), 8);
+        s->SetFont(QStringLiteral("Arial"), 8, Image->WholeRatio());
         const QString& text = place.Names[CurrentLanguage];
         const int w = s->TextWidth(text);
         const int h = s->TextHeight(text);
-        s->Rectangle(x - w / 2 - 4, y - r, x + w / 2 + 4, y - r + h);
+        const int pad = Scaled(4);
+        s->Rectangle(x - w / 2 - pad, y - r, x + w / 2 + pad, y - r + h);
         s->SetNoFill();
         s->TextOut(x - w / 2, y - r, text);
     }

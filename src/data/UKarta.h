@@ -59,6 +59,12 @@ class CKarta {
     // Width and height of the picture in pixels (0 without one).
     int W() const;
     int H() const;
+    // The picture's pixels per pixel of its control (2 on a typical high-DPI
+    // screen): line widths, marks and text grow with it, so that they keep
+    // their size on the screen and stay sharp.
+    double PixelRatio() const;
+    // A length given in the control's pixels, in the picture's (at least 1).
+    int Scaled(int length) const;
 
     // WidthDivisor from the view's middle latitude: 90 at the equator, 140 at a pole.
     void UpdateDivisor();
@@ -78,7 +84,8 @@ class CKarta {
     float PixelToLon(int y, int x) const;
     // True inside the picture without its outermost rows and columns.
     bool InsideImage(int x, int y) const;
-    // Distance in whole pixels between the projected point and place.
+    // Distance in whole pixels of the control (not the picture's device
+    // pixels) between the projected point and place.
     qint32 PixelDistance(const GeoPoint& point, const COrt& place) const;
 
     // --- Drawing (in the order an exercise redraws the map) ----------------

@@ -126,7 +126,8 @@ void COvningOrt::Wrong(const TAnswer& answer) {
             const float lat = float(place->Latitude);
             const int y = Map->LatToY(lat);
             const int x = Map->LonLatToX(float(place->Longitude), lat);
-            screen->ShowName(place->Names[CurrentLanguage], x, y + NameOffsetBelow, true);
+            screen->ShowName(place->Names[CurrentLanguage], x, y + Map->Scaled(NameOffsetBelow),
+                             true);
             if (!LetMessagesRun()) return;
         }
     }

@@ -3,6 +3,8 @@
 #include "Picture.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 TPicture::TPicture(QSize size, QObject* parent) : QObject(parent), size_(size), canvas_(bitmap_) {}
 
@@ -17,6 +19,11 @@ TRasterSurface& TPicture::Canvas() {
         bitmap_ = std::move(resized);
     }
     return canvas_;
+}
+
+int TPicture::Scaled(int length) const {
+    if (ratio_ == 1) return length;
+    return std::max(1, int(std::lround(length * ratio_)));
 }
 
 void TPicture::SetBitmap(const QImage& image) {

@@ -11,7 +11,9 @@
 
 // The widget that shows a picture keeps one of these, sets its size from the
 // control's geometry and repaints on Changed(). Drawing code reads Width()
-// and Height() (the control's size) and draws through Canvas().
+// and Height() (the bitmap's pixels) and draws through Canvas(). On a
+// high-DPI screen the bitmap may have the screen's device pixels: then
+// PixelRatio() says how many of them make one pixel of the control.
 class TPicture : public QObject {
     Q_OBJECT
   public:
@@ -20,8 +22,18 @@ class TPicture : public QObject {
     int Width() const { return size_.width(); }
     int Height() const { return size_.height(); }
     QSize Size() const { return size_; }
-    // The control's new size; the bitmap follows at the next Canvas().
+    // The bitmap's new size in its own pixels; it follows at the next Canvas().
     void SetSize(QSize size) { size_ = size; }
+    // Device pixels per pixel of the control (1 unless the control asks for
+    // the screen's device pixels). The bitmap itself stays at ratio 1, so
+    // that drawing on it counts its own pixels; the control scales it.
+    qreal PixelRatio() const { return ratio_; }
+    void SetPixelRatio(qreal ratio) { ratio_ = ratio > 0 ? ratio : 1; }
+    // A length in the control's pixels, in the bitmap's (at least 1).
+    int Scaled(int length) const;
+    // The ratio as a whole number (at least 1), for text drawn at a multiple
+    // of its size.
+    int WholeRatio() const { return Scaled(1); }
 
     // The surface over the bitmap. The bitmap is created at the control's
     // size on first use (white) and, should the control's size have changed
@@ -41,6 +53,7 @@ class TPicture : public QObject {
 
   private:
     QSize size_;
+    qreal ratio_ = 1;
     QImage bitmap_;
     TRasterSurface canvas_;
 };

@@ -8,6 +8,9 @@
 #include <cmath>
 #include <cstdint>
 #include <vector>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -39,17 +42,68 @@ double SegmentDistanceSquared(double px, double py, QPoint a, QPoint b) {
     return ex * ex + ey * ey;
 }
 
+}  // namespace
+
+// Four pixels at a time where the processor can: the fills spend most of
+// their time here.
+int RunEndRight(const QRgb* row, int x, int w, QRgb colour, bool same) {
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi32(int(colour));
+    for (; x + 4 <= w; x += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        const int equal = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, wanted)));
+        const int breaks = (same ? ~equal : equal) & 0xF;
+        if (breaks) return x + __builtin_ctz(unsigned(breaks));
+    }
+#endif
+    while (x < w && (row[x] == colour) == same) ++x;
+    return x;
+}
+
+int RunEndLeft(const QRgb* row, int x, QRgb colour, bool same) {
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi32(int(colour));
+    for (; x >= 3; x -= 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x - 3));
+        const int equal = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, wanted)));
+        const int breaks = (same ? ~equal : equal) & 0xF;
+        if (breaks) return x - 3 + (31 - __builtin_clz(unsigned(breaks)));
+    }
+#endif
+    while (x >= 0 && (row[x] == colour) == same) --x;
+    return x;
+}
+
+namespace {
+
+// The pixels a fill paints: those that are (same) or are not (!same) one colour.
+struct TColourRun {
+    QRgb colour;
+    bool same;
+    bool Inside(const QRgb* row, int x, int) const { return (row[x] == colour) == same; }
+    int Right(const QRgb* row, int x, int, int w) const {
+        return RunEndRight(row, x, w, colour, same);
+    }
+    int Left(const QRgb* row, int x, int) const { return RunEndLeft(row, x, colour, same); }
+    // The first pixel from x up to limit (exclusive) that is inside, or limit.
+    int NextInside(const QRgb* row, int x, int, int limit) const {
+        return RunEndRight(row, x, limit, colour, !same);
+    }
+};
+
 // Span flood fill after Heckbert ("A Seed Fill Algorithm"): each stack entry
 // is a run of a row whose neighbour row (y - dy) was filled; the fill explores
 // row y below that run and pushes only the leaks beyond it, so every pixel is
-// read about twice. Inside(row, x, y) says whether a pixel still needs paint,
-// Paint(row, x, y) paints it so that it stops being inside.
-template <typename RowOf, typename Inside, typename Paint>
-void ScanlineFill(int x, int y, int w, int h, RowOf rowOf, Inside inside, Paint paint) {
+// read about twice. The runs say which pixels still need paint: Inside(row,
+// x, y), where such a run ends, Right(row, x, y, w) and Left(row, x, y), and
+// where the next one starts, NextInside(row, x, y, limit); Paint(row, x1,
+// x2, y) paints the run x1..x2 so that it stops being inside.
+template <typename RowOf, typename Runs, typename Paint>
+void ScanlineFill(int x, int y, int w, int h, RowOf rowOf, const Runs& runs, Paint paint) {
     struct Segment {
         int y, x1, x2, dy;
     };
-    if (!inside(rowOf(y), x, y)) return;
+    if (!runs.Inside(rowOf(y), x, y)) return;
     std::vector<Segment> stack;
     auto push = [&](int yy, int x1, int x2, int dy) {
         if (yy + dy >= 0 && yy + dy < h) stack.push_back({yy, x1, x2, dy});
@@ -63,7 +117,10 @@ void ScanlineFill(int x, int y, int w, int h, RowOf rowOf, Inside inside, Paint 
         auto* r = rowOf(yy);
         int xx = x1;
         int left = 0;
-        while (xx >= 0 && inside(r, xx, yy)) paint(r, xx--, yy);
+        // Each run is found first and painted after: the tests then run
+        // alone, and a plain run is painted as one block.
+        xx = runs.Left(r, xx, yy);
+        if (xx < x1) paint(r, xx + 1, x1, yy);
         const bool skipFirst = xx >= x1;
         if (!skipFirst) {
             left = xx + 1;
@@ -72,12 +129,13 @@ void ScanlineFill(int x, int y, int w, int h, RowOf rowOf, Inside inside, Paint 
         }
         do {
             if (!skipFirst || xx != x1) {
-                while (xx < w && inside(r, xx, yy)) paint(r, xx++, yy);
+                const int from = xx;
+                xx = runs.Right(r, xx, yy, w);
+                if (xx > from) paint(r, from, xx - 1, yy);
                 push(yy, left, xx - 1, dy);
                 if (xx > x2 + 1) push(yy, x2 + 1, xx - 1, -dy);  // leak on the right
             }
-            for (++xx; xx <= x2 && !inside(r, xx, yy); ++xx) {
-            }
+            xx = runs.NextInside(r, xx + 1, yy, x2 + 1);
             left = xx;
         } while (xx <= x2);
     }
@@ -93,10 +151,11 @@ TRasterSurface::TRasterSurface(QImage& image) : image_(&image) {
     SetFont(QStringLiteral("Arial"), 8);
 }
 
-void TRasterSurface::SetFont(const QString& family, int pointSize) {
+void TRasterSurface::SetFont(const QString& family, int pointSize, int scale) {
     font_ = QFont(family);
     // Points at a fixed 96 dpi, so text measures the same on every display.
-    font_.setPixelSize(std::max(1, int(std::lround(pointSize * ScreenDpi / 72.0))));
+    font_.setPixelSize(std::max(1, int(std::lround(pointSize * ScreenDpi / 72.0))) *
+                       std::max(1, scale));
     font_.setStyleStrategy(QFont::NoAntialias);
 }
 
@@ -155,6 +214,8 @@ void TRasterSurface::Line(int x, int y) {
     if (from == to || !bits_) return;
     if (EffectiveWidth() == 1)
         ThinLine(from, to);
+    else if (EffectiveWidth() == 2 && penMode_ != TPenMode::NotXor)
+        SquareLine(from, to);  // overlapping squares would undo a NotXor
     else
         ThickLine(from, to);
 }
@@ -196,6 +257,54 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
                 Plot(int(major), int(other), penColor_, penMode_);
             else
                 Plot(int(other), int(major), penColor_, penMode_);
+        }
+        rem += 2 * minor;
+        if (rem >= twoN) {
+            rem -= twoN;
+            ++q;
+        }
+    }
+}
+
+void TRasterSurface::SquareLine(QPoint from, QPoint to) {
+    // The thin line's steps, both ends included; each paints the square of
+    // its pixel and the three above and to the left, so a square touching
+    // the surface may stand on a step just beyond it.
+    const std::int64_t dx = std::int64_t(to.x()) - from.x();
+    const std::int64_t dy = std::int64_t(to.y()) - from.y();
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t n = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const std::int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const int sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
+    const std::int64_t start = xMajor ? from.x() : from.y();
+    const std::int64_t limit = xMajor ? w_ : h_;
+    std::int64_t first = 0, last = n;
+    if (sMajor > 0) {
+        first = std::max<std::int64_t>(first, -start);
+        last = std::min<std::int64_t>(last, limit - start);
+    } else {
+        first = std::max<std::int64_t>(first, start - limit);
+        last = std::min<std::int64_t>(last, start);
+    }
+    if (first > last) return;
+    const std::int64_t twoN = std::max<std::int64_t>(2 * n, 1);
+    const __int128 numerator = __int128(2) * first * minor + n;
+    std::int64_t q = std::int64_t(numerator / twoN), rem = std::int64_t(numerator % twoN);
+    const std::int64_t base = xMajor ? from.y() : from.x();
+    const std::int64_t otherLimit = xMajor ? h_ : w_;
+    const QRgb pen = ToQRgb(Rgb(penColor_));
+    for (std::int64_t i = first; i <= last; ++i) {
+        const std::int64_t major = start + sMajor * i;
+        const std::int64_t other = base + sMinor * q;
+        if (other >= 0 && other <= otherLimit) {
+            const int x = int(xMajor ? major : other), y = int(xMajor ? other : major);
+            for (int yy = std::max(y - 1, 0); yy <= std::min(y, h_ - 1); ++yy) {
+                QRgb* row = reinterpret_cast<QRgb*>(bits_ + yy * stride_);
+                for (int xx = std::max(x - 1, 0); xx <= std::min(x, w_ - 1); ++xx)
+                    row[xx] =
+                        penMode_ == TPenMode::Copy ? pen : Blend(row[xx], penColor_, penMode_);
+            }
         }
         rem += 2 * minor;
         if (rem >= twoN) {
@@ -323,15 +432,13 @@ void TRasterSurface::FloodFill(int x, int y, TColor colour, TFillStyle style) {
     if (style == TFillStyle::Surface) {
         if (paint == target) return;  // the region has the colour already
         ScanlineFill(
-            x, y, w, h, [&](int yy) { return row(yy); },
-            [target](const QRgb* r, int xx, int) { return r[xx] == target; },
-            [paint](QRgb* r, int xx, int) { r[xx] = paint; });
+            x, y, w, h, [&](int yy) { return row(yy); }, TColourRun{target, true},
+            [paint](QRgb* r, int x1, int x2, int) { std::fill(r + x1, r + x2 + 1, paint); });
     } else if (paint == target) {
         // Painted pixels turn into border pixels and so stop qualifying.
         ScanlineFill(
-            x, y, w, h, [&](int yy) { return row(yy); },
-            [target](const QRgb* r, int xx, int) { return r[xx] != target; },
-            [paint](QRgb* r, int xx, int) { r[xx] = paint; });
+            x, y, w, h, [&](int yy) { return row(yy); }, TColourRun{target, false},
+            [paint](QRgb* r, int x1, int x2, int) { std::fill(r + x1, r + x2 + 1, paint); });
     } else {
         // Pixels may already have the fill colour; a visited map keeps the
         // fill from running in circles through them.
@@ -339,12 +446,32 @@ void TRasterSurface::FloodFill(int x, int y, TColor colour, TFillStyle style) {
         auto at = [w](int xx, int yy) {
             return std::size_t(yy) * std::size_t(w) + std::size_t(xx);
         };
+        struct TUnvisited {
+            QRgb target;
+            int w;
+            const std::vector<std::uint8_t>* visited;
+            bool Inside(const QRgb* r, int xx, int yy) const {
+                return r[xx] != target &&
+                       !(*visited)[std::size_t(yy) * std::size_t(w) + std::size_t(xx)];
+            }
+            int Right(const QRgb* r, int xx, int yy, int end) const {
+                while (xx < end && Inside(r, xx, yy)) ++xx;
+                return xx;
+            }
+            int Left(const QRgb* r, int xx, int yy) const {
+                while (xx >= 0 && Inside(r, xx, yy)) --xx;
+                return xx;
+            }
+            int NextInside(const QRgb* r, int xx, int yy, int limit) const {
+                while (xx < limit && !Inside(r, xx, yy)) ++xx;
+                return xx;
+            }
+        };
         ScanlineFill(
-            x, y, w, h, [&](int yy) { return row(yy); },
-            [&](const QRgb* r, int xx, int yy) { return r[xx] != target && !visited[at(xx, yy)]; },
-            [&](QRgb* r, int xx, int yy) {
-                r[xx] = paint;
-                visited[at(xx, yy)] = 1;
+            x, y, w, h, [&](int yy) { return row(yy); }, TUnvisited{target, w, &visited},
+            [&](QRgb* r, int x1, int x2, int yy) {
+                std::fill(r + x1, r + x2 + 1, paint);
+                std::fill_n(visited.begin() + std::ptrdiff_t(at(x1, yy)), x2 - x1 + 1, 1);
             });
     }
 }

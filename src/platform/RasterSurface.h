@@ -26,6 +26,12 @@ enum class TFillStyle {
 // Pixel() outside the surface.
 constexpr TColor InvalidColor = 0xFFFFFFFFu;
 
+// Where a run of pixels of a row that are (same) or are not (!same) `colour`
+// ends: the first pixel from x rightwards, or from x leftwards, that breaks
+// it (w or -1 when none does).
+int RunEndRight(const QRgb* row, int x, int w, QRgb colour, bool same);
+int RunEndLeft(const QRgb* row, int x, QRgb colour, bool same);
+
 // Draws on a QImage of Format_RGB32 that the caller keeps alive (the
 // constructor converts any other format in place). Every operation is
 // deterministic; coordinates may lie anywhere, what falls outside is clipped.
@@ -55,15 +61,18 @@ class TRasterSurface {
     TColor FillColor() const { return fillColor_; }
     bool HasFill() const { return hasFill_; }
 
-    // Text font and its colour; the font starts as "Arial" 8 points.
-    void SetFont(const QString& family, int pointSize);
+    // Text font and its colour; the font starts as "Arial" 8 points. A scale
+    // above 1 multiplies the font's pixels, for pictures of device pixels.
+    void SetFont(const QString& family, int pointSize, int scale = 1);
     const QFont& Font() const { return font_; }
     void SetFontColor(TColor colour) { fontColor_ = colour; }
 
     void MoveTo(int x, int y) { pen_ = QPoint(x, y); }
     QPoint PenPos() const { return pen_; }
     // Paints the pen position's pixel but not (x, y); the pen ends at (x, y).
-    // Wider pens paint a round-capped thick line.
+    // A pen of 2 paints a two-pixel square at every step of that line, both
+    // ends included (but round caps under NotXor); wider pens paint a
+    // round-capped thick line.
     void LineTo(int x, int y);
     // LineTo, then both end pixels set to `colour`: closes the gaps that
     // lines leave at their ends, so that fills cannot leak through outlines.
@@ -102,6 +111,7 @@ class TRasterSurface {
     static QRgb Blend(QRgb pixel, TColor pen, TPenMode mode);
     void Line(int x, int y);  // LineTo on a prepared surface
     void ThinLine(QPoint from, QPoint to);
+    void SquareLine(QPoint from, QPoint to);  // width 2: a square moved along
     void ThickLine(QPoint from, QPoint to);
     void FillSpan(int y, int x1, int x2, TColor colour, TPenMode mode);
     int EffectiveWidth() const { return penWidth_ < 1 ? 1 : penWidth_; }

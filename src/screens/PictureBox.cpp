@@ -13,6 +13,21 @@ TPictureBox::TPictureBox(QWidget* parent) : QWidget(parent) {
     connect(&picture_, &TPicture::Changed, this, qOverload<>(&QWidget::update));
 }
 
+TPicture& TPictureBox::Picture() {
+    const qreal ratio = PixelRatio();
+    picture_.SetPixelRatio(ratio);
+    picture_.SetSize(ratio == 1 ? size() : (QSizeF(size()) * ratio).toSize());
+    return picture_;
+}
+
+qreal TPictureBox::PixelRatio() const {
+    return followsDevicePixels_ ? devicePixelRatioF() : 1;
+}
+
+QPoint TPictureBox::InPicture(QPointF point) const {
+    return (point * picture_.PixelRatio()).toPoint();
+}
+
 void TPictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage& bitmap = picture_.Bitmap();
@@ -21,43 +36,52 @@ void TPictureBox::paintEvent(QPaintEvent* event) {
         painter.fillRect(area, palette().window());
         return;
     }
-    painter.drawImage(area.topLeft(), bitmap, area);
+    const qreal ratio = picture_.PixelRatio();
+    if (ratio == 1) {
+        painter.drawImage(area.topLeft(), bitmap, area);
+    } else {
+        // Device pixel for device pixel: the painter's own scaling undoes the ratio.
+        const QRectF source(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
+        painter.drawImage(QRectF(area), bitmap, source);
+    }
     // A control larger than its bitmap shows its background beyond it.
-    const QRegion rest = QRegion(area) - QRegion(bitmap.rect());
+    const QRect shown(QPoint(0, 0), (QSizeF(bitmap.size()) / ratio).toSize());
+    const QRegion rest = QRegion(area) - QRegion(shown);
     for (const QRect& r : rest) painter.fillRect(r, palette().window());
+    if (followsDevicePixels_ && devicePixelRatioF() != ratio) emit pixelRatioChanged();
 }
 
 void TPictureBox::resizeEvent(QResizeEvent* event) {
-    picture_.SetSize(event->size());
+    Picture();
     QWidget::resizeEvent(event);
 }
 
 void TPictureBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit mouseDown(event->position().toPoint(), event->button());
+    emit mouseDown(InPicture(event->position()), event->button());
 }
 
 void TPictureBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    if (event->buttons() != Qt::NoButton) emit mouseMoved(event->position().toPoint());
+    if (event->buttons() != Qt::NoButton) emit mouseMoved(InPicture(event->position()));
 }
 
 void TPictureBox::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    emit mouseUp(event->position().toPoint(), event->button());
+    emit mouseUp(InPicture(event->position()), event->button());
 }
 
 void TPictureBox::wheelEvent(QWheelEvent* event) {
     event->accept();
     const QPoint delta = event->angleDelta();
-    if (delta.y() != 0) emit wheeled(event->position().toPoint(), delta.y() / 120.0);
+    if (delta.y() != 0) emit wheeled(InPicture(event->position()), delta.y() / 120.0);
 }
 
 bool TPictureBox::event(QEvent* event) {
     if (event->type() == QEvent::NativeGesture) {
         const auto* gesture = static_cast<QNativeGestureEvent*>(event);
         if (gesture->gestureType() == Qt::ZoomNativeGesture) {
-            emit pinched(gesture->position().toPoint(), 1 + gesture->value());
+            emit pinched(InPicture(gesture->position()), 1 + gesture->value());
             return true;
         }
     }

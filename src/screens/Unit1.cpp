@@ -79,6 +79,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     panPanel = new QFrame(this);
     SetBackground(panPanel, Colors::Navy);
     imgKartaBox = new TPictureBox(panPanel);
+    imgKartaBox->SetFollowsDevicePixels(true);
     imgKartaBox->setEnabled(false);
 
     lblNamn = new QLabel(panPanel);
@@ -107,6 +108,9 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
         ZoomAt(at, std::pow(TMapZoom::StepFactor, notches));
     });
     connect(imgKartaBox, &TPictureBox::pinched, this, &TfrmOvningKarta::ZoomAt);
+    connect(imgKartaBox, &TPictureBox::pixelRatioChanged, this, [this] {
+        if (Exercise && MapObject) tmrRedraw_->start();
+    });
     connect(cmdHome, &QPushButton::clicked, this, &TfrmOvningKarta::cmdHomeClick);
     connect(cmdStarta, &QPushButton::clicked, this, &TfrmOvningKarta::cmdStartaClick);
     connect(cmdTopp, &QPushButton::clicked, this, &TfrmOvningKarta::cmdToppClick);
@@ -137,6 +141,7 @@ void TfrmOvningKarta::StartExercise(COvning& entry) {
     if (alive.expired()) return;
     busy_ = false;
     drawnSize_ = imgKartaBox->Picture().Size();
+    drawnRatio_ = imgKartaBox->Picture().PixelRatio();
     zoom_.SetHome(*MapObject);
 
     tmrBlinka->start();
@@ -217,12 +222,17 @@ void TfrmOvningKarta::RedrawForNewView() {
         tmrRedraw_->start();  // after the click or restart
         return;
     }
-    const QSize size = imgKartaBox->Picture().Size();
+    const TPicture& picture = imgKartaBox->Picture();
+    const QSize size = picture.Size();
     const bool resized = size != drawnSize_ && !size.isEmpty();
     if (!resized && !viewChanged_) return;
     if (resized) {
-        MapObject->KeepScaleAfterResize(drawnSize_.height());
+        // The old height counted in the new picture's pixels: a move to a
+        // screen of another ratio keeps the scale the player sees.
+        MapObject->KeepScaleAfterResize(
+            int(std::lround(drawnSize_.height() * picture.PixelRatio() / drawnRatio_)));
         drawnSize_ = size;
+        drawnRatio_ = picture.PixelRatio();
     }
     viewChanged_ = false;
     ShowName(QString(), 0, 0, false);
@@ -231,6 +241,10 @@ void TfrmOvningKarta::RedrawForNewView() {
     Exercise->RedrawMap();
     if (alive.expired()) return;
     busy_ = false;
+}
+
+bool TfrmOvningKarta::RedrawPending() const {
+    return busy_ || tmrRedraw_->isActive();
 }
 
 void TfrmOvningKarta::VisaFraga(const QString& text) {
@@ -248,6 +262,12 @@ void TfrmOvningKarta::ShowName(const QString& text, int x, int y, bool visible) 
     const QFontMetrics metrics = lblNamn->fontMetrics();
     const int width = metrics.horizontalAdvance(text) + 4;
     const int height = metrics.height();
+    // The point is in the picture's pixels, the label in the window's.
+    const qreal ratio = imgKartaBox->Picture().PixelRatio();
+    if (ratio != 1) {
+        x = int(std::lround(x / ratio));
+        y = int(std::lround(y / ratio));
+    }
     // Halves toward zero, as integer division does.
     lblNamn->setGeometry(x + imgKartaBox->x() - width / 2, y + imgKartaBox->y() - height / 2, width,
                          height);
@@ -279,7 +299,8 @@ void TfrmOvningKarta::lblNamnMouseDown(QPoint point) {
     const QPoint onMap = labelPos + point - imgKartaBox->pos();
     // The label may hang over the map's edge; the map itself ignores such clicks.
     if (!imgKartaBox->isEnabled() || !imgKartaBox->rect().contains(onMap)) return;
-    imgKartaMouseDown(onMap.x(), onMap.y());
+    const QPoint pixel = (QPointF(onMap) * imgKartaBox->Picture().PixelRatio()).toPoint();
+    imgKartaMouseDown(pixel.x(), pixel.y());
 }
 
 void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
@@ -335,7 +356,8 @@ void TfrmOvningKarta::MousePressed(QPoint at) {
 
 void TfrmOvningKarta::MouseMoved(QPoint at) {
     if (!pressed_ || !MapObject) return;
-    if (!dragging_ && (at - pressAt_).manhattanLength() <= DragThreshold) return;
+    const int threshold = int(std::lround(DragThreshold * imgKartaBox->Picture().PixelRatio()));
+    if (!dragging_ && (at - pressAt_).manhattanLength() <= threshold) return;
     dragging_ = true;
     if (zoom_.PanBy(*MapObject, dragAt_, at)) ViewChanged();
     dragAt_ = at;
@@ -354,8 +376,9 @@ void TfrmOvningKarta::MouseReleased(QPoint at) {
 
 void TfrmOvningKarta::keyPressEvent(QKeyEvent* event) {
     if (!MapObject || !imgKartaBox->isEnabled()) return QWidget::keyPressEvent(event);
-    const QPoint centre = imgKartaBox->rect().center();
-    const QPoint step(imgKartaBox->width() / KeyPanDivisor, imgKartaBox->height() / KeyPanDivisor);
+    const TPicture& picture = imgKartaBox->Picture();
+    const QPoint centre(picture.Width() / 2, picture.Height() / 2);
+    const QPoint step(picture.Width() / KeyPanDivisor, picture.Height() / KeyPanDivisor);
     switch (event->key()) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:
@@ -412,6 +435,7 @@ void TfrmOvningKarta::cmdStartaClick() {
     }
     if (alive.expired()) return;
     drawnSize_ = imgKartaBox->Picture().Size();
+    drawnRatio_ = imgKartaBox->Picture().PixelRatio();
     viewChanged_ = false;
     zoom_.SetHome(*MapObject);
     VisaProcent(0);

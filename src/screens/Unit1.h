@@ -41,8 +41,12 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     // exercise's own view again. The map is drawn anew once the steps settle.
     void ZoomAt(QPoint pixel, double factor);
     void cmdHomeClick();
+    // A redraw for a new size or view is waiting for the steps to settle, or
+    // something else is drawing.
+    bool RedrawPending() const;
 
-    // A click at picture pixel (x, y), as the map control reports it.
+    // A click at picture pixel (x, y), as the map control reports it (device
+    // pixels on a high-DPI screen).
     // Lets window messages run (the exercise's answer, the top-ten form).
     void imgKartaMouseDown(int x, int y);
     // Restarts the run. Lets window messages run (the map is drawn anew).
@@ -100,6 +104,7 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     bool busy_ = false;         // a click, restart or redraw is being handled
     bool laidOut_ = false;      // the strip and the map have their places
     QSize drawnSize_;           // the picture size the map was last drawn for
+    qreal drawnRatio_ = 1;      // and its device pixel ratio
     bool viewChanged_ = false;  // zoomed or panned since the last drawing
     QTimer* tmrRedraw_;         // a redraw after resizing, zooming or panning, once it settles
     TMapZoom zoom_;

@@ -75,6 +75,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : TExerciseScreen(parent, He
 
     pnlFlags = SingleBorderPanel(this, QRect(12, 38, 609, 393));
     imgFlags = new TPictureBox(pnlFlags);
+    imgFlags->SetFollowsDevicePixels(true);
 
     Label1 = new QLabel(
         QStringLiteral(
@@ -110,11 +111,12 @@ void TfrmOvningFlagga::StartExercise(COvning& entry) {
     const QRect client = pnlFlags->contentsRect();
     imgFlags->setGeometry(GridInset, GridInset, client.width() - 2 * GridInset,
                           client.height() - 2 * GridInset);
-    CellWidth = float(imgFlags->width()) / Columns;
-    CellHeight = float(imgFlags->height()) / Rows;
+    const QSize pictureSize = imgFlags->Picture().Size();
+    CellWidth = float(pictureSize.width()) / Columns;
+    CellHeight = float(pictureSize.height()) / Rows;
     const std::weak_ptr<const void> alive = LifeToken();
     QImage fresh;
-    ResetImageFromTemplate(fresh, imgFlags->size());  // lets window messages run
+    ResetImageFromTemplate(fresh, pictureSize);  // lets window messages run
     if (alive.expired()) return;
     imgFlags->Picture().SetBitmap(fresh);
     DrawFlagGrid();
@@ -175,13 +177,16 @@ int TfrmOvningFlagga::CellTop(int row) const {
 
 void TfrmOvningFlagga::DrawFlagGrid() {
     TRasterSurface& canvas = Canvas();
-    const int width = imgFlags->width();
-    const int height = imgFlags->height();
+    const TPicture& picture = imgFlags->Picture();
+    const int width = picture.Width();
+    const int height = picture.Height();
     canvas.SetPenMode(TPenMode::Copy);
-    canvas.SetPenWidth(1);
+    canvas.SetPenWidth(picture.Scaled(1));
     canvas.SetPenColor(Colors::Black);
     canvas.SetFillColor(Colors::Silver);
-    canvas.Rectangle(0, 0, width, height);
+    // A wide pen is centred on the edge: moved in, it keeps its whole width.
+    const int inset = picture.Scaled(1) / 2;
+    canvas.Rectangle(inset, inset, width, height);
     for (int i = 0; i <= Rows; ++i) {
         canvas.MoveTo(0, CellTop(i));
         canvas.LineTo(width, CellTop(i));
@@ -197,11 +202,13 @@ void TfrmOvningFlagga::FillCell(int position, TColor colour) {
     const int column = (position - 1) % Columns;
     const int row = (position - 1) / Columns;
     TRasterSurface& canvas = Canvas();
+    const int line = imgFlags->Picture().Scaled(1);  // the grid's line inside the cell
     canvas.SetPenMode(TPenMode::Copy);
     canvas.SetPenColor(colour);
+    canvas.SetPenWidth(1);
     canvas.SetFillColor(colour);
-    canvas.Rectangle(CellLeft(column) + 1, CellTop(row) + 1, CellLeft(column + 1) - 1,
-                     CellTop(row + 1) - 1);
+    canvas.Rectangle(CellLeft(column) + line, CellTop(row) + line, CellLeft(column + 1) - line,
+                     CellTop(row + 1) - line);
     Changed();
 }
 
@@ -210,8 +217,9 @@ void TfrmOvningFlagga::DrawFlag(int position, TColor colour, bool withName) {
     FillCell(position, colour);
     const int column = (position - 1) % Columns;
     const int row = (position - 1) / Columns;
+    const TPicture& picture = imgFlags->Picture();
     const int centre = RoundHalfEven((column + 0.5) * double(CellWidth));
-    const int top = CellTop(row) + FlagTopMargin;
+    const int top = CellTop(row) + picture.Scaled(FlagTopMargin);
     TRasterSurface& canvas = Canvas();
     const std::optional<QImage>& flag = FlagPictures[position];
     int left, right, bottom;
@@ -222,16 +230,18 @@ void TfrmOvningFlagga::DrawFlag(int position, TColor colour, bool withName) {
         QPainter painter(&canvas.Image());
         painter.drawImage(left, top, *flag);
     } else {
-        left = centre - EmptyFlagWidth / 2;
-        right = centre + EmptyFlagWidth / 2;
-        bottom = top + EmptyFlagHeight;
+        left = centre - picture.Scaled(EmptyFlagWidth) / 2;
+        right = centre + picture.Scaled(EmptyFlagWidth) / 2;
+        bottom = top + picture.Scaled(EmptyFlagHeight);
     }
     canvas.SetPenColor(Colors::Black);
-    canvas.SetPenWidth(1);
+    canvas.SetPenWidth(picture.Scaled(1));
     canvas.SetNoFill();
     canvas.Rectangle(left, top, right, bottom);
-    if (withName || !flag)
+    if (withName || !flag) {
+        canvas.SetFont(QStringLiteral("Arial"), NamePointSize, picture.WholeRatio());
         canvas.TextOut(left, bottom, Exercise ? Exercise->FlagName(position) : QString());
+    }
     Changed();
 }
 
@@ -246,7 +256,11 @@ void TfrmOvningFlagga::LoadFlags() {
         FlagPictures[p].reset();
         const CArea* area = MapObject->Areas->FindByCode(Exercise->Items[p]);
         if (!area || area->FlagFile.isEmpty()) continue;
-        QFile file(ProgramDirectory() + QStringLiteral("/flags/") + area->FlagFile);
+        // A high-DPI screen takes the flags drawn at twice the size, where they are.
+        const qreal ratio = imgFlags->Picture().PixelRatio();
+        const QString sharp = ProgramDirectory() + QStringLiteral("/flags2x/") + area->FlagFile;
+        const bool twice = ratio > 1 && QFile::exists(sharp);
+        QFile file(twice ? sharp : ProgramDirectory() + QStringLiteral("/flags/") + area->FlagFile);
         if (!file.open(QIODevice::ReadOnly)) {
             ShowMessage(TMessageKind::Error,
                         QStringLiteral("Could not open flag file ") + area->FlagFile);
@@ -257,6 +271,10 @@ void TfrmOvningFlagga::LoadFlags() {
         if (flag.isNull())
             throw EInOutError(QStringLiteral("The flag file %1 is not a readable bitmap: %2")
                                   .arg(area->FlagFile, reader.errorString()));
+        const qreal scale = twice ? ratio / 2 : ratio;
+        if (scale != 1)
+            flag = flag.scaled((QSizeF(flag.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
         FlagPictures[p] = std::move(flag);
     }
 }

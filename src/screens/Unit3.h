@@ -30,6 +30,7 @@ class TfrmOvningFlagga : public TExerciseScreen, public TOvningsformular {
     static constexpr int FlagTopMargin = 8;  // flags sit this far below their cell's top
     static constexpr int EmptyFlagWidth = 100;
     static constexpr int EmptyFlagHeight = 63;
+    static constexpr int NamePointSize = 8;
 
     explicit TfrmOvningFlagga(QWidget* parent = nullptr);
     ~TfrmOvningFlagga() override;
@@ -51,7 +52,8 @@ class TfrmOvningFlagga : public TExerciseScreen, public TOvningsformular {
     // one that is no bitmap raises EInOutError.
     // Lets window messages run while that box is up.
     void LoadFlags();
-    // Column or row border i (0..4) in pixels of imgFlags.
+    // Column or row border i (0..4) in pixels of imgFlags's picture (device
+    // pixels on a high-DPI screen, as are the clicks).
     int CellLeft(int column) const;
     int CellTop(int row) const;
 

@@ -112,6 +112,7 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : TExerciseScreen(parent, Help
 
     for (int i = 0; i < 4; ++i) {
         imgSvar[i] = new TPictureBox(Panel1);
+        imgSvar[i]->SetFollowsDevicePixels(true);
         imgSvar[i]->setGeometry(54, BoxTops[i], 211, 41);
         const int position = i + 1;
         // Handled after the press is delivered: the handling waits a second
@@ -146,12 +147,17 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : TExerciseScreen(parent, Help
     cmdAvsluta->setGeometry(188, 296, 101, 29);
     cmdAvsluta->setFocusPolicy(Qt::NoFocus);
 
+    // The icons are drawn at the screen's device pixels, so they stay sharp.
     imgBlomma = new TPictureBox(this);
+    imgBlomma->SetFollowsDevicePixels(true);
     imgBlomma->setGeometry(306, 14, 37, 37);
-    imgBlomma->Picture().SetBitmap(OnWhite(FlowerPicture(IconSize).toImage(), imgBlomma->size()));
+    TPicture& flower = imgBlomma->Picture();
+    flower.SetBitmap(OnWhite(FlowerPicture(flower.Scaled(IconSize)).toImage(), flower.Size()));
     imgBar = new TPictureBox(this);
+    imgBar->SetFollowsDevicePixels(true);
     imgBar->setGeometry(306, 14, 37, 37);
-    imgBar->Picture().SetBitmap(OnWhite(CherriesPicture(IconSize), imgBar->size()));
+    TPicture& cherries = imgBar->Picture();
+    cherries.SetBitmap(OnWhite(CherriesPicture(cherries.Scaled(IconSize)), cherries.Size()));
     imgBar->hide();
 
     tmrTimer = new QTimer(this);
@@ -209,11 +215,13 @@ void TfrmOvningMulti::DrawAnswer(TPicture& box, TColor colour, const QString& te
     const int height = box.Height();
     canvas.SetPenMode(TPenMode::Copy);
     canvas.SetPenColor(Colors::Black);
-    canvas.SetPenWidth(1);
+    canvas.SetPenWidth(box.Scaled(1));
     canvas.SetFillColor(colour);
-    canvas.Rectangle(0, 0, width, height);
+    // A wide pen is centred on the edge: moved in, it keeps its whole width.
+    const int inset = box.Scaled(1) / 2;
+    canvas.Rectangle(inset, inset, width, height);
     // The canvas's 8-point default is too small to read at a glance in these boxes.
-    canvas.SetFont(QStringLiteral("Arial"), AnswerPointSize);
+    canvas.SetFont(QStringLiteral("Arial"), AnswerPointSize, box.WholeRatio());
     canvas.TextOut((width - canvas.TextWidth(text)) / 2, (height - canvas.TextHeight(text)) / 2,
                    text);
     box.NotifyChanged();

@@ -572,4 +572,61 @@ TEST_F(MapTest, DrawPlacesShowsSelectedUnansweredPlacesOnly) {
     EXPECT_EQ(At({50, 20}), map.LandColor);
 }
 
+// --- High-DPI pictures --------------------------------------------------------------
+
+// The same view at one and at two device pixels per control pixel: twice the
+// pixels, and every width, mark and text twice as wide, not a blurred doubling.
+TEST_F(MapTest, AtTwiceTheDevicePixelsLinesMarksAndTextGrowWithTheRatio) {
+    struct Measures {
+        int border = 0, frame = 0, dotRadius = 0, textHeight = 0, distance = 0;
+    };
+    const auto measure = [&](int ratio) {
+        picture.SetPixelRatio(ratio);
+        View(500 * ratio, 300 * ratio, 60, 0, 20);
+        map.Areas = std::make_unique<CAreor>();
+        const CArea& a = AddBox(*map.Areas, "A", 10, 0, 40, 20);
+        map.Clear();
+        map.DrawAreaOutlines(1);
+        Measures m;
+        // Black along the row through the seed, at the west edge.
+        const int y = map.LatToY(a.Seed1.Lat);
+        const int edge = map.LonLatToX(0, a.Seed1.Lat);
+        for (int x = edge - 4 * ratio; x <= edge + 4 * ratio; ++x)
+            m.border += At(x, y) == Colors::Black ? 1 : 0;
+        map.DrawFrame();
+        while (At(m.frame, y) == Colors::Black) ++m.frame;
+        COrt place;
+        place.Latitude = 50;
+        place.Longitude = 40;
+        place.Names[CurrentLanguage] = "Bern";
+        const int px = map.LonLatToX(40, 50), py = map.LatToY(50);
+        map.DrawPlace(place, Colors::Green);
+        while (At(px - m.dotRadius - 1, py) != map.LandColor) ++m.dotRadius;
+        place.Answered = true;
+        place.Attempts = 2;
+        map.DrawPlace(place, Colors::Yellow);
+        // The name box's left margin, from its top edge down to its bottom edge.
+        const int w = picture.Canvas().TextWidth("Bern");
+        const int margin = px - w / 2 - 1;
+        int top = 0;
+        while (At(margin, top) != MakeColor(255, 255, 160)) ++top;
+        int bottom = top;
+        while (At(margin, bottom) == MakeColor(255, 255, 160)) ++bottom;
+        m.textHeight = bottom - top;
+        m.distance = map.PixelDistance({45, 40}, place);
+        return m;
+    };
+    const Measures one = measure(1);
+    const Measures two = measure(2);
+    EXPECT_EQ(picture.Bitmap().size(), QSize(1000, 600));
+    EXPECT_EQ(one.border, 1);
+    EXPECT_EQ(two.border, 2);
+    EXPECT_EQ(one.frame, 3);  // a pen of 5 centred on the picture's edge
+    EXPECT_EQ(two.frame, 5);  // one of 10
+    EXPECT_EQ(two.dotRadius, 2 * one.dotRadius);
+    EXPECT_NEAR(two.textHeight, 2 * one.textHeight, 2);
+    // Distances count the control's pixels, so a click's tolerance does not shrink.
+    EXPECT_NEAR(two.distance, one.distance, 1);
+}
+
 }  // namespace

@@ -222,7 +222,8 @@ TEST_F(ReleaseWhileStartingTest, MapScreenResizedOrReleasedWhileItRedraws) {
             if (!alive) continue;
             // The last resize is drawn once the resizing settles.
             EXPECT_TRUE(WaitFor([&] {
-                return alive->imgKarta().Bitmap().size() == alive->imgKartaBox->size();
+                return !alive->RedrawPending() &&
+                       alive->imgKarta().Bitmap().size() == alive->imgKartaBox->size();
             })) << when;
             const QImage shown = alive->imgKarta().Bitmap().copy();
             ASSERT_TRUE(exercise->RedrawMap()) << when;
