@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr int InteriorRowStep = 8;  // rows between the fallback fills' looks at an outline
+
 bool SameColour(TColor a, TColor b) {
     return (a & 0x00FFFFFFu) == (b & 0x00FFFFFFu);
 }
@@ -272,6 +274,16 @@ void CKarta::DrawWaters() {
             const QPoint seed2 = Project(water->Seed2);
             if (InsideImage(seed2.x(), seed2.y()))
                 FloodFillAt(*s, seed2.x(), seed2.y(), WaterColor, TFillStyle::Border);
+            // Zoomed in, a lake's seeds may lie off the picture while it is on it.
+            if (CutByTheEdges(*water)) {
+                for (const QPoint& p : InteriorPixels(*water, InteriorRowStep)) {
+                    if (SameColour(s->Pixel(p.x(), p.y()), WaterColor) ||
+                        !OnlyInside({YToLat(p.y()), PixelToLon(p.y(), p.x())}, *water))
+                        continue;
+                    FloodFillAt(*s, p.x(), p.y(), WaterColor, TFillStyle::Border);
+                    WaterColor = s->Pixel(p.x(), p.y());
+                }
+            }
         }
     }
     DrawFrame();
@@ -330,13 +342,15 @@ const CKarta::TOutlineIndex& CKarta::OutlineIndex() const {
     outlineIndex_.cells.assign(std::size_t(LatCells) * LonCells, {});
     for (const CAreor* set : {Areas.get(), Waters.get()}) {
         if (!set) continue;
+        const bool lakes = set == Waters.get();
         for (const auto& area : set->Areas) {
             if (area->PointCount() < 3) continue;
             const bool wraps = area->West > area->East;
             for (int la = LatCell(area->South); la <= LatCell(area->North); ++la)
                 for (int lo = wraps ? 0 : LonCell(area->West);
                      lo <= (wraps ? LonCells - 1 : LonCell(area->East)); ++lo)
-                    outlineIndex_.cells[std::size_t(la) * LonCells + lo].push_back(area.get());
+                    outlineIndex_.cells[std::size_t(la) * LonCells + lo].push_back(
+                        {area.get(), lakes});
         }
     }
     return outlineIndex_;
@@ -345,7 +359,7 @@ const CKarta::TOutlineIndex& CKarta::OutlineIndex() const {
 bool CKarta::OnLandOrLake(const GeoPoint& point) const {
     const auto& cell =
         OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
-    for (const CArea* area : cell) {
+    for (const auto& [area, lake] : cell) {
         if (point.Lat > area->North || point.Lat < area->South ||
             (area->West <= area->East && (point.Lon > area->East || point.Lon < area->West)))
             continue;
@@ -431,18 +445,87 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
 void CKarta::FillArea(const CArea& area, TColor colour) {
     TRasterSurface* s = Surface();
     if (!s) return;
-    for (const GeoPoint& seed : {area.Seed1, area.Seed2}) {
-        s->SetFillColor(colour);
-        const QPoint p = Project(seed);
+    // A point on an outline, in a lake or already coloured changes nothing;
+    // nor one that falls into the sea, as a speck of an island may at a size
+    // or zoom its seeds were not placed for: it would paint the sea.
+    const auto fillFrom = [&](QPoint p) {
         const TColor c = s->Pixel(p.x(), p.y());
-        // A seed on an outline, in a lake or already coloured changes nothing;
-        // nor one that falls into the sea, as a speck of an island may at a
-        // size or zoom its seeds were not placed for: it would paint the sea.
-        if (!SameColour(c, Colors::Black) && !SameColour(c, WaterColor) && !SameColour(c, colour) &&
-            !SameColour(c, SeaColor) && InsideImage(p.x(), p.y()))
-            FloodFillAt(*s, p.x(), p.y(), c, TFillStyle::Surface);
+        if (SameColour(c, Colors::Black) || SameColour(c, WaterColor) || SameColour(c, colour) ||
+            SameColour(c, SeaColor) || !InsideImage(p.x(), p.y()))
+            return false;
+        s->SetFillColor(colour);
+        FloodFillAt(*s, p.x(), p.y(), c, TFillStyle::Surface);
+        return true;
+    };
+    for (const GeoPoint& seed : {area.Seed1, area.Seed2}) fillFrom(Project(seed));
+    // Zoomed in, the seeds may lie off the picture, or on another piece of
+    // the area than the ones the picture cuts out.
+    if (CutByTheEdges(area)) {
+        for (const QPoint& p : InteriorPixels(area, InteriorRowStep)) {
+            const TColor c = s->Pixel(p.x(), p.y());
+            if (SameColour(c, colour) || SameColour(c, Colors::Black)) continue;
+            if (OnlyInside({YToLat(p.y()), PixelToLon(p.y(), p.x())}, area)) fillFrom(p);
+        }
     }
     Changed();
+}
+
+bool CKarta::CutByTheEdges(const CArea& outline) const {
+    if (outline.PointCount() < 3 || !IsVisible(outline)) return false;
+    const QPoint corners[] = {Project({float(outline.North), float(outline.West)}),
+                              Project({float(outline.North), float(outline.East)}),
+                              Project({float(outline.South), float(outline.West)}),
+                              Project({float(outline.South), float(outline.East)})};
+    for (const QPoint& c : corners)
+        if (c.x() <= 0 || c.y() <= 0 || c.x() >= W() - 1 || c.y() >= H() - 1) return true;
+    return false;
+}
+
+bool CKarta::OnlyInside(const GeoPoint& point, const CArea& outline) const {
+    if (!PointInPolygon(point, outline.Points.data(), outline.PointCount())) return false;
+    const auto& cell =
+        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
+    const bool lake = Waters && std::any_of(Waters->Areas.begin(), Waters->Areas.end(),
+                                            [&](const auto& w) { return w.get() == &outline; });
+    for (const auto& [other, otherIsLake] : cell) {
+        if (other == &outline || otherIsLake != lake || point.Lat > other->North ||
+            point.Lat < other->South ||
+            (other->West <= other->East && (point.Lon > other->East || point.Lon < other->West)))
+            continue;
+        if (PointInPolygon(point, other->Points.data(), other->PointCount())) return false;
+    }
+    return true;
+}
+
+std::vector<QPoint> CKarta::InteriorPixels(const CArea& outline, int step) const {
+    std::vector<QPoint> found;
+    const int n = outline.PointCount();
+    if (n < 3 || W() < 3 || H() < 3 || step < 1) return found;
+    std::vector<QPoint> ring(static_cast<std::size_t>(n));
+    int top = H(), bottom = 0;
+    for (int i = 0; i < n; ++i) {
+        ring[std::size_t(i)] = Project(outline.Points[std::size_t(i)]);
+        top = std::min(top, ring[std::size_t(i)].y());
+        bottom = std::max(bottom, ring[std::size_t(i)].y());
+    }
+    constexpr int MinStretch = 6;  // pixels between crossings, so the middle is clear of lines
+    std::vector<double> crossings;
+    for (int y = std::max(top, 1) + step / 2; y < std::min(bottom, H() - 1); y += step) {
+        crossings.clear();
+        const double row = y + 0.5;
+        for (int i = 0, j = n - 1; i < n; j = i++) {
+            const QPoint a = ring[std::size_t(j)], b = ring[std::size_t(i)];
+            if ((a.y() <= row) == (b.y() <= row)) continue;
+            crossings.push_back(a.x() + (row - a.y()) * (b.x() - a.x()) / double(b.y() - a.y()));
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
+            const double from = std::max(crossings[k], 1.0);
+            const double to = std::min(crossings[k + 1], double(W() - 2));
+            if (to - from >= MinStretch) found.push_back({int((from + to) / 2), y});
+        }
+    }
+    return found;
 }
 
 void CKarta::ColourAreasByCode(const QString& code, TColor colour) {

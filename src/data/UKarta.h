@@ -104,6 +104,10 @@ class CKarta {
     bool FillSeas(const std::function<bool()>& letMessagesRun = {});
     // Inside an area's or a lake's outline.
     bool OnLandOrLake(const GeoPoint& point) const;
+    // Points of the picture inside the outline, clear of its lines: the
+    // middle of each wide enough stretch between the outline's crossings of
+    // every step-th row. For outlines whose seeds miss the picture.
+    std::vector<QPoint> InteriorPixels(const CArea& outline, int step) const;
     void FillArea(const CArea& area, TColor colour);
     void ColourAreasByCode(const QString& code, TColor colour);
     void ColourSelectedAreas();
@@ -121,6 +125,12 @@ class CKarta {
     void Changed() const;             // lets the picture repaint
     QPoint Project(const GeoPoint& p) const;
     void FillSeaOutsideOutlines(TRasterSurface& surface);
+    // Whether the seeds alone may miss part of the outline on the picture:
+    // it reaches beyond the picture's edges.
+    bool CutByTheEdges(const CArea& outline) const;
+    // Inside this outline and no other of its kind (an area's enclave or
+    // island, a lake's neighbour): lakes lie within areas by nature.
+    bool OnlyInside(const GeoPoint& point, const CArea& outline) const;
     float VisibleHalfWidth() const;
 
     // The areas and lakes by 10-degree cells of their bounding boxes, so that
@@ -128,7 +138,11 @@ class CKarta {
     // on first use and again when the number of outlines changes.
     struct TOutlineIndex {
         int outlines = -1;
-        std::vector<std::vector<const CArea*>> cells;
+        struct TEntry {
+            const CArea* outline;
+            bool lake;
+        };
+        std::vector<std::vector<TEntry>> cells;
     };
     const TOutlineIndex& OutlineIndex() const;
     mutable TOutlineIndex outlineIndex_;

@@ -467,6 +467,34 @@ TEST_F(MapTest, LakesPaintOverBordersAndReadBackTheirColour) {
     EXPECT_EQ(At({15, 5}), Colors::Red);
 }
 
+// Zoomed in, the seeds of an area or a lake may lie off the picture while
+// parts of it are on it: those parts are coloured all the same, each of them,
+// and an enclave inside the area keeps its own colour.
+TEST_F(MapTest, AreasAndLakesWhoseSeedsMissThePictureAreColouredWhereTheyShow) {
+    // A U: two arms reaching up into the picture from a base below it.
+    auto u = std::make_unique<CArea>();
+    u->Code = "U";
+    u->North = 50, u->South = 0, u->West = 0, u->East = 30;
+    u->Points = {{0, 0}, {50, 0}, {50, 10}, {20, 10}, {20, 20}, {50, 20}, {50, 30}, {0, 30}};
+    u->Seed1 = u->Seed2 = {10, 15};  // in the base
+    u->Selected = true;
+    map.Areas->Areas.push_back(std::move(u));
+    const CArea& area = *map.Areas->Areas.back();
+    CArea& enclave = AddBox(*map.Areas, "E", 40, 2, 44, 6);     // in the left arm, not asked
+    CArea& lake = AddBox(*map.Waters, "lake", 30, 22, 45, 28);  // in the right arm
+    lake.Seed1 = lake.Seed2 = {32, 25};
+    View(400, 300, 48, 34, 15);  // only the arms' tops: no seed on the picture
+    ASSERT_GT(map.LatToY(lake.Seed1.Lat), 300);
+    ASSERT_GT(map.LatToY(area.Seed1.Lat), 300);
+    DrawBase();
+    map.FillArea(area, Colors::Red);
+    EXPECT_EQ(At({45, 8}), Colors::Red);   // left arm
+    EXPECT_EQ(At({47, 25}), Colors::Red);  // right arm, above the lake
+    EXPECT_EQ(At({40, 25}), map.WaterColor);
+    EXPECT_EQ(At(enclave.Seed1), map.LandColor);
+    EXPECT_EQ(At({45, 15}), map.SeaColor);  // between the arms
+}
+
 TEST_F(MapTest, WatersWithoutLakesDrawOnlyTheFrames) {
     View(120, 80, 60, 0, 20);
     map.Clear();
