@@ -299,11 +299,17 @@ void TRasterSurface::SquareLine(QPoint from, QPoint to) {
         const std::int64_t other = base + sMinor * q;
         if (other >= 0 && other <= otherLimit) {
             const int x = int(xMajor ? major : other), y = int(xMajor ? other : major);
-            for (int yy = std::max(y - 1, 0); yy <= std::min(y, h_ - 1); ++yy) {
-                QRgb* row = reinterpret_cast<QRgb*>(bits_ + yy * stride_);
-                for (int xx = std::max(x - 1, 0); xx <= std::min(x, w_ - 1); ++xx)
-                    row[xx] =
-                        penMode_ == TPenMode::Copy ? pen : Blend(row[xx], penColor_, penMode_);
+            if (penMode_ == TPenMode::Copy && x >= 1 && y >= 1 && x < w_ && y < h_) {
+                QRgb* below = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x - 1;
+                QRgb* above = reinterpret_cast<QRgb*>(bits_ + (y - 1) * stride_) + x - 1;
+                below[0] = below[1] = above[0] = above[1] = pen;
+            } else {
+                for (int yy = std::max(y - 1, 0); yy <= std::min(y, h_ - 1); ++yy) {
+                    QRgb* row = reinterpret_cast<QRgb*>(bits_ + yy * stride_);
+                    for (int xx = std::max(x - 1, 0); xx <= std::min(x, w_ - 1); ++xx)
+                        row[xx] =
+                            penMode_ == TPenMode::Copy ? pen : Blend(row[xx], penColor_, penMode_);
+                }
             }
         }
         rem += 2 * minor;

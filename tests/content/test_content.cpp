@@ -10,12 +10,14 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <memory>
 
 #include "app/Generell.h"
 #include "data/Areor.h"
 #include "data/MapLoader.h"
+#include "data/MapZoom.h"
 #include "data/Orter.h"
 #include "data/UKarta.h"
 #include "data/ovningar.h"
@@ -360,6 +362,104 @@ TEST_F(Content, FittedViewsKeepEveryItemOnTallAndWidePictures) {
             places_[e->PlaceFileNo] = std::move(map.Places);
         }
     }
+}
+
+// On a portrait, 4:3, 16:9 or 21:9 window every item of every map exercise
+// answers a click on it: at once in the exercise's first view, or after
+// zooming in on it (and panning to it) no further than the zoom allows.
+TEST_F(Content, EveryItemIsClickableAtOnceOrAfterZoomingToIt) {
+    const QSize sizes[] = {{1080, 1888}, {1024, 736}, {1920, 1048}, {2560, 1048}};
+    int needZoom = 0, looks = 0;
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
+        const bool places = e->Kind == QLatin1String("ORT");
+        if (!places && e->Kind != QLatin1String("AREA")) continue;
+        for (const QSize size : sizes) {
+            TPicture picture(size);
+            CKarta map;
+            map.Image = &picture;
+            Areas(e->MapNo);
+            Places(e->PlaceFileNo);
+            map.Areas = std::move(areas_[e->MapNo]);
+            map.Places = std::move(places_[e->PlaceFileNo]);
+            map.Areas->ResetMarks();
+            map.Places->ResetMarks();
+            e->Map = &map;
+            e->SelectItems();
+            e->Map = nullptr;
+            map.CentreLongitude = float(e->CentreLongitude);
+            map.BottomLatitude = float(e->BottomLatitude);
+            map.TopLatitude = float(e->TopLatitude);
+            map.UpdateDivisor();
+            if (map.TopLatitude == 0 && map.BottomLatitude == 0) map.FitToSelection();
+            const float top = map.TopLatitude, bottom = map.BottomLatitude,
+                        centre = map.CentreLongitude;
+            const auto pixel = [&](const GeoPoint& g) {
+                return QPoint(map.LonLatToX(g.Lon, g.Lat), map.LatToY(g.Lat));
+            };
+            // A click at the item's own pixel, judged as the exercise judges it.
+            const auto answers = [&](const GeoPoint& g, const auto& isIt) {
+                const QPoint p = pixel(g);
+                if (!map.InsideImage(p.x(), p.y())) return false;
+                return isIt(GeoPoint{map.YToLat(p.y()), map.PixelToLon(p.y(), p.x())});
+            };
+            const auto clickable = [&](const GeoPoint& g, const auto& isIt) {
+                ++looks;
+                map.TopLatitude = top, map.BottomLatitude = bottom, map.CentreLongitude = centre;
+                map.UpdateDivisor();
+                if (answers(g, isIt)) return true;
+                ++needZoom;
+                const QPoint middle(size.width() / 2, size.height() / 2);
+                for (double span = double(top) - bottom; span >= TMapZoom::MinSpan;
+                     span /= TMapZoom::StepFactor) {
+                    map.ShowAt(g, middle, span);
+                    if (answers(g, isIt)) return true;
+                }
+                return false;
+            };
+            const std::string where =
+                " at " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+            if (places) {
+                for (const COrt* p = map.Places->First; p; p = p->Next) {
+                    if (!p->Selected) continue;
+                    const auto nearest = [&](const GeoPoint& click) {
+                        const COrt* best = nullptr;
+                        qint32 distance = INT_MAX;
+                        for (const COrt* q = map.Places->First; q; q = q->Next)
+                            if (q->Selected && map.PixelDistance(click, *q) < distance) {
+                                distance = map.PixelDistance(click, *q);
+                                best = q;
+                            }
+                        return best == p;
+                    };
+                    EXPECT_TRUE(clickable({float(p->Latitude), float(p->Longitude)}, nearest))
+                        << Id(*e) << ": " << p->Names[2].toStdString() << where;
+                }
+            } else {
+                // An item may have many outlines (islands, the ring around an
+                // enclave); a click on any one of them will do.
+                QSet<QString> codes;
+                for (int i = 0; i < map.Areas->Count(); ++i)
+                    if (map.Areas->Area(i).Selected) codes.insert(map.Areas->Area(i).Code);
+                for (const QString& code : codes) {
+                    const auto under = [&](const GeoPoint& click) {
+                        const CArea* hit = map.Areas->AreaAt(click);
+                        return hit && hit->Matches(code);
+                    };
+                    bool found = false;
+                    for (int i = 0; i < map.Areas->Count() && !found; ++i) {
+                        const CArea& a = map.Areas->Area(i);
+                        found = a.Selected && a.Code == code &&
+                                (clickable(a.Seed1, under) || clickable(a.Seed2, under));
+                    }
+                    EXPECT_TRUE(found) << Id(*e) << ": " << code.toStdString() << where;
+                }
+            }
+            areas_[e->MapNo] = std::move(map.Areas);
+            places_[e->PlaceFileNo] = std::move(map.Places);
+        }
+    }
+    EXPECT_GT(looks, 1000);
+    std::printf("%d of %d looks at an outline or a place needed a zoom\n", needZoom, looks);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ContentMap, testing::ValuesIn(Sizes),
