@@ -30,6 +30,8 @@
 
 namespace {
 
+constexpr int MapWidth = 386;  // the map control, a little smaller than its pictures
+constexpr int MapHeight = 136;
 constexpr int PictureWidth = 396;
 constexpr int PictureHeight = 155;
 constexpr TColor SeaColour = Colors::Navy;
@@ -129,7 +131,24 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent) : QWidget(parent) {
     // Bare data-file names resolve against the program's folder from here on.
     QDir::setCurrent(ProgramDirectory());
 
-    for (int c = 1; c <= ContinentCount; ++c) pictures_[c] = QImage(kPictureFiles[c - 1]);
+    // Clicks are judged on the pictures; on a high-DPI screen the map shows
+    // their twins of twice the size, where they are.
+    const int ratio = devicePixelRatioF() > 1 ? 2 : 1;
+    for (int c = 1; c <= ContinentCount; ++c) {
+        pictures_[c] = QImage(kPictureFiles[c - 1]);
+        QImage sharp;
+        if (ratio > 1)
+            sharp = QImage(QString::fromLatin1(kPictureFiles[c - 1]).replace(".png", "@2x.png"));
+        if (sharp.isNull()) {
+            shownPictures_[c] = pictures_[c];
+        } else {
+            sharp.setDevicePixelRatio(ratio);
+            shownPictures_[c] = sharp;
+        }
+    }
+    mapImage_ = QImage(QSize(MapWidth, MapHeight) * ratio, QImage::Format_RGB32);
+    mapImage_.setDevicePixelRatio(ratio);
+    mapImage_.fill(ToQRgb(SeaColour));
 
     const QString templateFile = ProgramFile(QStringLiteral("bmptest.bmp"));
     QImage templ(templateFile);
@@ -176,10 +195,8 @@ void TfrmHuvudmeny::BuildLayout() {
     Shape4 = new TShape(TShape::Form::Outline, panPanel);
     Shape4->setGeometry(157, 6, 390, 140);
     imgMap = new QLabel(panPanel);
-    imgMap->setGeometry(159, 8, 386, 136);
+    imgMap->setGeometry(159, 8, MapWidth, MapHeight);
     imgMap->setScaledContents(true);
-    mapImage_ = QImage(386, 136, QImage::Format_RGB32);
-    mapImage_.fill(ToQRgb(SeaColour));
     imgMap->setPixmap(QPixmap::fromImage(mapImage_));
     imgMap->setCursor(Qt::PointingHandCursor);
 
@@ -322,7 +339,7 @@ void TfrmHuvudmeny::FyllOvningslista(int continent) {
 
 void TfrmHuvudmeny::DrawContinent(int continent) {
     QPainter p(&mapImage_);
-    p.drawImage(PictureOffsetX, PictureOffsetY, pictures_[continent]);
+    p.drawImage(PictureOffsetX, PictureOffsetY, shownPictures_[continent]);
     p.end();
     imgMap->setPixmap(QPixmap::fromImage(mapImage_));
 }

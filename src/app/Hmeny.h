@@ -135,6 +135,8 @@ class TfrmHuvudmeny : public QWidget {
     int SelectedContinentLine() const;
 
     RangeArray<QImage, 1, ContinentCount> pictures_;  // Europe .. the whole world, from resources
+    // The same as shown: drawn at twice the size on a high-DPI screen.
+    RangeArray<QImage, 1, ContinentCount> shownPictures_;
     QImage mapImage_;
     TfrmLang* languageScreen_ = nullptr;
     TfrmAbout* aboutScreen_ = nullptr;

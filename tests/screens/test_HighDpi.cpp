@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ScreenTest.h"
+#include "app/Hmeny.h"
 #include "data/UKarta.h"
 #include "exercise/OvFlagga.h"
 #include "exercise/OvLand.h"
@@ -167,6 +168,35 @@ TEST_F(HighDpiTest, MultipleChoiceBoxesAndIconsHaveTheDevicePixels) {
         EXPECT_NE(b.pixel(2, 20), qRgb(0, 0, 0)) << p;
     }
     EXPECT_EQ(screen.imgBlomma->Picture().Bitmap().size(), screen.imgBlomma->size() * 2);
+}
+
+// The main menu's small world map shows its pictures drawn at twice the
+// size; clicks are still judged on the pictures of the window's pixels.
+TEST_F(HighDpiTest, MainMenuMapShowsTheSharpPicturesAndTakesClicks) {
+    SoundsOn = false;
+    TfrmHuvudmeny menu;
+    menu.FormShow();
+    SoundsOn = false;
+    const QImage& map = menu.MapImage();
+    EXPECT_EQ(map.devicePixelRatio(), 2);
+    EXPECT_EQ(map.size(), menu.imgMap->size() * 2);
+
+    menu.SattVarldsdel(5);  // Africa
+    const QImage sharp(":/continents/afr@2x.png");
+    ASSERT_FALSE(sharp.isNull());
+    const QPoint at(2 * (menu.PictureOffsetX + 200), 2 * (menu.PictureOffsetY + 80));
+    EXPECT_EQ(map.pixel(at),
+              sharp.pixel(at - 2 * QPoint(menu.PictureOffsetX, menu.PictureOffsetY)));
+
+    // A click on Europe's lime, in the window's pixels.
+    for (int py = 9; py < 145; ++py)
+        for (int px = 5; px < 391; ++px)
+            if (menu.ContinentPixel(1, px, py) == qRgb(0, 255, 0)) {
+                menu.imgMapMouseDown(px + menu.PictureOffsetX, py + menu.PictureOffsetY);
+                EXPECT_EQ(menu.CurrentContinent, 1);
+                return;
+            }
+    ADD_FAILURE() << "no lime in Europe's picture";
 }
 
 }  // namespace

@@ -319,7 +319,8 @@ const area4 = () => seaGroup1().records[1];
 const area5 = () => seaGroup1().records[2];
 
 function writeContinents() {
-  const pics = continentPictures(area1());
+  // The second set, at twice the size, is for high-DPI screens.
+  const pics = { ...continentPictures(area1()), ...continentPictures(area1(), 2) };
   for (const [name, data] of Object.entries(pics)) writeAtomic(path.join(ROOT, 'resources', 'continents', name), data);
   log(`continent pictures: ${Object.keys(pics).length}`);
 }

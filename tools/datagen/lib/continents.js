@@ -29,7 +29,8 @@ Object.assign(CONTINENT_OF, { XK: 'eur', CY: 'eur', TF: 'afr', HM: 'aus', IO: 'a
 
 // Russia and Turkey are split where Europe ends (the Urals, the Bosporus).
 function continentAt(code, lon, lat) {
-  if (code === 'RU') return lon < 60 && lat < 75 ? 'eur' : lon < 58 ? 'eur' : 'asi';
+  // Chukotka beyond the date line (negative longitudes) is Asia too.
+  if (code === 'RU') return lon < -90 ? 'asi' : lon < 60 && lat < 75 ? 'eur' : lon < 58 ? 'eur' : 'asi';
   if (code === 'TR') return lon < 29.5 && lat > 40.5 ? 'eur' : 'asi';
   if (code === 'AQ') return null;
   // Overseas parts of European countries go with the continent they lie in.
@@ -43,12 +44,13 @@ function continentAt(code, lon, lat) {
   return c;
 }
 
-const fx = lon => (lon + 180) / 360 * W;
-const fy = lat => (TOP - lat) / (TOP - BOTTOM) * H;
-
-// records: area records of the world file ({area: {code}, ring}).
-function continentGrid(records) {
-  const g = new Grid(W, H);
+// records: area records of the world file ({area: {code}, ring}); scale 2 draws
+// the same pictures at twice the width and height, for high-DPI screens.
+function continentGrid(records, scale) {
+  const w = W * scale, h = H * scale;
+  const fx = lon => (lon + 180) / 360 * w;
+  const fy = lat => (TOP - lat) / (TOP - BOTTOM) * h;
+  const g = new Grid(w, h);
   const byPiece = records.map(r => {
     const lon = (r.box.w + r.box.e) / 2;
     const lat = (r.box.n + r.box.s) / 2;
@@ -59,12 +61,12 @@ function continentGrid(records) {
     if (!k) continue;
     const v = CONTINENTS.indexOf(k) + 1;
     if (r.area.code === 'RU' || r.area.code === 'TR') {
-      const tmp = new Grid(W, H);
+      const tmp = new Grid(w, h);
       fillPolygon(tmp, r.ring.map(([lon, lat]) => [fx(lon), fy(lat)]), 1);
       for (let i = 0; i < tmp.a.length; i++) {
         if (!tmp.a[i]) continue;
-        const x = i % W, y = (i - x) / W;
-        const lon = (x + 0.5) / W * 360 - 180, lat = TOP - (y + 0.5) / H * (TOP - BOTTOM);
+        const x = i % w, y = (i - x) / w;
+        const lon = (x + 0.5) / w * 360 - 180, lat = TOP - (y + 0.5) / h * (TOP - BOTTOM);
         g.a[i] = CONTINENTS.indexOf(continentAt(r.area.code, lon, lat)) + 1;
       }
     } else {
@@ -74,7 +76,7 @@ function continentGrid(records) {
   for (const { r, k } of byPiece) {
     if (!k) continue;
     const v = CONTINENTS.indexOf(k) + 1;
-    const o = new Grid(W, H);
+    const o = new Grid(w, h);
     drawOutline(o, r.ring.map(([lon, lat]) => [Math.floor(fx(lon)), Math.floor(fy(lat))]), 1);
     for (let i = 0; i < o.a.length; i++) if (o.a[i] && !g.a[i]) g.a[i] = v;
   }
@@ -84,9 +86,9 @@ function continentGrid(records) {
 const NAVY = [0, 0, 128], LIME = [0, 255, 0], GREEN = [0, 128, 0];
 
 function picture(g, own) {
-  const png = new PNG({ width: W, height: H, colorType: 2, inputHasAlpha: false });
-  png.data = Buffer.alloc(W * H * 3);
-  for (let i = 0; i < W * H; i++) {
+  const png = new PNG({ width: g.W, height: g.H, colorType: 2, inputHasAlpha: false });
+  png.data = Buffer.alloc(g.W * g.H * 3);
+  for (let i = 0; i < g.W * g.H; i++) {
     const v = g.a[i];
     const c = v === 0 ? NAVY : own === null || v === own ? LIME : GREEN;
     png.data[i * 3] = c[0]; png.data[i * 3 + 1] = c[1]; png.data[i * 3 + 2] = c[2];
@@ -94,10 +96,12 @@ function picture(g, own) {
   return PNG.sync.write(png, { colorType: 2, inputHasAlpha: false });
 }
 
-function continentPictures(records) {
-  const g = continentGrid(records);
-  const out = { 'world.png': picture(g, null) };
-  CONTINENTS.forEach((k, i) => { out[`${k}.png`] = picture(g, i + 1); });
+// The pictures by file name; at scale 2 the names end in @2x.png.
+function continentPictures(records, scale = 1) {
+  const g = continentGrid(records, scale);
+  const suffix = scale === 1 ? '.png' : `@${scale}x.png`;
+  const out = { [`world${suffix}`]: picture(g, null) };
+  CONTINENTS.forEach((k, i) => { out[`${k}${suffix}`] = picture(g, i + 1); });
   return out;
 }
 

@@ -113,6 +113,7 @@ test('rounding halves to even, as the game does', () => {
 test('continents: Russia and Turkey split where Europe ends, overseas France by position', () => {
   assert.strictEqual(continentAt('RU', 37, 55), 'eur');
   assert.strictEqual(continentAt('RU', 100, 60), 'asi');
+  assert.strictEqual(continentAt('RU', -172, 66), 'asi');  // Chukotka beyond the date line
   assert.strictEqual(continentAt('TR', 28.9, 41.1), 'eur');
   assert.strictEqual(continentAt('TR', 33, 39), 'asi');
   assert.strictEqual(continentAt('FR', -53, 4), 'syd');
