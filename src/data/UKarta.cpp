@@ -516,7 +516,9 @@ std::vector<QPoint> CKarta::InteriorPixels(const CArea& outline, int step) const
         for (int i = 0, j = n - 1; i < n; j = i++) {
             const QPoint a = ring[std::size_t(j)], b = ring[std::size_t(i)];
             if ((a.y() <= row) == (b.y() <= row)) continue;
-            crossings.push_back(a.x() + (row - a.y()) * (b.x() - a.x()) / double(b.y() - a.y()));
+            // In doubles: a degenerate view projects points far beyond int's reach.
+            const double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+            crossings.push_back(ax + (row - ay) * (bx - ax) / (by - ay));
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
