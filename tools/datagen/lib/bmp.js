@@ -15,10 +15,13 @@ function rsvg(svgFile, args) {
 const renderSvg = (svgFile, args) => rsvg(svgFile, ['-a', ...args]);
 
 // 60 pixels high in true proportions; very wide flags are narrowed to 120 pixels instead.
+// The size comes from the flag's aspect at the given height (or the width cap); the picture
+// is then drawn at exactly that size, both sides given: rounded up, the last column would
+// otherwise be only partly covered and show as a pale line.
 function renderFlag(svgFile, height = 60, maxWidth = 120) {
   let png = renderSvg(svgFile, ['-h', String(height)]);
   if (png.width > maxWidth) png = renderSvg(svgFile, ['-w', String(maxWidth)]);
-  return png;
+  return rsvg(svgFile, ['-w', String(png.width), '-h', String(png.height)]);
 }
 
 // For high-DPI screens: exactly twice the width and height of renderFlag's picture. Rendering at

@@ -22,9 +22,13 @@ const OUTLINES = {
   ],
 };
 
+// Points inside lakes that the 1:50m layer lacks and the finer OpenStreetMap layer has (Lake
+// Manitoba's two basins, which the Narrows part, and Lake Winnipegosis).
+const FINER = [[-98.4, 50.6], [-99.0, 51.5], [-100.0, 52.4]];
+
 // Reference lakes that the water records leave out although they should be on the map.
 function missingLakes(records) {
   return LARGEST.filter(l => !l.absent && !records.some(r => pointInRing(l.lat, l.lon, r.ring))).map(l => l.name);
 }
 
-module.exports = { LARGEST, OUTLINES, missingLakes };
+module.exports = { LARGEST, OUTLINES, FINER, missingLakes };

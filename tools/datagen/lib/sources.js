@@ -3,7 +3,7 @@
 'use strict';
 const topojson = require('topojson-client');
 const { countryNames } = require('./names');
-const { areaKm2, openRing } = require('./geom');
+const { areaKm2, openRing, pointInRing } = require('./geom');
 const fs = require('fs');
 const { applyBorderPolicy } = require('./disputed');
 const path = require('path');
@@ -67,4 +67,20 @@ function lakes(minKm2 = 1000) {
   return out;
 }
 
-module.exports = { worldAreas, lakes, hasFlag, FLAG_DIR, polygonsOf, A3 };
+// Outer rings of the polygons of OpenStreetMap's lakes (1 km resolution) that hold the given
+// [lon, lat] points: lakes that the 1:50m layer lacks.
+function finerLakes(points) {
+  const fc = require('@geo-maps/earth-lakes-1km/map.geo.json');
+  const geoms = fc.type === 'GeometryCollection' ? fc.geometries : fc.features.map(f => f.geometry);
+  return points.map(([lon, lat]) => {
+    for (const g of geoms) {
+      for (const poly of polygonsOf(g)) {
+        const ring = openRing(poly[0]);
+        if (pointInRing(lat, lon, ring)) return { ring, km2: areaKm2(ring) };
+      }
+    }
+    throw new Error(`no lake of the finer lakes layer at ${lon},${lat}`);
+  });
+}
+
+module.exports = { worldAreas, lakes, finerLakes, hasFlag, FLAG_DIR, polygonsOf, A3 };
