@@ -220,7 +220,14 @@ void TRasterSurface::Line(int x, int y) {
         ThickLine(from, to);
 }
 
-void TRasterSurface::ThinLine(QPoint from, QPoint to) {
+namespace {
+
+// The steps of the line from `from` towards `to` that lie on a w x h surface
+// widened by `reach` pixels to the right and below, each given to plot(x, y):
+// the start included, the end only with a reach (a square pen of two paints
+// up and left of its step, so a step just beyond the surface still shows).
+template <typename Plot>
+void WalkLine(QPoint from, QPoint to, int w, int h, int reach, Plot plot) {
     const std::int64_t dx = std::int64_t(to.x()) - from.x();
     const std::int64_t dy = std::int64_t(to.y()) - from.y();
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
@@ -229,9 +236,9 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
     const int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
     const int sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
     const std::int64_t start = xMajor ? from.x() : from.y();
-    const std::int64_t limit = xMajor ? w_ : h_;
+    const std::int64_t limit = std::int64_t(xMajor ? w : h) + reach;
     // Only the steps whose major coordinate lies on the surface: 0 <= start + s*i < limit.
-    std::int64_t first = 0, last = n - 1;
+    std::int64_t first = 0, last = reach > 0 ? n : n - 1;
     if (sMajor > 0) {
         first = std::max<std::int64_t>(first, -start);
         last = std::min<std::int64_t>(last, limit - 1 - start);
@@ -239,7 +246,7 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
         first = std::max<std::int64_t>(first, start - (limit - 1));
         last = std::min<std::int64_t>(last, start);
     }
-    if (first > last) return;
+    if (first > last || n == 0) return;
     // Bresenham: at step i the minor coordinate moves by i * minor / n rounded
     // to nearest, halves away from the start, that is (2 i minor + n) div 2n;
     // stepped incrementally with one carry at most per step since minor <= n.
@@ -248,15 +255,15 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
     const __int128 numerator = __int128(2) * first * minor + n;
     std::int64_t q = std::int64_t(numerator / twoN), rem = std::int64_t(numerator % twoN);
     const std::int64_t base = xMajor ? from.y() : from.x();
-    const std::int64_t otherLimit = xMajor ? h_ : w_;
+    const std::int64_t otherLimit = std::int64_t(xMajor ? h : w) + reach;
     for (std::int64_t i = first; i <= last; ++i) {
         const std::int64_t major = start + sMajor * i;
         const std::int64_t other = base + sMinor * q;
         if (other >= 0 && other < otherLimit) {
             if (xMajor)
-                Plot(int(major), int(other), penColor_, penMode_);
+                plot(int(major), int(other));
             else
-                Plot(int(other), int(major), penColor_, penMode_);
+                plot(int(other), int(major));
         }
         rem += 2 * minor;
         if (rem >= twoN) {
@@ -266,58 +273,27 @@ void TRasterSurface::ThinLine(QPoint from, QPoint to) {
     }
 }
 
+}  // namespace
+
+void TRasterSurface::ThinLine(QPoint from, QPoint to) {
+    WalkLine(from, to, w_, h_, 0, [this](int x, int y) { Plot(x, y, penColor_, penMode_); });
+}
+
 void TRasterSurface::SquareLine(QPoint from, QPoint to) {
-    // The thin line's steps, both ends included; each paints the square of
-    // its pixel and the three above and to the left, so a square touching
-    // the surface may stand on a step just beyond it.
-    const std::int64_t dx = std::int64_t(to.x()) - from.x();
-    const std::int64_t dy = std::int64_t(to.y()) - from.y();
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const std::int64_t n = xMajor ? std::llabs(dx) : std::llabs(dy);
-    const std::int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
-    const int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
-    const int sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
-    const std::int64_t start = xMajor ? from.x() : from.y();
-    const std::int64_t limit = xMajor ? w_ : h_;
-    std::int64_t first = 0, last = n;
-    if (sMajor > 0) {
-        first = std::max<std::int64_t>(first, -start);
-        last = std::min<std::int64_t>(last, limit - start);
-    } else {
-        first = std::max<std::int64_t>(first, start - limit);
-        last = std::min<std::int64_t>(last, start);
-    }
-    if (first > last) return;
-    const std::int64_t twoN = std::max<std::int64_t>(2 * n, 1);
-    const __int128 numerator = __int128(2) * first * minor + n;
-    std::int64_t q = std::int64_t(numerator / twoN), rem = std::int64_t(numerator % twoN);
-    const std::int64_t base = xMajor ? from.y() : from.x();
-    const std::int64_t otherLimit = xMajor ? h_ : w_;
     const QRgb pen = ToQRgb(Rgb(penColor_));
-    for (std::int64_t i = first; i <= last; ++i) {
-        const std::int64_t major = start + sMajor * i;
-        const std::int64_t other = base + sMinor * q;
-        if (other >= 0 && other <= otherLimit) {
-            const int x = int(xMajor ? major : other), y = int(xMajor ? other : major);
-            if (penMode_ == TPenMode::Copy && x >= 1 && y >= 1 && x < w_ && y < h_) {
-                QRgb* below = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x - 1;
-                QRgb* above = reinterpret_cast<QRgb*>(bits_ + (y - 1) * stride_) + x - 1;
-                below[0] = below[1] = above[0] = above[1] = pen;
-            } else {
-                for (int yy = std::max(y - 1, 0); yy <= std::min(y, h_ - 1); ++yy) {
-                    QRgb* row = reinterpret_cast<QRgb*>(bits_ + yy * stride_);
-                    for (int xx = std::max(x - 1, 0); xx <= std::min(x, w_ - 1); ++xx)
-                        row[xx] =
-                            penMode_ == TPenMode::Copy ? pen : Blend(row[xx], penColor_, penMode_);
-                }
-            }
+    WalkLine(from, to, w_, h_, 1, [&](int x, int y) {
+        if (penMode_ == TPenMode::Copy && x >= 1 && y >= 1 && x < w_ && y < h_) {
+            QRgb* below = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x - 1;
+            QRgb* above = reinterpret_cast<QRgb*>(bits_ + (y - 1) * stride_) + x - 1;
+            below[0] = below[1] = above[0] = above[1] = pen;
+            return;
         }
-        rem += 2 * minor;
-        if (rem >= twoN) {
-            rem -= twoN;
-            ++q;
+        for (int yy = std::max(y - 1, 0); yy <= std::min(y, h_ - 1); ++yy) {
+            QRgb* row = reinterpret_cast<QRgb*>(bits_ + yy * stride_);
+            for (int xx = std::max(x - 1, 0); xx <= std::min(x, w_ - 1); ++xx)
+                row[xx] = penMode_ == TPenMode::Copy ? pen : Blend(row[xx], penColor_, penMode_);
         }
-    }
+    });
 }
 
 void TRasterSurface::ThickLine(QPoint from, QPoint to) {
