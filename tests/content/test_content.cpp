@@ -82,6 +82,42 @@ class Content : public testing::Test {
         return keys;
     }
 
+    // An exercise's map on a picture of the given size, its items selected
+    // and its first view set as the exercise sets it, without drawing; it
+    // borrows the suite's loaded files and gives them back when it goes.
+    class ExerciseView {
+      public:
+        ExerciseView(COvning& e, QSize size) : e_(e), picture_(size) {
+            map.Image = &picture_;
+            Areas(e.MapNo);
+            Places(e.PlaceFileNo);
+            map.Areas = std::move(areas_[e.MapNo]);
+            map.Places = std::move(places_[e.PlaceFileNo]);
+            map.Areas->ResetMarks();
+            map.Places->ResetMarks();
+            e.Map = &map;
+            e.SelectItems();
+            e.Map = nullptr;
+            map.CentreLongitude = float(e.CentreLongitude);
+            map.BottomLatitude = float(e.BottomLatitude);
+            map.TopLatitude = float(e.TopLatitude);
+            map.UpdateDivisor();
+            if (map.TopLatitude == 0 && map.BottomLatitude == 0) map.FitToSelection();
+        }
+        ~ExerciseView() {
+            areas_[e_.MapNo] = std::move(map.Areas);
+            places_[e_.PlaceFileNo] = std::move(map.Places);
+        }
+        ExerciseView(const ExerciseView&) = delete;
+        ExerciseView& operator=(const ExerciseView&) = delete;
+
+        CKarta map;
+
+      private:
+        COvning& e_;
+        TPicture picture_;
+    };
+
     static COvningar* catalogue_;
     static std::map<int, std::unique_ptr<CAreor>> areas_;
     static std::map<int, std::unique_ptr<COrter>> places_;
@@ -326,20 +362,8 @@ TEST_F(Content, FittedViewsKeepEveryItemOnTallAndWidePictures) {
         if (!places && e->Kind != QLatin1String("AREA")) continue;
         if (e->TopLatitude != 0 || e->BottomLatitude != 0) continue;
         for (const QSize size : sizes) {
-            TPicture picture(size);
-            CKarta map;
-            map.Image = &picture;
-            // Borrows the suite's loaded files for this map.
-            Areas(e->MapNo);
-            Places(e->PlaceFileNo);
-            map.Areas = std::move(areas_[e->MapNo]);
-            map.Places = std::move(places_[e->PlaceFileNo]);
-            map.Areas->ResetMarks();
-            map.Places->ResetMarks();
-            e->Map = &map;
-            e->SelectItems();
-            e->Map = nullptr;
-            map.FitToSelection();
+            ExerciseView view(*e, size);
+            CKarta& map = view.map;
             const auto inside = [&](double lat, double lon) {
                 return map.InsideImage(map.LonLatToX(float(lon), float(lat)),
                                        map.LatToY(float(lat)));
@@ -358,8 +382,6 @@ TEST_F(Content, FittedViewsKeepEveryItemOnTallAndWidePictures) {
                         << Id(*e) << ": " << a.Code.toStdString() << " is off the map" << where;
                 }
             }
-            areas_[e->MapNo] = std::move(map.Areas);
-            places_[e->PlaceFileNo] = std::move(map.Places);
         }
     }
 }
@@ -374,23 +396,8 @@ TEST_F(Content, EveryItemIsClickableAtOnceOrAfterZoomingToIt) {
         const bool places = e->Kind == QLatin1String("ORT");
         if (!places && e->Kind != QLatin1String("AREA")) continue;
         for (const QSize size : sizes) {
-            TPicture picture(size);
-            CKarta map;
-            map.Image = &picture;
-            Areas(e->MapNo);
-            Places(e->PlaceFileNo);
-            map.Areas = std::move(areas_[e->MapNo]);
-            map.Places = std::move(places_[e->PlaceFileNo]);
-            map.Areas->ResetMarks();
-            map.Places->ResetMarks();
-            e->Map = &map;
-            e->SelectItems();
-            e->Map = nullptr;
-            map.CentreLongitude = float(e->CentreLongitude);
-            map.BottomLatitude = float(e->BottomLatitude);
-            map.TopLatitude = float(e->TopLatitude);
-            map.UpdateDivisor();
-            if (map.TopLatitude == 0 && map.BottomLatitude == 0) map.FitToSelection();
+            ExerciseView view(*e, size);
+            CKarta& map = view.map;
             const float top = map.TopLatitude, bottom = map.BottomLatitude,
                         centre = map.CentreLongitude;
             const auto pixel = [&](const GeoPoint& g) {
@@ -454,8 +461,6 @@ TEST_F(Content, EveryItemIsClickableAtOnceOrAfterZoomingToIt) {
                     EXPECT_TRUE(found) << Id(*e) << ": " << code.toStdString() << where;
                 }
             }
-            areas_[e->MapNo] = std::move(map.Areas);
-            places_[e->PlaceFileNo] = std::move(map.Places);
         }
     }
     EXPECT_GT(looks, 1000);
