@@ -104,6 +104,19 @@ class ScreenTest : public GlomiraTest {
     }
     static void WriteEmpty(const QString& file) { CrpWriter().Save(file); }
 
+    // Map 1 of three boxes, Alpha, Beta and Gamma, with one sea seed, no
+    // lakes and one place in Alpha.
+    static void WriteThreeBoxMap() {
+        WriteAreas("AREA1.crp", {Named(BoxArea("AAA", 40, 0, 50, 10), "Alpha"),
+                                 Named(BoxArea("BBB", 40, 12, 50, 22), "Beta"),
+                                 Named(BoxArea("CCC", 52, 0, 60, 10), "Gamma")});
+        WriteEmpty("Vatten.crp");
+        CrpWriter seas;
+        seas.Int32(35 * 10000).Int32(-15 * 10000);
+        seas.Save("Hav1.crp");
+        WritePlaces("Ort1.crp", {Place("Acity", "AAA", 45, 5)});
+    }
+
     // Five countries in a row with one town each, as AREA1.crp and Ort1.crp;
     // returns their keys K1..K5.
     static QStringList WriteFiveCountries() {

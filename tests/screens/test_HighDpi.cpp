@@ -32,14 +32,7 @@ class HighDpiMapTest : public HighDpiTest {
   protected:
     void SetUp() override {
         HighDpiTest::SetUp();
-        WriteAreas("AREA1.crp", {Named(BoxArea("AAA", 40, 0, 50, 10), "Alpha"),
-                                 Named(BoxArea("BBB", 40, 12, 50, 22), "Beta"),
-                                 Named(BoxArea("CCC", 52, 0, 60, 10), "Gamma")});
-        WriteEmpty("Vatten.crp");
-        CrpWriter seas;
-        seas.Int32(35 * 10000).Int32(-15 * 10000);
-        seas.Save("Hav1.crp");
-        WritePlaces("Ort1.crp", {Place("Acity", "AAA", 45, 5)});
+        WriteThreeBoxMap();
         entry = Entry("AREA", {"AAA", "BBB", "CCC"});
         screen = std::make_unique<TfrmOvningKarta>();
         screen->StartExercise(*entry);
