@@ -305,11 +305,13 @@ bool CKarta::FillSeas(const std::function<bool()>& letMessagesRun) {
     TRasterSurface* s = Surface();
     if (!s) return true;
     s->SetFillColor(SeaColor);
+    // One pass finds every land-coloured region; each seed then paints its own.
+    landRegions_.Find(s->Image(), ToQRgb(LandColor & 0x00FFFFFFu));
     const int count = std::min<int>(SeaSeedCount, MaxSeaSeeds);
     for (int i = 1; i <= count; ++i) {
         const QPoint p = Project(SeaSeeds[i]);
         if (!SameColour(s->Pixel(p.x(), p.y()), SeaColor) && InsideImage(p.x(), p.y())) {
-            FloodFillAt(*s, p.x(), p.y(), LandColor, TFillStyle::Surface);
+            FillOver(*s, p, LandColor, SeaColor);
             Changed();
             // The map may be gone afterwards: touch nothing of it then.
             if (letMessagesRun && !letMessagesRun()) return false;
@@ -357,13 +359,25 @@ const CKarta::TOutlineIndex& CKarta::OutlineIndex() const {
 }
 
 bool CKarta::OnLandOrLake(const GeoPoint& point) const {
-    const auto& cell =
-        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
-    for (const auto& [area, lake] : cell) {
+    const CArea* found = nullptr;
+    return OnLandOrLake(point, found);
+}
+
+bool CKarta::OnLandOrLake(const GeoPoint& point, const CArea*& found) const {
+    const auto holds = [&point](const CArea* area) {
         if (point.Lat > area->North || point.Lat < area->South ||
             (area->West <= area->East && (point.Lon > area->East || point.Lon < area->West)))
-            continue;
-        if (PointInPolygon(point, area->Points.data(), area->PointCount())) return true;
+            return false;
+        return PointInPolygon(point, area->Points.data(), area->PointCount());
+    };
+    if (found && holds(found)) return true;
+    const auto& cell =
+        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
+    for (const auto& entry : cell) {
+        if (entry.outline != found && holds(entry.outline)) {
+            found = entry.outline;
+            return true;
+        }
     }
     return false;
 }
@@ -371,75 +385,60 @@ bool CKarta::OnLandOrLake(const GeoPoint& point) const {
 void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
     constexpr int Votes = 15;  // points of a region asked whether they lie on land
     QImage& image = s.Image();
-    const int w = image.width(), h = image.height();
-    if (w < 3 || h < 3) return;
+    if (image.width() < 3 || image.height() < 3) return;
     const QRgb land = ToQRgb(LandColor & 0x00FFFFFFu);
     const QRgb sea = ToQRgb(SeaColor & 0x00FFFFFFu);
-
-    // The land-coloured regions as runs of pixels along the rows, joined
-    // where runs of neighbouring rows overlap (as a fill spreads).
-    struct TRun {
-        int y, x0, x1, parent;
-    };
-    std::vector<TRun> runs;
-    auto root = [&](int i) {
-        while (runs[std::size_t(i)].parent != i) {
-            auto& r = runs[std::size_t(i)];
-            r.parent = runs[std::size_t(r.parent)].parent;
-            i = r.parent;
-        }
-        return i;
-    };
-    int previousRow = 0, previousEnd = 0;
-    for (int y = 0; y < h; ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        const int rowStart = int(runs.size());
-        int above = previousRow;
-        for (int x = RunEndRight(row, 0, w, land, false); x < w;
-             x = RunEndRight(row, x, w, land, false)) {
-            const int x0 = x;
-            x = RunEndRight(row, x, w, land, true);
-            const int me = int(runs.size());
-            runs.push_back({y, x0, x - 1, me});
-            while (above < previousEnd && runs[std::size_t(above)].x1 < x0) ++above;
-            for (int k = above; k < previousEnd && runs[std::size_t(k)].x0 <= x - 1; ++k) {
-                const int a = root(k), b = root(me);
-                if (a != b) runs[std::size_t(std::max(a, b))].parent = std::min(a, b);
-            }
-        }
-        previousRow = rowStart;
-        previousEnd = int(runs.size());
-    }
-    if (runs.empty()) return;
+    if (!landRegions_.DescribeNow(image) || landRegions_.Colour() != land)
+        landRegions_.Find(image, land);
 
     // A region is sea when most of its points asked lie outside every
     // outline: one at an open coast, or beside an outline left undrawn, may
     // hold some land too. Beyond the date line nothing is drawn: no sea there.
     // A region's vote stops once its majority is certain: most regions are
     // land through and through, and each point asked costs polygon tests.
-    std::vector<int> members(runs.size(), 0);
-    for (std::size_t i = 0; i < runs.size(); ++i) ++members[std::size_t(root(int(i)))];
-    std::vector<int> seen(runs.size(), 0), asked(runs.size(), 0), outside(runs.size(), 0);
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const std::size_t r = std::size_t(root(int(i)));
-        const int step = std::max(1, members[r] / Votes);
-        if (seen[r]++ % step != 0) continue;
-        const int votes = (members[r] + step - 1) / step;
-        const int inside = asked[r] - outside[r];
-        if (outside[r] * 2 > votes || inside * 2 >= votes) continue;  // decided
-        const TRun& run = runs[i];
+    const std::size_t regions = std::size_t(landRegions_.Count());
+    std::vector<int> seen(regions, 0), asked(regions, 0), outside(regions, 0);
+    std::vector<const CArea*> lastFound(regions, nullptr);
+    for (const TColourRegions::TRun& run : landRegions_.Runs()) {
+        const int r = run.region;
+        if (landRegions_.Painted(r)) continue;
+        const int members = landRegions_.RunCount(r);
+        const std::size_t k = std::size_t(r);
+        const int step = std::max(1, members / Votes);
+        if (seen[k]++ % step != 0) continue;
+        const int votes = (members + step - 1) / step;
+        const int inside = asked[k] - outside[k];
+        if (outside[k] * 2 > votes || inside * 2 >= votes) continue;  // decided
         const int x = (run.x0 + run.x1) / 2;
         const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
         if (at.Lon < -180 || at.Lon > 180) continue;
-        ++asked[r];
-        if (!OnLandOrLake(at)) ++outside[r];
+        ++asked[k];
+        if (!OnLandOrLake(at, lastFound[k])) ++outside[k];
     }
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const std::size_t r = std::size_t(root(int(i)));
-        if (outside[r] * 2 <= asked[r]) continue;
-        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(runs[i].y));
-        std::fill(row + runs[i].x0, row + runs[i].x1 + 1, sea);
+    const TColourRegions::TBatch batch(landRegions_, image);
+    for (std::size_t k = 0; k < regions; ++k)
+        if (outside[k] * 2 > asked[k]) landRegions_.Paint(image, int(k), sea);
+}
+
+void CKarta::FillOver(TRasterSurface& s, QPoint p, TColor over, TColor colour) {
+    s.SetFillColor(colour);
+    QImage& image = s.Image();
+    const QRgb from = ToQRgb(over & 0x00FFFFFFu);
+    if (from == landRegions_.Colour() && landRegions_.DescribeNow(image)) {
+        // A pixel of another colour, or one painted since, stops a fill at once.
+        landRegions_.Paint(image, landRegions_.RegionAt(p.x(), p.y()),
+                           ToQRgb(colour & 0x00FFFFFFu));
+        return;
     }
+    landRegions_.Flush(image);  // a fill reads the picture as it is
+    FloodFillAt(s, p.x(), p.y(), over, TFillStyle::Surface);
+}
+
+TColor CKarta::PixelNow(const TRasterSurface& s, QPoint p) const {
+    QRgb held = 0;
+    if (landRegions_.DescribeNow(s.Image()) && landRegions_.HeldBack(p.x(), p.y(), held))
+        return FromQRgb(held);
+    return s.Pixel(p.x(), p.y());
 }
 
 void CKarta::FillArea(const CArea& area, TColor colour) {
@@ -449,12 +448,11 @@ void CKarta::FillArea(const CArea& area, TColor colour) {
     // nor one that falls into the sea, as a speck of an island may at a size
     // or zoom its seeds were not placed for: it would paint the sea.
     const auto fillFrom = [&](QPoint p) {
-        const TColor c = s->Pixel(p.x(), p.y());
+        const TColor c = PixelNow(*s, p);
         if (SameColour(c, Colors::Black) || SameColour(c, WaterColor) || SameColour(c, colour) ||
             SameColour(c, SeaColor) || !InsideImage(p.x(), p.y()))
             return false;
-        s->SetFillColor(colour);
-        FloodFillAt(*s, p.x(), p.y(), c, TFillStyle::Surface);
+        FillOver(*s, p, c, colour);
         return true;
     };
     for (const GeoPoint& seed : {area.Seed1, area.Seed2}) fillFrom(Project(seed));
@@ -462,7 +460,7 @@ void CKarta::FillArea(const CArea& area, TColor colour) {
     // the area than the ones the picture cuts out.
     if (CutByTheEdges(area)) {
         for (const QPoint& p : InteriorPixels(area, InteriorRowStep)) {
-            const TColor c = s->Pixel(p.x(), p.y());
+            const TColor c = PixelNow(*s, p);
             if (SameColour(c, colour) || SameColour(c, Colors::Black)) continue;
             if (OnlyInside({YToLat(p.y()), PixelToLon(p.y(), p.x())}, area)) fillFrom(p);
         }
@@ -559,11 +557,16 @@ bool CKarta::SelectedAreaColour(const CArea& area, TColor& colour) const {
 }
 
 void CKarta::ColourSelectedAreas() {
-    if (!Areas) return;
-    for (const auto& area : Areas->Areas) {
-        TColor colour = 0;
-        if (area->Selected && SelectedAreaColour(*area, colour)) FillArea(*area, colour);
+    TRasterSurface* s = Surface();
+    if (!Areas || !s) return;
+    {
+        const TColourRegions::TBatch batch(landRegions_, s->Image());
+        for (const auto& area : Areas->Areas) {
+            TColor colour = 0;
+            if (area->Selected && SelectedAreaColour(*area, colour)) FillArea(*area, colour);
+        }
     }
+    Changed();
 }
 
 void CKarta::DrawGrid(int step, TColor colour, TPenMode mode) {

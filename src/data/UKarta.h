@@ -14,6 +14,7 @@
 #include "data/Orter.h"
 #include "data/RangeArray.h"
 #include "platform/Colors.h"
+#include "platform/ColourRegions.h"
 #include "platform/RasterSurface.h"
 
 class TPicture;
@@ -104,6 +105,10 @@ class CKarta {
     bool FillSeas(const std::function<bool()>& letMessagesRun = {});
     // Inside an area's or a lake's outline.
     bool OnLandOrLake(const GeoPoint& point) const;
+    // The same, trying first the outline that held a point before (found,
+    // updated to the one that holds this point): neighbouring points mostly
+    // lie in the same one.
+    bool OnLandOrLake(const GeoPoint& point, const CArea*& found) const;
     // Points of the picture inside the outline, clear of its lines: the
     // middle of each wide enough stretch between the outline's crossings of
     // every step-th row. For outlines whose seeds miss the picture.
@@ -125,6 +130,11 @@ class CKarta {
     void Changed() const;             // lets the picture repaint
     QPoint Project(const GeoPoint& p) const;
     void FillSeaOutsideOutlines(TRasterSurface& surface);
+    // A flood fill in surface mode at p over the colour `over`; through the
+    // land regions while they still describe the picture.
+    void FillOver(TRasterSurface& surface, QPoint p, TColor over, TColor colour);
+    // The pixel's colour, counting the land regions' held-back paints.
+    TColor PixelNow(const TRasterSurface& surface, QPoint p) const;
     // Whether the seeds alone may miss part of the outline on the picture:
     // it reaches beyond the picture's edges.
     bool CutByTheEdges(const CArea& outline) const;
@@ -146,4 +156,7 @@ class CKarta {
     };
     const TOutlineIndex& OutlineIndex() const;
     mutable TOutlineIndex outlineIndex_;
+    // The land-coloured regions as the sea fill found them: the sea and the
+    // areas of a redraw are painted from them without a fill's reads.
+    TColourRegions landRegions_;
 };

@@ -3,7 +3,11 @@
 // checked pixel by pixel on small pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include "app/Generell.h"
+#include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "platform/Picture.h"
 #include "support/CrpWriter.h"
@@ -658,3 +662,58 @@ TEST_F(MapTest, AtTwiceTheDevicePixelsLinesMarksAndTextGrowWithTheRatio) {
 }
 
 }  // namespace
+
+// --- The delivered maps ---------------------------------------------------------
+
+// Colouring a redraw's areas through the land regions the sea fill found
+// must paint what flood fills from the seeds paint: each delivered map drawn
+// twice, the second time with the picture touched after the sea fill so that
+// the regions are stale and the fills run. A fitted view, and a zoomed one
+// whose areas reach beyond the picture.
+TEST(DeliveredMapTest, ColouringThroughTheLandRegionsMatchesFloodFills) {
+    for (int mapNo = 1; mapNo <= 5; ++mapNo) {
+        SCOPED_TRACE(mapNo);
+        std::unique_ptr<CKarta> map;
+        try {
+            map = LoadFullMap(mapNo, std::nullopt, ProgramDirectory());
+        } catch (const std::exception& e) {
+            GTEST_SKIP() << "the delivered maps are not beside the test program: " << e.what();
+        }
+        int i = 0;
+        for (const auto& area : map->Areas->Areas) {
+            area->Selected = area->PointCount() > 0;
+            area->Answered = i % 5 != 0;
+            area->Attempts = i % 5;
+            ++i;
+        }
+        TPicture picture(QSize(900, 520));
+        map->Image = &picture;
+        map->FitToSelection();
+        map->UpdateDivisor();
+        const CArea& largest = **std::max_element(
+            map->Areas->Areas.begin(), map->Areas->Areas.end(),
+            [](const auto& a, const auto& b) { return a->PointCount() < b->PointCount(); });
+        for (bool zoomed : {false, true}) {
+            SCOPED_TRACE(zoomed ? "zoomed" : "fitted");
+            if (zoomed)
+                map->ShowAt(largest.Seed1, QPoint(450, 260),
+                            (largest.North - largest.South) / 2 + 0.5);
+            QImage drawn[2];
+            for (bool stale : {false, true}) {
+                map->Clear();
+                map->DrawAreaOutlines(1);
+                map->DrawWaters();
+                map->FillSeas();
+                TRasterSurface& canvas = picture.Canvas();
+                if (stale) canvas.SetPixel(0, 0, canvas.Pixel(0, 0));
+                map->ColourSelectedAreas();
+                drawn[stale] = canvas.Image().copy();
+            }
+            int differing = 0;
+            for (int y = 0; y < drawn[0].height(); ++y)
+                for (int x = 0; x < drawn[0].width(); ++x)
+                    differing += drawn[0].pixel(x, y) != drawn[1].pixel(x, y);
+            EXPECT_EQ(differing, 0);
+        }
+    }
+}
