@@ -244,7 +244,7 @@ void TfrmOvningKarta::RedrawForNewView() {
 }
 
 bool TfrmOvningKarta::RedrawPending() const {
-    return busy_ || tmrRedraw_->isActive();
+    return busy_ || redrawQueued_ || tmrRedraw_->isActive();
 }
 
 void TfrmOvningKarta::VisaFraga(const QString& text) {
@@ -337,7 +337,19 @@ void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
 
 void TfrmOvningKarta::ViewChanged() {
     viewChanged_ = true;
-    tmrRedraw_->start();
+    // A step on an idle screen is drawn at once (after the event that made
+    // it has been delivered); steps that come while a redraw runs or waits
+    // are gathered into one after it.
+    if (busy_ || tmrRedraw_->isActive()) {
+        tmrRedraw_->start();
+        return;
+    }
+    if (redrawQueued_) return;
+    redrawQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        redrawQueued_ = false;
+        RedrawForNewView();
+    });
 }
 
 void TfrmOvningKarta::ZoomAt(QPoint pixel, double factor) {

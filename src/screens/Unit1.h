@@ -101,12 +101,13 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void MouseMoved(QPoint at);
     void MouseReleased(QPoint at);
 
-    bool busy_ = false;         // a click, restart or redraw is being handled
-    bool laidOut_ = false;      // the strip and the map have their places
-    QSize drawnSize_;           // the picture size the map was last drawn for
-    qreal drawnRatio_ = 1;      // and its device pixel ratio
-    bool viewChanged_ = false;  // zoomed or panned since the last drawing
-    QTimer* tmrRedraw_;         // a redraw after resizing, zooming or panning, once it settles
+    bool busy_ = false;          // a click, restart or redraw is being handled
+    bool laidOut_ = false;       // the strip and the map have their places
+    QSize drawnSize_;            // the picture size the map was last drawn for
+    qreal drawnRatio_ = 1;       // and its device pixel ratio
+    bool viewChanged_ = false;   // zoomed or panned since the last drawing
+    bool redrawQueued_ = false;  // a redraw comes as soon as events are handled
+    QTimer* tmrRedraw_;          // a redraw after resizing, zooming or panning, once it settles
     TMapZoom zoom_;
     bool pressed_ = false;   // a mouse button is down on the map
     bool dragging_ = false;  // and has moved far enough to pan

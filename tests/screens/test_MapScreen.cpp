@@ -143,6 +143,38 @@ TEST_F(MapScreenTest, AfterZoomAndPanClicksHitWhatIsShown) {
     EXPECT_EQ(FromQRgb(screen->imgKarta().Bitmap().pixel(SeedPixel(asked))), PaleYellowish);
 }
 
+// A zoom step on an idle screen is drawn as soon as its event has been
+// handled, with no wait; so is a burst of steps, at its last view.
+TEST_F(MapScreenTest, AZoomStepIsDrawnAsSoonAsItsEventIsHandled) {
+    Start({"AAA", "BBB", "CCC"});
+    const auto wheel = [&](int notches) {
+        const QPointF at(300, 200);
+        QWheelEvent event(at, screen->imgKartaBox->mapToGlobal(at), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QCoreApplication::sendEvent(screen->imgKartaBox, &event);
+    };
+    const auto seedColour = [&] {
+        return FromQRgb(screen->imgKarta().Bitmap().pixel(SeedPixel(Asked())));
+    };
+    const QImage before = screen->imgKarta().Bitmap().copy();
+    wheel(1);
+    EXPECT_TRUE(screen->RedrawPending());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(screen->RedrawPending());
+    EXPECT_NE(screen->imgKarta().Bitmap(), before);
+    EXPECT_EQ(seedColour(), Colors::Green);
+
+    const QImage once = screen->imgKarta().Bitmap().copy();
+    wheel(1);
+    wheel(1);
+    wheel(-1);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(screen->RedrawPending());
+    EXPECT_NE(screen->imgKarta().Bitmap(), once);
+    EXPECT_EQ(seedColour(), Colors::Green);
+}
+
 // A press that moves a little is still a click; one that moves farther pans.
 TEST_F(MapScreenTest, AShakyClickAnswersAndADragDoesNot) {
     Start({"AAA", "BBB"});
