@@ -114,7 +114,8 @@ function worldSource() {
       }
     }
     return areas;
-  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 50, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
+  // Malabo lies on Bioko, which the record cap would otherwise drop.
+  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 50, keep: [[8.78, 3.75]], lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
 }
 
 const area1 = () => seaGroup1().records[0];
@@ -257,10 +258,13 @@ function area2Source() {
   });
 }
 
-// Map 3: states, provinces and territories of the United States, Canada and Mexico.
+// Map 3: states, provinces and territories of the United States, Canada and Mexico. Canada's
+// views reach over the pole into a wedge of the Arctic east of Greenland (Jan Mayen, Svalbard,
+// Franz Josef Land), and Mexico's on a portrait screen down to the Galápagos Islands.
 function area3Source() {
   return regionSource('AREA3', {
-    countries: ['US', 'CA', 'MX'], clip: { w: -180, e: -10, s: 5, n: 84 }, minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
+    countries: ['US', 'CA', 'MX'],
+    clip: [{ w: -180, e: -10, s: 5, n: 84 }, { w: -10, e: 66, s: 70, n: 84 }, { w: -95, e: -85, s: -2, n: 5 }], minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
     lakes: lakeRings(), views: views(AMERICA_VIEWS, 0),
   });
 }
@@ -268,10 +272,12 @@ function area3Source() {
 const AREA4_COUNTRIES = ['DE', 'SE', 'FR', 'IT', 'ES', 'PL', 'NO', 'GB'];
 const AREA5_COUNTRIES = ['AU', 'BR', 'IN', 'CN', 'AR', 'ZA', 'JP'];
 
-// Map 4: regions of European countries, with the countries around them as far as its views reach.
+// Map 4: regions of European countries, with the countries around them as far as its views reach
+// (on a portrait screen, Spain's down to Mauritania and Norway's over Svalbard to Franz Josef Land
+// and the north of Greenland).
 function area4Source() {
   return regionSource('AREA4', {
-    countries: AREA4_COUNTRIES, clip: { w: -35, e: 55, s: 25, n: 73 }, minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
+    countries: AREA4_COUNTRIES, clip: [{ w: -35, e: 55, s: 19, n: 73 }, { w: -60, e: 66, s: 73, n: 85 }], minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
     lakes: [], views: views(EUROPE_VIEWS, 0),
   });
 }
@@ -291,7 +297,8 @@ function addPartRecords(s, file, targets, guards) {
   const shown = targets.filter(t => t.items.length);
   if (!shown.length) return;
   const checkViews = targets.concat(guards).map(makeView).concat(s.opt.views.map(makeView));
-  const extra = extraPartRecords(s.records, drawViews(file, shown), checkViews, MAX_RECORDS - s.records.length);
+  // Parts down to 4 pixels: the game's outlines may join a few such pieces into one larger part.
+  const extra = extraPartRecords(s.records, drawViews(file, shown), checkViews, MAX_RECORDS - s.records.length, { minPx: 4 });
   if (!extra.length) return;
   const after = new Map();
   for (const r of extra) after.set(r.extraOf, (after.get(r.extraOf) || []).concat([r]));

@@ -2,7 +2,7 @@
 // Turns named areas into the records of an area file: one ring per record, capped, simplified, seeded.
 'use strict';
 const { CrpWriter, degUnits } = require('./crp');
-const { cutAntimeridian, clipRect, areaKm2, bbox, openRing, pointInRing } = require('./geom');
+const { cutAntimeridian, clipToBoxes, areaKm2, bbox, openRing, pointInRing } = require('./geom');
 const { simplifyRings } = require('./topo');
 const { computeSeeds } = require('./seeds');
 const { seedStaysInside } = require('./seedcheck');
@@ -48,10 +48,10 @@ function buildAreaRecords(areas, opt) {
   areas.forEach((a, ai) => {
     const rings = [];
     a.polygons.forEach((poly, pi) => {
-      for (let r of cutAntimeridian(poly[0])) {
-        if (opt.clip) r = clipRect(r, opt.clip);
-        r = openRing(r);
-        if (r.length >= 3) rings.push({ ring: r, km2: areaKm2(r), pi });
+      for (const cut of cutAntimeridian(poly[0])) {
+        for (const r of opt.clip ? clipToBoxes(cut, opt.clip) : [openRing(cut)]) {
+          if (r.length >= 3) rings.push({ ring: r, km2: areaKm2(r), pi });
+        }
       }
     });
     if (!rings.length) return;
@@ -64,6 +64,8 @@ function buildAreaRecords(areas, opt) {
   // a hole in the land and a country without one of its parts (the Gaza Strip).
   const main = pieces.filter(p => p.main);
   const inland = bordering(pieces);
+  // Islands that hold a capital (opt.keep: [lon, lat] points) are kept like bordering parts.
+  for (const p of pieces) if ((opt.keep || []).some(([lon, lat]) => pointInRing(lat, lon, p.ring))) inland.add(p);
   const rest = pieces.filter(p => !p.main && (p.km2 >= (opt.minKm2 || 0) || inland.has(p)))
     .sort((x, y) => inland.has(y) - inland.has(x) || y.km2 - x.km2 || x.ai - y.ai);
   if (main.length > MAX_RECORDS) throw new Error(`${opt.name}: ${main.length} areas exceed the cap of ${MAX_RECORDS} records`);

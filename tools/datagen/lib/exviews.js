@@ -42,7 +42,8 @@ function fitToSelection(boxes, W, H) {
   const half = Math.max(f32(v.C - west), f32(east - v.C));
   const visible = () => Math.min(f32(v.C - pixelToLon(v, H, 0)), f32(v.C - pixelToLon(v, Math.trunc(H / 2), 0)), 1000);
   for (let pass = 0; pass < 100000 && visible() < half; pass++) {
-    if (v.T >= 90 || v.B <= -90) break;
+    // As in the game, only the south pole stops the widening: a tall picture's top may pass the north pole.
+    if (v.B <= -90) break;
     v.T = f32(v.T + (v.T - v.B) / 100);
     v.B = f32(v.B - (v.T - v.B) / 100);
     v.D = divisor(v.T, v.B);

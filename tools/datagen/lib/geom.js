@@ -103,6 +103,11 @@ function clipRect(ring, box) {
   return r;
 }
 
+// The pieces of a ring inside a box or a list of boxes that do not overlap.
+function clipToBoxes(ring, clip) {
+  return [].concat(clip).map(box => openRing(clipRect(ring, box))).filter(r => r.length >= 3);
+}
+
 // Straight lines are drawn between projected points, so long edges along a meridian or
 // parallel get intermediate points to follow the map's curves.
 function densify(r, maxStep) {
@@ -164,4 +169,4 @@ function closeAroundPole(r) {
   return dedupe(out);
 }
 
-module.exports = { closeRing, openRing, signedArea, areaKm2, bbox, pointInRing, distToRing, clipRect, cutAntimeridian, densify, dedupe };
+module.exports = { closeRing, openRing, signedArea, areaKm2, bbox, pointInRing, distToRing, clipRect, cutAntimeridian, densify, dedupe, clipToBoxes };

@@ -3,7 +3,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { pointInRing, cutAntimeridian, clipRect, signedArea, bbox } = require('../lib/geom');
+const { pointInRing, cutAntimeridian, clipRect, clipToBoxes, signedArea, bbox } = require('../lib/geom');
 const { simplifyRings } = require('../lib/topo');
 const { computeSeeds } = require('../lib/seeds');
 const { seedStaysInside } = require('../lib/seedcheck');
@@ -128,4 +128,12 @@ test('crossing arcs are found; arcs that only touch at their ends are not', () =
   assert.deepStrictEqual([...crossingArcs([a, b])].sort(), [0, 1]);
   assert.strictEqual(crossingArcs([a, c]).size, 0);
   assert.deepStrictEqual([...crossingArcs([a, d])], [1]); // an arc crossing itself
+});
+
+test('a ring is kept in each box of a clip list, and nothing outside them', () => {
+  const ring = [[0, 0], [30, 0], [30, 10], [0, 10]];
+  const pieces = clipToBoxes(ring, [{ w: -1, e: 5, s: -1, n: 11 }, { w: 20, e: 40, s: -1, n: 11 }, { w: 50, e: 60, s: 0, n: 1 }]);
+  assert.deepStrictEqual(pieces.map(bbox), [{ w: 0, e: 5, s: 0, n: 10 }, { w: 20, e: 30, s: 0, n: 10 }]);
+  // A single box works as before.
+  assert.deepStrictEqual(clipToBoxes(ring, { w: 10, e: 12, s: 2, n: 4 }).map(bbox), [{ w: 10, e: 12, s: 2, n: 4 }]);
 });
