@@ -206,6 +206,7 @@ void CKarta::Clear() {
     if (!s) return;
     s->SetFillColor(LandColor);
     s->FillRect(0, 0, W(), H());
+    partPixels_ = {};
     Changed();
 }
 
@@ -311,6 +312,12 @@ bool CKarta::FillSeas(const std::function<bool()>& letMessagesRun) {
     for (int i = 1; i <= count; ++i) {
         const QPoint p = Project(SeaSeeds[i]);
         if (!SameColour(s->Pixel(p.x(), p.y()), SeaColor) && InsideImage(p.x(), p.y())) {
+            // At a size or zoom the seeds were not placed for, a seed may fall
+            // on land; that region is not the sea's.
+            const int region = landRegions_.DescribeNow(s->Image())
+                                   ? landRegions_.RegionAt(p.x(), p.y())
+                                   : TColourRegions::NoRegion;
+            if (region != TColourRegions::NoRegion && !MostlyOutsideOutlines(region)) continue;
             FillOver(*s, p, LandColor, SeaColor);
             Changed();
             // The map may be gone afterwards: touch nothing of it then.
@@ -415,9 +422,73 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
         ++asked[k];
         if (!OnLandOrLake(at, lastFound[k])) ++outside[k];
     }
-    const TColourRegions::TBatch batch(landRegions_, image);
-    for (std::size_t k = 0; k < regions; ++k)
-        if (outside[k] * 2 > asked[k]) landRegions_.Paint(image, int(k), sea);
+    {
+        const TColourRegions::TBatch batch(landRegions_, image);
+        for (std::size_t k = 0; k < regions; ++k)
+            if (outside[k] * 2 > asked[k]) landRegions_.Paint(image, int(k), sea);
+    }
+    FindPartPixels();
+}
+
+bool CKarta::MostlyOutsideOutlines(int region) const {
+    constexpr int Votes = 15;
+    const int runs = landRegions_.RunCount(region);
+    const int step = std::max(1, runs / Votes);
+    const int votes = (runs + step - 1) / step;
+    int asked = 0, outside = 0;
+    const CArea* found = nullptr;
+    for (int k = 0; k < runs; k += step) {
+        if (outside * 2 > votes || (asked - outside) * 2 >= votes) break;  // decided
+        const TColourRegions::TRun& run = landRegions_.RunOf(region, k);
+        const int x = (run.x0 + run.x1) / 2;
+        const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
+        if (at.Lon < -180 || at.Lon > 180) continue;
+        ++asked;
+        if (!OnLandOrLake(at, found)) ++outside;
+    }
+    return asked == 0 || outside * 2 > asked;
+}
+
+void CKarta::FindPartPixels() {
+    partPixels_ = {};
+    partPixels_.w = W(), partPixels_.h = H();
+    partPixels_.top = TopLatitude, partPixels_.bottom = BottomLatitude;
+    partPixels_.centre = CentreLongitude;
+    // A region that holds a seed is its area's own, coloured from there.
+    std::vector<char> seen(std::size_t(landRegions_.Count()), 0);
+    if (Areas) {
+        for (const auto& area : Areas->Areas) {
+            for (const GeoPoint& seed : {area->Seed1, area->Seed2}) {
+                const QPoint p = Project(seed);
+                const int region = landRegions_.RegionAt(p.x(), p.y());
+                if (region != TColourRegions::NoRegion) seen[std::size_t(region)] = 1;
+            }
+        }
+    }
+    for (const TColourRegions::TRun& run : landRegions_.Runs()) {
+        const std::size_t k = std::size_t(run.region);
+        if (seen[k] || landRegions_.Painted(run.region)) continue;
+        seen[k] = 1;
+        const int x = (run.x0 + run.x1) / 2;
+        const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
+        if (at.Lon < -180 || at.Lon > 180) continue;
+        if (const CArea* owner = InnermostAreaAt(at))
+            partPixels_.byArea[owner].push_back({x, run.y});
+    }
+}
+
+const CArea* CKarta::InnermostAreaAt(const GeoPoint& point) const {
+    const CArea* best = nullptr;
+    const auto& cell =
+        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
+    for (const auto& [area, lake] : cell) {
+        if (lake || (best && best->North <= area->North) || point.Lat > area->North ||
+            point.Lat < area->South ||
+            (area->West <= area->East && (point.Lon > area->East || point.Lon < area->West)))
+            continue;
+        if (PointInPolygon(point, area->Points.data(), area->PointCount())) best = area;
+    }
+    return best;
 }
 
 void CKarta::FillOver(TRasterSurface& s, QPoint p, TColor over, TColor colour) {
@@ -455,15 +526,31 @@ void CKarta::FillArea(const CArea& area, TColor colour) {
         FillOver(*s, p, c, colour);
         return true;
     };
-    for (const GeoPoint& seed : {area.Seed1, area.Seed2}) fillFrom(Project(seed));
+    // Whether the seeds coloured the area, or would have: a seed on the
+    // picture that lies on an outline or in a lake leaves the area as it is.
+    bool reached = false, seedShown = false;
+    for (const GeoPoint& seed : {area.Seed1, area.Seed2}) {
+        const QPoint p = Project(seed);
+        seedShown = seedShown || InsideImage(p.x(), p.y());
+        reached = fillFrom(p) || reached ||
+                  (InsideImage(p.x(), p.y()) && SameColour(PixelNow(*s, p), colour));
+    }
     // Zoomed in, the seeds may lie off the picture, or on another piece of
     // the area than the ones the picture cuts out.
     if (CutByTheEdges(area)) {
         for (const QPoint& p : InteriorPixels(area, InteriorRowStep)) {
             const TColor c = PixelNow(*s, p);
             if (SameColour(c, colour) || SameColour(c, Colors::Black)) continue;
-            if (OnlyInside({YToLat(p.y()), PixelToLon(p.y(), p.x())}, area)) fillFrom(p);
+            if (OnlyInside({YToLat(p.y()), PixelToLon(p.y(), p.x())}, area))
+                reached = fillFrom(p) || reached;
         }
+    }
+    // Parts that the outlines pinch off at this size or zoom.
+    const auto& parts = partPixels_;
+    if ((reached || !seedShown) && parts.w == W() && parts.h == H() && parts.top == TopLatitude &&
+        parts.bottom == BottomLatitude && parts.centre == CentreLongitude) {
+        if (const auto it = parts.byArea.find(&area); it != parts.byArea.end())
+            for (const QPoint& p : it->second) fillFrom(p);
     }
     Changed();
 }

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -159,4 +160,22 @@ class CKarta {
     // The land-coloured regions as the sea fill found them: the sea and the
     // areas of a redraw are painted from them without a fill's reads.
     TColourRegions landRegions_;
+
+    // A pixel in each land region of the picture, by the area it belongs to:
+    // FillArea fills from them too, so that the parts of an area that the
+    // outlines pinch off at this size or zoom, which its seeds miss, take
+    // its colour. Found with the seas for the view they were drawn in.
+    struct TPartPixels {
+        int w = 0, h = 0;
+        float top = 0, bottom = 0, centre = 0;
+        std::map<const CArea*, std::vector<QPoint>> byArea;
+    };
+    TPartPixels partPixels_;
+    void FindPartPixels();
+    // Whether most of the points asked of a land region lie outside every
+    // outline and lake (up to 15, spread over its rows); true when none can
+    // be asked (beyond the date line).
+    bool MostlyOutsideOutlines(int region) const;
+    // The innermost area whose outline holds the point, as a click finds it.
+    const CArea* InnermostAreaAt(const GeoPoint& point) const;
 };

@@ -61,6 +61,10 @@ class TColourRegions {
     int RunCount(int region) const {
         return regionStart_[std::size_t(region) + 1] - regionStart_[std::size_t(region)];
     }
+    // The region's k-th run in row order, k below RunCount(region).
+    const TRun& RunOf(int region, int k) const {
+        return runs_[std::size_t(byRegion_[std::size_t(regionStart_[std::size_t(region)] + k)])];
+    }
 
   private:
     // The run holding the pixel, painted or not, or nullptr.

@@ -168,7 +168,10 @@ std::string Describe(const COvning& e, const Drawn& d, const Region& r) {
            "," + std::to_string(r.y) + ")";
 }
 
-const Size Sizes[] = {{1280, 720}, {1920, 1048}};
+// The sizes the seeds are placed for, the map picture in a 1280 x 720 and a 1920 x 1048 window,
+// and sizes they are not: a common laptop screen, a 4K screen and a portrait screen, where the
+// map itself must find the seas and parts that the seeds miss.
+const Size Sizes[] = {{1280, 720}, {1920, 1048}, {1366, 768}, {3840, 2160}, {1080, 1920}};
 
 }  // namespace
 

@@ -357,6 +357,42 @@ TEST_F(MapTest, SeaWithoutASeedIsFoundOutsideTheOutlines) {
     EXPECT_EQ(At(lake.Seed1), map.WaterColor);
 }
 
+// A sea seed that falls on land at a size or zoom it was not placed for
+// leaves that land alone; the open sea is still filled.
+TEST_F(MapTest, ASeaSeedOnLandLeavesTheLand) {
+    View(400, 300, 60, 0, 20);
+    const CArea& island = AddBox(*map.Areas, "I", 20, 10, 30, 20);
+    map.SeaSeeds[1] = island.Seed1;
+    map.SeaSeeds[2] = {55, 30};
+    map.SeaSeedCount = 2;
+    DrawBase();
+    EXPECT_EQ(At(island.Seed1), map.LandColor);
+    EXPECT_EQ(At({55, 30}), map.SeaColor);
+    EXPECT_EQ(At({5, 40}), map.SeaColor);
+}
+
+// Where the outlines pinch an area in two at this size, the part that its
+// seeds miss takes its colour too, now and when it is coloured again.
+TEST_F(MapTest, APartTheOutlinesPinchOffTakesTheAreasColour) {
+    View(400, 300, 60, 0, 20);
+    CArea& area = AddBox(*map.Areas, "D", 20, 0, 30, 10);
+    // Two boxes joined by a neck far thinner than a pixel.
+    area.Points = {{20, 0},  {30, 0},  {30, 10}, {25.02f, 10}, {25.02f, 20}, {30, 20},
+                   {30, 30}, {20, 30}, {20, 20}, {24.98f, 20}, {24.98f, 10}, {20, 10}};
+    area.East = 30;
+    area.Seed1 = area.Seed2 = {25, 5};
+    area.Selected = true;
+    const GeoPoint part{25, 25};
+    DrawBase();
+    ASSERT_EQ(At(part), map.LandColor);
+    map.ColourSelectedAreas();
+    EXPECT_EQ(At(area.Seed1), map.AreaColor);
+    EXPECT_EQ(At(part), map.AreaColor);
+    map.FillArea(area, Colors::White);  // an answer, with the picture drawn on since
+    EXPECT_EQ(At(area.Seed1), Colors::White);
+    EXPECT_EQ(At(part), Colors::White);
+}
+
 // An island's seed that falls into the sea at some size must not paint the sea.
 TEST_F(MapTest, AnAreaSeedInTheSeaPaintsNothing) {
     View(400, 300, 60, 0, 20);
