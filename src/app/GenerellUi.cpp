@@ -10,6 +10,7 @@
 #include <QVariant>
 
 #include "app/Generell.h"
+#include "app/OwnTexts.h"
 #include "platform/GifImage.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
@@ -54,7 +55,12 @@ QString LanguageCode(int language) {
 }
 
 void ShowHelpTopic(int topic) {
-    ShowHelp(ProgramFile(QStringLiteral("help")), LanguageCode(CurrentLanguage), topic);
+    const int l = CurrentLanguage;
+    const THelpTexts texts{
+        OwnText(TOwnText::HelpTitle, l),        OwnText(TOwnText::HelpContents, l),
+        OwnText(TOwnText::HelpBack, l),         OwnText(TOwnText::HelpForward, l),
+        OwnText(TOwnText::HelpMissingTitle, l), OwnText(TOwnText::HelpMissingText, l)};
+    ShowHelp(ProgramFile(QStringLiteral("help")), LanguageCode(CurrentLanguage), topic, texts);
 }
 
 void ShowHelpContents() {

@@ -38,14 +38,13 @@ QString HelpPageFile(const QString& helpFolder, const QString& language, int top
 }
 
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Glomira Help"));
     resize(640, 560);
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
 
-    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
-    auto* forward = new QPushButton(QStringLiteral("Forward"), this);
+    auto* contents = contents_ = new QPushButton(this);
+    auto* back = back_ = new QPushButton(this);
+    auto* forward = forward_ = new QPushButton(this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
@@ -65,13 +64,23 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
+    SetTexts(texts_);
+}
+
+void THelpViewer::SetTexts(const THelpTexts& texts) {
+    texts_ = texts;
+    setWindowTitle(texts.title);
+    contents_->setText(texts.contents);
+    back_->setText(texts.back);
+    forward_->setText(texts.forward);
 }
 
 void THelpViewer::ShowPage(const QString& fileName) {
     if (!QFileInfo(fileName).isFile()) {
-        browser_->setHtml(QStringLiteral("<h2>Help is not available</h2><p>The help page %1 "
-                                         "was not found. Please reinstall Glomira.</p>")
-                              .arg(fileName.toHtmlEscaped()));
+        browser_->setHtml(QStringLiteral("<h2>") + texts_.missingTitle.toHtmlEscaped() +
+                          QStringLiteral("</h2><p>") +
+                          texts_.missingText.toHtmlEscaped().arg(fileName.toHtmlEscaped()) +
+                          QStringLiteral("</p>"));
         return;
     }
     browser_->setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
@@ -85,11 +94,13 @@ QString THelpViewer::Text() const {
     return browser_->toPlainText();
 }
 
-void ShowHelp(const QString& helpFolder, const QString& language, int topic) {
+void ShowHelp(const QString& helpFolder, const QString& language, int topic,
+              const THelpTexts& texts) {
     if (!Window()) {
         Window() = new THelpViewer;  // deletes itself when closed
         Window()->setAttribute(Qt::WA_DeleteOnClose);
     }
+    Window()->SetTexts(texts);
     Window()->ShowPage(HelpPageFile(helpFolder, language, topic));
     Window()->show();
     Window()->raise();

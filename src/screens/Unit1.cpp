@@ -16,6 +16,7 @@
 
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
+#include "app/OwnTexts.h"
 #include "data/Fileread.h"
 #include "data/MapLoader.h"
 #include "data/UKarta.h"
@@ -67,7 +68,6 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     cmdTopp = new QPushButton(QStringLiteral("Tio-i-topp"), panTop);
     SetTag(cmdTopp, 11);
     cmdHome = new QPushButton(QStringLiteral("\u2302"), panTop);
-    cmdHome->setToolTip(QStringLiteral("Home"));
     cmdStarta = new QPushButton(QStringLiteral("Starta om"), panTop);
     SetTag(cmdStarta, 23);
     cmdHjalp = new QPushButton(QStringLiteral("?"), panTop);
@@ -200,6 +200,7 @@ void TfrmOvningKarta::Layout() {
 
 void TfrmOvningKarta::FormShow() {
     TranslateCaptions(this);
+    cmdHome->setToolTip(OwnText(TOwnText::HomeTip, CurrentLanguage));
     SetBackground(panPanel, PanelColor);
     SetBackground(panTop, PanelColor);
 }

@@ -17,6 +17,7 @@
 
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
+#include "app/OwnTexts.h"
 #include "data/Fileread.h"
 #include "data/MapLoader.h"
 #include "data/UKarta.h"
@@ -77,10 +78,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : TExerciseScreen(parent, He
     imgFlags = new TPictureBox(pnlFlags);
     imgFlags->SetFollowsDevicePixels(true);
 
-    Label1 = new QLabel(
-        QStringLiteral(
-            "Flag pictures: public domain, from svg-country-flags. Credits in Help (?)."),
-        this);
+    Label1 = new QLabel(this);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(3, 434, 628, 17);
 
@@ -134,6 +132,7 @@ void TfrmOvningFlagga::StartExercise(COvning& entry) {
 
 void TfrmOvningFlagga::FormShow() {
     TranslateCaptions(this);
+    Label1->setText(OwnText(TOwnText::FlagCredit, CurrentLanguage));
     SetBackground(pnlFraga, PanelColor);
     SetBackground(pnlFlags, FrameColor);
 }

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+// The texts of the controls and windows this program adds to the screens,
+// in the six interface languages; the language table holds the rest.
+#pragma once
+
+#include <QString>
+
+enum class TOwnText {
+    HomeTip,     // the map screen's button for the exercise's own view
+    FlagCredit,  // the flag screen's credit line
+    HelpTitle,   // the help window
+    HelpContents,
+    HelpBack,
+    HelpForward,
+    HelpMissingTitle,  // a help page that is not there
+    HelpMissingText,   // with %1 for the page's file
+};
+
+// The text in the language (1 Swedish .. 6 Italian; others give English).
+QString OwnText(TOwnText text, int language);

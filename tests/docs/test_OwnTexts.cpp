@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// The program's own texts: there in every language, and naming keys and the
+// help window as the help pages of that language do.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+
+#include "app/OwnTexts.h"
+
+namespace {
+
+const QString HelpDir = QStringLiteral(GLOMIRA_HELP_DIR);
+const char* const Codes[] = {"sv", "en", "fr", "de", "es", "it"};
+
+QString Page(int language, const char* name) {
+    QFile file(HelpDir + '/' + Codes[language - 1] + '/' + name);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString Plain(const QString& html) {
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+}
+
+TEST(OwnTexts, EveryTextIsThereInEveryLanguageAndTranslated) {
+    for (TOwnText text : {TOwnText::HomeTip, TOwnText::FlagCredit, TOwnText::HelpTitle,
+                          TOwnText::HelpContents, TOwnText::HelpBack, TOwnText::HelpForward,
+                          TOwnText::HelpMissingTitle, TOwnText::HelpMissingText}) {
+        const QString english = OwnText(text, 2);
+        EXPECT_FALSE(english.isEmpty());
+        for (int language = 1; language <= 6; ++language) {
+            SCOPED_TRACE(Codes[language - 1]);
+            const QString own = OwnText(text, language);
+            EXPECT_FALSE(own.trimmed().isEmpty());
+            if (language != 2) {
+                EXPECT_NE(own, english);
+            }
+        }
+        EXPECT_EQ(OwnText(text, 0), english);
+        EXPECT_EQ(OwnText(text, 7), english);
+    }
+    for (int language = 1; language <= 6; ++language)
+        EXPECT_TRUE(OwnText(TOwnText::HelpMissingText, language).contains("%1")) << language;
+}
+
+TEST(OwnTexts, KeysAndTheHelpWindowAreNamedAsTheHelpPagesNameThem) {
+    for (int language = 1; language <= 6; ++language) {
+        SCOPED_TRACE(Codes[language - 1]);
+        // The key of the home button, as the map screen's page names it.
+        const QString mapPage = Page(language, "mapscreen.html");
+        ASSERT_FALSE(mapPage.isEmpty());
+        const QRegularExpressionMatch key =
+            QRegularExpression("&#8962;</b>[^<]*<kbd>([^<]+)</kbd>").match(mapPage);
+        ASSERT_TRUE(key.hasMatch());
+        EXPECT_TRUE(OwnText(TOwnText::HomeTip, language).contains("(" + key.captured(1) + ")"))
+            << OwnText(TOwnText::HomeTip, language).toStdString() << " vs "
+            << key.captured(1).toStdString();
+        // The window and its contents button, as the contents page's title has them.
+        const QRegularExpressionMatch title =
+            QRegularExpression("<title>([^<]+)</title>").match(Page(language, "index.html"));
+        ASSERT_TRUE(title.hasMatch());
+        const QString expected = OwnText(TOwnText::HelpTitle, language) + ": " +
+                                 OwnText(TOwnText::HelpContents, language);
+        EXPECT_EQ(Plain(title.captured(1)).replace(QChar(0xA0), ' ').replace(" :", ":"), expected);
+    }
+}
+
+}  // namespace
