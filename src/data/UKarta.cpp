@@ -207,7 +207,49 @@ void CKarta::Clear() {
     s->SetFillColor(LandColor);
     s->FillRect(0, 0, W(), H());
     partPixels_ = {};
+    markersPlaced_ = false;  // the selection may have changed too
     Changed();
+}
+
+CKarta::TViewKey CKarta::ViewKey() const {
+    return {W(), H(), TopLatitude, BottomLatitude, CentreLongitude};
+}
+
+const TAreaMarkers& CKarta::Markers() const {
+    if (!MarkersWanted) {
+        markers_.Forget();
+    } else if (!markersPlaced_ || !(markersView_ == ViewKey())) {
+        markers_.Place(*this);
+        markersPlaced_ = true;
+        markersView_ = ViewKey();
+    }
+    return markers_;
+}
+
+void CKarta::DrawMarker(const TAreaMarker& marker, TColor colour) {
+    TRasterSurface* s = Surface();
+    if (!s) return;
+    const int r = markers_.RadiusPixels();
+    const QPoint c = marker.centre;
+    s->SetPenMode(TPenMode::Copy);
+    s->SetPenColor(Colors::White);
+    s->SetPenWidth(Scaled(1));
+    s->SetFillSolid();
+    s->SetFillColor(colour);
+    s->Ellipse(c.x() - r, c.y() - r, c.x() + r + 1, c.y() + r + 1);
+    Changed();
+}
+
+void CKarta::DrawMarkers() {
+    for (const TAreaMarker& marker : Markers().Markers()) {
+        TColor colour = 0;
+        if (SelectedAreaColour(*marker.area, colour)) DrawMarker(marker, colour);
+    }
+}
+
+GeoPoint CKarta::ClickPoint(int x, int y) const {
+    if (const TAreaMarker* marker = Markers().At(QPoint(x, y))) return marker->area->Seed1;
+    return {YToLat(y), PixelToLon(y, x)};
 }
 
 bool CKarta::IsVisible(const CArea& area) const {
@@ -451,9 +493,7 @@ bool CKarta::MostlyOutsideOutlines(int region) const {
 
 void CKarta::FindPartPixels() {
     partPixels_ = {};
-    partPixels_.w = W(), partPixels_.h = H();
-    partPixels_.top = TopLatitude, partPixels_.bottom = BottomLatitude;
-    partPixels_.centre = CentreLongitude;
+    partPixels_.view = ViewKey();
     // A region that holds a seed is its area's own, coloured from there.
     std::vector<char> seen(std::size_t(landRegions_.Count()), 0);
     if (Areas) {
@@ -547,8 +587,7 @@ void CKarta::FillArea(const CArea& area, TColor colour) {
     }
     // Parts that the outlines pinch off at this size or zoom.
     const auto& parts = partPixels_;
-    if ((reached || !seedShown) && parts.w == W() && parts.h == H() && parts.top == TopLatitude &&
-        parts.bottom == BottomLatitude && parts.centre == CentreLongitude) {
+    if ((reached || !seedShown) && parts.view == ViewKey()) {
         if (const auto it = parts.byArea.find(&area); it != parts.byArea.end())
             for (const QPoint& p : it->second) fillFrom(p);
     }
@@ -619,6 +658,7 @@ void CKarta::ColourAreasByCode(const QString& code, TColor colour) {
     if (!Areas) return;
     for (const auto& area : Areas->Areas)
         if (area->Matches(code) && area->Selected) FillArea(*area, colour);
+    if (const TAreaMarker* marker = Markers().Of(code)) DrawMarker(*marker, colour);
 }
 
 bool CKarta::SelectedAreaColour(const CArea& area, TColor& colour) const {
@@ -653,6 +693,7 @@ void CKarta::ColourSelectedAreas() {
             if (area->Selected && SelectedAreaColour(*area, colour)) FillArea(*area, colour);
         }
     }
+    DrawMarkers();
     Changed();
 }
 

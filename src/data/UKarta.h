@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "data/AreaMarkers.h"
 #include "data/Areor.h"
 #include "data/Orter.h"
 #include "data/RangeArray.h"
@@ -121,6 +122,16 @@ class CKarta {
     void DrawPlaces();
     void DrawPlace(const COrt& place, TColor colour);
 
+    // Markers for the selected areas too small to click in the view (the
+    // area exercise wants them): drawn in the area's colour by the
+    // colouring operations, and a click inside one is a click on its area.
+    bool MarkersWanted = false;
+    const TAreaMarkers& Markers() const;
+    void DrawMarkers();
+    // The point a click at the picture pixel means: its own place, or the
+    // seed of the area whose marker holds it.
+    GeoPoint ClickPoint(int x, int y) const;
+
     // Colour of a selected area by its marks; false when it stays as it is.
     bool SelectedAreaColour(const CArea& area, TColor& colour) const;
     // Background of an answered place's name box by its attempts.
@@ -165,12 +176,23 @@ class CKarta {
     // FillArea fills from them too, so that the parts of an area that the
     // outlines pinch off at this size or zoom, which its seeds miss, take
     // its colour. Found with the seas for the view they were drawn in.
-    struct TPartPixels {
+    // The picture size and view something was found for.
+    struct TViewKey {
         int w = 0, h = 0;
         float top = 0, bottom = 0, centre = 0;
+        bool operator==(const TViewKey&) const = default;
+    };
+    TViewKey ViewKey() const;
+    struct TPartPixels {
+        TViewKey view;
         std::map<const CArea*, std::vector<QPoint>> byArea;
     };
     TPartPixels partPixels_;
+    // The markers and the view they were placed for.
+    mutable TAreaMarkers markers_;
+    mutable bool markersPlaced_ = false;
+    mutable TViewKey markersView_;
+    void DrawMarker(const TAreaMarker& marker, TColor colour);
     void FindPartPixels();
     // Whether most of the points asked of a land region lie outside every
     // outline and lake (up to 15, spread over its rows); true when none can

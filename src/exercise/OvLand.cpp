@@ -38,6 +38,7 @@ void COvningLandArea::Start(TOvningsformular& form) {
 }
 
 bool COvningLandArea::RedrawMap() {
+    Map->MarkersWanted = true;  // the areas too small to click get circles
     if (!DrawMapBase()) return false;
     // As the run drew it: every item in the exercise colour under the
     // graticule first, then the answers over both, then the hint.
@@ -54,6 +55,7 @@ bool COvningLandArea::RedrawMap() {
     }
     if (!LetMessagesRun()) return false;
     if (Map->ShowGrid) Map->DrawGrid(GridStep, Map->AreaColor, TPenMode::Mask);
+    Map->DrawMarkers();  // over the graticule
     if (!answered.empty()) Map->ColourSelectedAreas();
     if (HintColour != 0) Map->ColourAreasByCode(CurrentKey, HintColour);
     return true;

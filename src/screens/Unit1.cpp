@@ -309,8 +309,9 @@ void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
     COvning& exercise = *Exercise;
     const std::weak_ptr<const void> alive = LifeToken();
     busy_ = true;
-    Answer.Lat = MapObject->YToLat(y);
-    Answer.Lon = MapObject->PixelToLon(y, x);
+    const GeoPoint at = MapObject->ClickPoint(x, y);
+    Answer.Lat = at.Lat;
+    Answer.Lon = at.Lon;
     Answer.Index = 0;
     if (exercise.Finished) {
         exercise.Wrong(Answer);

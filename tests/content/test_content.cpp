@@ -313,6 +313,15 @@ TEST_P(ContentMap, AreaColoursStayInsideTheirAreasAndReachEveryArea) {
                 for (int x = std::max(0, x0 - 1); x <= std::min(GetParam().W - 1, x1 + 1); ++x)
                     allowed.setPixel(x, y, 1);
         }
+        // And the markers of the areas too small to click.
+        const TAreaMarkers& markers = d.Map().Markers();
+        const int r = markers.RadiusPixels() + 1;
+        for (const TAreaMarker& m : markers.Markers())
+            for (int y = std::max(0, m.centre.y() - r);
+                 y <= std::min(GetParam().H - 1, m.centre.y() + r); ++y)
+                for (int x = std::max(0, m.centre.x() - r);
+                     x <= std::min(GetParam().W - 1, m.centre.x() + r); ++x)
+                    allowed.setPixel(x, y, 1);
         int leaked = 0;
         for (int y = 0; y < GetParam().H; ++y)
             for (int x = 0; x < GetParam().W; ++x)

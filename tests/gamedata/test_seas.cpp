@@ -124,12 +124,19 @@ struct Region {
     int x = 0, y = 0;  // one pixel of it
 };
 
-// 4-connected regions of one colour, as the game's fills see them.
+// 4-connected regions of one colour, as the game's fills see them; the markers of areas too
+// small to click are no regions of the map.
 std::vector<Region> RegionsOfColour(const Drawn& d, TColor colour,
                                     const std::vector<uchar>& ground) {
     const QImage& img = d.Picture();
     const int W = img.width(), H = img.height();
     std::vector<uchar> seen(std::size_t(W) * std::size_t(H));
+    const TAreaMarkers& markers = d.Map().Markers();
+    const int r = markers.RadiusPixels() + 1;
+    for (const TAreaMarker& m : markers.Markers())
+        for (int y = std::max(0, m.centre.y() - r); y <= std::min(H - 1, m.centre.y() + r); ++y)
+            for (int x = std::max(0, m.centre.x() - r); x <= std::min(W - 1, m.centre.x() + r); ++x)
+                seen[std::size_t(y) * std::size_t(W) + std::size_t(x)] = 1;
     std::vector<Region> out;
     std::vector<int> stack;
     for (int start = 0; start < W * H; ++start) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "app/Generell.h"
@@ -698,6 +699,93 @@ TEST_F(MapTest, AtTwiceTheDevicePixelsLinesMarksAndTextGrowWithTheRatio) {
 }
 
 }  // namespace
+
+// --- Markers for areas too small to click ------------------------------------------
+
+// Small selected areas get a circle in their colour; a click in it answers
+// for them, a click just outside for the area beneath; unselected and large
+// areas get none, and zooming in until the area is large removes it.
+TEST_F(MapTest, AreasTooSmallToClickGetMarkersThatAnswerForThem) {
+    View(400, 300, 60, 0, 20);
+    CArea& big = AddBox(*map.Areas, "B", 10, 0, 40, 20);
+    CArea& islet = AddBox(*map.Areas, "S", 25, 30, 25.5, 30.5);
+    CArea& enclave = AddBox(*map.Areas, "E", 20, 10, 20.4, 10.4);
+    AddBox(*map.Areas, "U", 45, 30, 45.5, 30.5);  // not in the exercise
+    for (CArea* a : {&big, &islet, &enclave}) a->Selected = true;
+    map.MarkersWanted = true;
+    DrawBase();
+    map.ColourSelectedAreas();
+
+    const TAreaMarkers& markers = map.Markers();
+    ASSERT_EQ(markers.Markers().size(), 2u);
+    const TAreaMarker* ofIslet = markers.Of("S");
+    const TAreaMarker* ofEnclave = markers.Of("E");
+    ASSERT_TRUE(ofIslet && ofEnclave);
+    EXPECT_EQ(markers.Of("B"), nullptr);
+    EXPECT_EQ(markers.Of("U"), nullptr);
+    EXPECT_EQ(At(ofIslet->centre.x(), ofIslet->centre.y()), map.AreaColor);
+
+    const int r = markers.RadiusPixels();
+    const auto clicked = [&](QPoint p) {
+        const CArea* a = map.Areas->AreaAt(map.ClickPoint(p.x(), p.y()));
+        return a ? a->Code : QString();
+    };
+    EXPECT_EQ(clicked(ofIslet->centre), "S");
+    EXPECT_EQ(clicked(ofEnclave->centre + QPoint(r - 1, 0)), "E");
+    EXPECT_EQ(clicked(ofEnclave->centre + QPoint(r + 2, 0)), "B");
+    EXPECT_EQ(clicked(ofIslet->centre + QPoint(0, r + 2)), "");  // the sea beside it
+
+    // An answer and the hint colour the marker.
+    map.ColourAreasByCode("S", Colors::White);
+    EXPECT_EQ(At(ofIslet->centre.x(), ofIslet->centre.y()), Colors::White);
+    islet.Answered = true;
+    islet.Attempts = 3;
+    map.ColourSelectedAreas();
+    EXPECT_EQ(At(map.Markers().Of("S")->centre.x(), map.Markers().Of("S")->centre.y()),
+              Colors::Yellow);
+
+    // Zoomed in on the islet it is large enough to click itself.
+    View(400, 300, 26, 24.5, 30.25);
+    DrawBase();
+    EXPECT_EQ(map.Markers().Of("S"), nullptr);
+    EXPECT_EQ(map.Areas->AreaAt(map.ClickPoint(200, 150)), &islet);
+
+    // Without a wish for markers (a place exercise) there are none.
+    map.MarkersWanted = false;
+    View(400, 300, 60, 0, 20);
+    EXPECT_TRUE(map.Markers().Markers().empty());
+}
+
+// Markers of neighbouring small areas are placed apart, and where discs
+// still overlap the nearest centre wins.
+TEST_F(MapTest, NeighbouringMarkersArePlacedApartAndTheNearestCentreWins) {
+    View(400, 300, 60, 0, 20);
+    for (int i = 0; i < 4; ++i) {
+        CArea& a =
+            AddBox(*map.Areas, QString("M%1").arg(i), 30, 20 + 0.3 * i, 30.2, 20.2 + 0.3 * i);
+        a.Selected = true;
+    }
+    map.MarkersWanted = true;
+    DrawBase();
+    const auto& placed = map.Markers().Markers();
+    ASSERT_EQ(placed.size(), 4u);
+    const int r = map.Markers().RadiusPixels();
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            const QPoint d = placed[i].centre - placed[j].centre;
+            EXPECT_GE(std::hypot(d.x(), d.y()), 2.0 * r - 1) << i << " " << j;
+        }
+    for (const TAreaMarker& m : placed) {
+        EXPECT_EQ(map.Markers().At(m.centre), &m);
+        const QPoint towards = m.centre + QPoint(r / 2, 0);
+        const TAreaMarker* hit = map.Markers().At(towards);
+        ASSERT_NE(hit, nullptr);
+        for (const TAreaMarker& other : placed) {
+            const QPoint a = towards - hit->centre, b = towards - other.centre;
+            EXPECT_LE(a.x() * a.x() + a.y() * a.y(), b.x() * b.x() + b.y() * b.y());
+        }
+    }
+}
 
 // --- The delivered maps ---------------------------------------------------------
 

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// Which areas get a marker, where it goes, and which one a click hits.
+#include "AreaMarkers.h"
+
+#include <QRect>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "data/Areor.h"
+#include "data/UKarta.h"
+
+namespace {
+
+// A record's box as the picture shows it, clipped to the picture.
+QRect ShownBox(const CKarta& map, const CArea& area) {
+    if (area.PointCount() <= 0 || !map.IsVisible(area)) return {};
+    int x0 = map.W(), y0 = map.H(), x1 = -1, y1 = -1;
+    for (const GeoPoint& p : area.Points) {
+        const QPoint q(map.LonLatToX(p.Lon, p.Lat), map.LatToY(p.Lat));
+        x0 = std::min(x0, q.x()), x1 = std::max(x1, q.x());
+        y0 = std::min(y0, q.y()), y1 = std::max(y1, q.y());
+    }
+    return QRect(QPoint(x0, y0), QPoint(x1, y1)).intersected(QRect(0, 0, map.W(), map.H()));
+}
+
+}  // namespace
+
+void TAreaMarkers::Place(const CKarta& map) {
+    markers_.clear();
+    radius_ = map.Scaled(Radius);
+    if (!map.Areas || map.W() <= 0 || map.H() <= 0) return;
+    const int minExtent = map.Scaled(MinExtent);
+    // Per code, the largest piece on the picture.
+    struct TBest {
+        const CArea* area = nullptr;
+        QRect box;
+        int extent = -1;
+    };
+    std::map<QString, TBest> byCode;
+    std::vector<QString> order;
+    for (const auto& area : map.Areas->Areas) {
+        if (!area->Selected) continue;
+        const QRect box = ShownBox(map, *area);
+        const int extent = box.isEmpty() ? -1 : std::max(box.width(), box.height());
+        auto [it, fresh] = byCode.try_emplace(area->Code);
+        if (fresh) order.push_back(area->Code);
+        if (extent > it->second.extent) it->second = {area.get(), box, extent};
+    }
+    for (const QString& code : order) {
+        const TBest& best = byCode[code];
+        if (!best.area || best.extent < 0 || best.extent >= minExtent) continue;
+        markers_.push_back({best.area, best.box.center()});
+    }
+    // Pushed apart pair by pair, a few rounds: enough for the clusters of
+    // small states a map has (the Lesser Antilles, the Gulf).
+    const double apart = 2.0 * radius_ + 1;
+    std::vector<QPointF> at;
+    for (const TAreaMarker& m : markers_) at.emplace_back(m.centre);
+    for (int round = 0; round < 40; ++round) {
+        bool moved = false;
+        for (std::size_t i = 0; i < at.size(); ++i) {
+            for (std::size_t j = i + 1; j < at.size(); ++j) {
+                QPointF d = at[j] - at[i];
+                double length = std::hypot(d.x(), d.y());
+                if (length >= apart) continue;
+                if (length < 1e-6) d = QPointF(1, 0), length = 1;  // same spot: side by side
+                const QPointF push = d * ((apart - length) / 2 / length);
+                at[i] -= push;
+                at[j] += push;
+                moved = true;
+            }
+        }
+        for (QPointF& p : at) {
+            p.setX(std::clamp(p.x(), double(radius_ + 3), double(map.W() - radius_ - 4)));
+            p.setY(std::clamp(p.y(), double(radius_ + 3), double(map.H() - radius_ - 4)));
+        }
+        if (!moved) break;
+    }
+    for (std::size_t i = 0; i < at.size(); ++i) markers_[i].centre = at[i].toPoint();
+}
+
+const TAreaMarker* TAreaMarkers::Of(const QString& code) const {
+    for (const TAreaMarker& m : markers_)
+        if (m.area->Matches(code)) return &m;
+    return nullptr;
+}
+
+const TAreaMarker* TAreaMarkers::At(QPoint pixel) const {
+    const TAreaMarker* best = nullptr;
+    long long bestDistance = 0;
+    for (const TAreaMarker& m : markers_) {
+        const long long dx = pixel.x() - m.centre.x(), dy = pixel.y() - m.centre.y();
+        const long long d = dx * dx + dy * dy;
+        if (d > (long long)radius_ * radius_) continue;
+        if (!best || d < bestDistance) best = &m, bestDistance = d;
+    }
+    return best;
+}
