@@ -44,8 +44,9 @@ class DeliveredExercise : public ScreenTest, public testing::WithParamInterface<
                 for (int dx = -r; dx <= r; ++dx) {
                     const QPoint at = p + QPoint(dx, dy);
                     TAnswer answer;
-                    answer.Lat = screen.MapObject->YToLat(at.y());
-                    answer.Lon = screen.MapObject->PixelToLon(at.y(), at.x());
+                    const GeoPoint clicked = screen.MapObject->ClickPoint(at.x(), at.y());
+                    answer.Lat = clicked.Lat;
+                    answer.Lon = clicked.Lon;
                     if (screen.Exercise->IsRight(answer)) return at;
                 }
         return std::nullopt;
@@ -59,6 +60,9 @@ class DeliveredExercise : public ScreenTest, public testing::WithParamInterface<
         for (int i = 0; i < MaxQuestions && topTen.isEmpty(); ++i) {
             std::optional<QPoint> hit;
             if (auto* area = dynamic_cast<COvningLandArea*>(entry)) {
+                // A small area by its marker, others by their seeds.
+                if (const TAreaMarker* marker = map.Markers().Of(area->CurrentKey))
+                    hit = RightPixelNear(screen, marker->centre);
                 for (const auto& a : map.Areas->Areas) {
                     if (!a->Selected || !a->Matches(area->CurrentKey)) continue;
                     for (const GeoPoint& seed : {a->Seed1, a->Seed2})
