@@ -287,6 +287,8 @@ function area5Source() {
   const big = new Set(admin1.countries(null).filter(c => Math.max(...c.polygons.map(p => areaKm2(p[0]))) >= 2000).map(c => c.code));
   return regionSource('AREA5', {
     countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04, reserve: 30,
+    // Kavaratti, the seat of Lakshadweep, lies on an island far below the size cap.
+    keep: [[72.642, 10.566]],
     lakes: [], views: views(CONTINENT_VIEWS, 0),
   });
 }

@@ -92,8 +92,9 @@ std::optional<QPoint> MapScreenDriver::RightPixelNear(QPoint p) const {
                 const QPoint at = p + QPoint(dx, dy);
                 if (!picture.contains(at)) continue;
                 TAnswer answer;
-                answer.Lat = map.YToLat(at.y());
-                answer.Lon = map.PixelToLon(at.y(), at.x());
+                const GeoPoint clicked = map.ClickPoint(at.x(), at.y());
+                answer.Lat = clicked.Lat;
+                answer.Lon = clicked.Lon;
                 if (screen->Exercise->IsRight(answer)) return at;
             }
     return std::nullopt;
@@ -106,6 +107,9 @@ std::optional<QPoint> MapScreenDriver::RightPixel() const {
     const CKarta& map = *screen->MapObject;
     if (auto* area = dynamic_cast<COvningLandArea*>(&Exercise())) {
         if (!map.Areas || area->CurrentKey.isEmpty()) return std::nullopt;
+        // A small area by its marker, others by their seeds.
+        if (const TAreaMarker* marker = map.Markers().Of(area->CurrentKey))
+            if (auto hit = RightPixelNear(marker->centre)) return hit;
         for (const auto& a : map.Areas->Areas) {
             if (!a->Selected || !a->Matches(area->CurrentKey)) continue;
             for (const GeoPoint& seed : {a->Seed1, a->Seed2})

@@ -50,7 +50,7 @@ const REGIONS = {
   IT: { map: 4, cont: 'EUR', areas: L('Italiens regioner|Regions of Italy|Régions d\'Italie|Regionen Italiens|Regiones de Italia|Regioni d\'Italia'),
     capitals: L('Italiens regionhuvudstäder|Regional capitals of Italy|Chefs-lieux des régions italiennes|Regionshauptstädte Italiens|Capitales regionales de Italia|Capoluoghi di regione d\'Italia'),
     multi: L('Italienska städer och regioner|Italian cities and regions|Villes et régions d\'Italie|Italienische Städte und Regionen|Ciudades y regiones de Italia|Città e regioni d\'Italia') },
-  ES: { map: 4, cont: 'EUR', areas: L('Spaniens regioner|Autonomous communities of Spain|Communautés autonomes d\'Espagne|Autonome Gemeinschaften Spaniens|Comunidades autónomas de España|Comunità autonome della Spagna'),
+  ES: { notNamed: ['ES-CE', 'ES-ML'], map: 4, cont: 'EUR', areas: L('Spaniens regioner|Autonomous communities of Spain|Communautés autonomes d\'Espagne|Autonome Gemeinschaften Spaniens|Comunidades autónomas de España|Comunità autonome della Spagna'),
     capitals: L('Spaniens regionhuvudstäder|Regional capitals of Spain|Capitales des communautés espagnoles|Regionshauptstädte Spaniens|Capitales autonómicas de España|Capoluoghi delle comunità spagnole'),
     multi: L('Spanska städer och regioner|Spanish cities and regions|Villes et communautés d\'Espagne|Spanische Städte und Regionen|Ciudades y comunidades de España|Città e comunità della Spagna') },
   PL: { map: 4, cont: 'EUR', areas: L('Polens vojvodskap|Voivodeships of Poland|Voïvodies de Pologne|Woiwodschaften Polens|Voivodatos de Polonia|Voivodati della Polonia'),
@@ -59,7 +59,7 @@ const REGIONS = {
     capitals: L('Norges fylkesstäder|County seats of Norway|Chefs-lieux des comtés norvégiens|Verwaltungssitze der Provinzen Norwegens|Capitales de provincia de Noruega|Capoluoghi delle contee norvegesi') },
   GB: { map: 4, cont: 'EUR', areas: L('Storbritanniens riksdelar|Countries of the United Kingdom|Nations du Royaume-Uni|Landesteile des Vereinigten Königreichs|Naciones del Reino Unido|Nazioni del Regno Unito'),
     capitals: L('Huvudstäder i Storbritanniens riksdelar|Capitals of the countries of the United Kingdom|Capitales des nations du Royaume-Uni|Hauptstädte der Landesteile des Vereinigten Königreichs|Capitales de las naciones del Reino Unido|Capitali delle nazioni del Regno Unito') },
-  US: { map: 3, cont: 'NOR', view: 'lower48', areas: L('USA:s delstater|States of the USA|États des États-Unis|Bundesstaaten der USA|Estados de EE. UU.|Stati degli USA'),
+  US: { notNamed: ['US-DC'], map: 3, cont: 'NOR', view: 'lower48', areas: L('USA:s delstater|States of the USA|États des États-Unis|Bundesstaaten der USA|Estados de EE. UU.|Stati degli USA'),
     capitals: L('USA:s delstatshuvudstäder|State capitals of the USA|Capitales des États américains|Hauptstädte der US-Bundesstaaten|Capitales de los estados de EE. UU.|Capitali degli stati USA'),
     multi: L('USA:s delstater och huvudstäder|US states and their capitals|États américains et leurs capitales|US-Bundesstaaten und ihre Hauptstädte|Estados de EE. UU. y sus capitales|Stati USA e le loro capitali') },
   CA: { map: 3, cont: 'NOR', areas: L('Kanadas provinser och territorier|Provinces and territories of Canada|Provinces et territoires du Canada|Provinzen und Territorien Kanadas|Provincias y territorios de Canadá|Province e territori del Canada'),
@@ -70,7 +70,7 @@ const REGIONS = {
   BR: { map: 5, cont: 'SYD', areas: L('Brasiliens delstater|States of Brazil|États du Brésil|Bundesstaaten Brasiliens|Estados de Brasil|Stati del Brasile'),
     capitals: L('Brasiliens delstatshuvudstäder|State capitals of Brazil|Capitales des États du Brésil|Hauptstädte der Bundesstaaten Brasiliens|Capitales de los estados de Brasil|Capitali degli stati del Brasile'),
     multi: L('Brasiliens delstater och huvudstäder|Brazil\'s states and capitals|États du Brésil et leurs capitales|Brasiliens Bundesstaaten und Hauptstädte|Estados de Brasil y sus capitales|Stati del Brasile e capitali') },
-  AR: { map: 5, cont: 'SYD', areas: L('Argentinas provinser|Provinces of Argentina|Provinces d\'Argentine|Provinzen Argentiniens|Provincias de Argentina|Province dell\'Argentina'),
+  AR: { notNamed: ['AR-C'], map: 5, cont: 'SYD', areas: L('Argentinas provinser|Provinces of Argentina|Provinces d\'Argentine|Provinzen Argentiniens|Provincias de Argentina|Province dell\'Argentina'),
     capitals: L('Argentinas provinshuvudstäder|Provincial capitals of Argentina|Capitales provinciales d\'Argentine|Provinzhauptstädte Argentiniens|Capitales provinciales de Argentina|Capoluoghi delle province argentine') },
   CN: { map: 5, cont: 'ASI', areas: L('Kinas provinser|Provinces of China|Provinces de Chine|Provinzen Chinas|Provincias de China|Province della Cina'),
     capitals: L('Kinas provinshuvudstäder|Provincial capitals of China|Capitales provinciales de Chine|Provinzhauptstädte Chinas|Capitales provinciales de China|Capoluoghi delle province cinesi'),
@@ -97,7 +97,10 @@ function definitions(R) {
   const regionSet = (cc, nos) => {
     const r = REGIONS[cc];
     const regions = () => R.regions(r.map, cc);
-    if (nos.area) areaEx(nos.area, r.cont, r.areas, r.map, r.view || 'fit', regions);
+    // What the area exercise's title names: Washington, D.C., Buenos Aires City, Ceuta and
+    // Melilla are no state, province or community.
+    const named = () => regions().filter(k => !(r.notNamed || []).includes(k));
+    if (nos.area) areaEx(nos.area, r.cont, r.areas, r.map, r.view || 'fit', named);
     if (nos.capitals) placeEx(nos.capitals, r.cont, r.capitals, r.map, r.view || 'fit', regions, 10, false, true);
     if (nos.multi) multiEx(nos.multi, r.cont, r.multi, r.map, regions, nos.multiRank || 10, false, !!nos.multiFlag2);
   };

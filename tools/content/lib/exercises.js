@@ -12,6 +12,7 @@ const { seedFill } = require('./raster');
 // Picture sizes the map screen gets on common screens.
 const SIZES = [[1280, 720], [1920, 1048]];
 const MIN_AREA_PX = 6;   // an exercise area must be at least this wide and tall to be clicked
+const MARKER_PX = 10;    // below this extent the game gives an area a marker to click instead
 const MIN_PLACE_PX = 4;  // two places of one exercise closer than this are hard to tell apart
 // The most questions one run asks (areas, places or flags): about ten minutes at a question every
 // six seconds, what a class can finish in a lesson.
@@ -140,11 +141,14 @@ class Builder {
   areaFits(code, map, views) {
     const pieces = this.matching(map, code);
     const largest = pieces.reduce((a, b) => (ringArea(b.points) > ringArea(a.points) ? b : a));
-    // Big enough to click, and filled from a seed inside the picture.
+    // Big enough to click and filled from a seed inside the picture, or so small that the game
+    // gives it a marker, which lies inside the picture.
     return views.every(v => {
       const xs = largest.points.map(([la, lo]) => v.x(lo, la)), ys = largest.points.map(([la]) => v.y(la));
       const [x0, x1, y0, y1] = [Math.min(...xs), Math.max(...xs), Math.min(...ys), Math.max(...ys)];
-      const inside = ([la, lo]) => { const x = v.x(lo, la), y = v.y(la); return x > EDGE_PX && y > EDGE_PX && x < v.W - EDGE_PX && y < v.H - EDGE_PX; };
+      const onPicture = (x, y) => x > EDGE_PX && y > EDGE_PX && x < v.W - EDGE_PX && y < v.H - EDGE_PX;
+      const inside = ([la, lo]) => onPicture(v.x(lo, la), v.y(la));
+      if (Math.max(x1 - x0, y1 - y0) < MARKER_PX) return onPicture((x0 + x1) / 2, (y0 + y1) / 2);
       return x1 - x0 >= MIN_AREA_PX && y1 - y0 >= MIN_AREA_PX && inside(largest.seed1) && inside(largest.seed2);
     });
   }
