@@ -71,9 +71,14 @@ void TAreaMarkers::Place(const CKarta& map) {
                 moved = true;
             }
         }
+        // Inside the picture's frame, as far as a picture that small allows.
+        const double left = std::min(radius_ + 3.0, (map.W() - 1) / 2.0);
+        const double top = std::min(radius_ + 3.0, (map.H() - 1) / 2.0);
+        const double right = std::max(left, double(map.W() - radius_ - 4));
+        const double bottom = std::max(top, double(map.H() - radius_ - 4));
         for (QPointF& p : at) {
-            p.setX(std::clamp(p.x(), double(radius_ + 3), double(map.W() - radius_ - 4)));
-            p.setY(std::clamp(p.y(), double(radius_ + 3), double(map.H() - radius_ - 4)));
+            p.setX(std::clamp(p.x(), left, right));
+            p.setY(std::clamp(p.y(), top, bottom));
         }
         if (!moved) break;
     }

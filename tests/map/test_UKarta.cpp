@@ -750,6 +750,11 @@ TEST_F(MapTest, AreasTooSmallToClickGetMarkersThatAnswerForThem) {
     EXPECT_EQ(map.Markers().Of("S"), nullptr);
     EXPECT_EQ(map.Areas->AreaAt(map.ClickPoint(200, 150)), &islet);
 
+    // A picture smaller than a marker still gets one, on it.
+    View(12, 10, 60, 0, 20);
+    ASSERT_NE(map.Markers().Of("S"), nullptr);
+    EXPECT_TRUE(QRect(0, 0, 12, 10).contains(map.Markers().Of("S")->centre));
+
     // Without a wish for markers (a place exercise) there are none.
     map.MarkersWanted = false;
     View(400, 300, 60, 0, 20);
