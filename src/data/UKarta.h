@@ -172,10 +172,6 @@ class CKarta {
     // areas of a redraw are painted from them without a fill's reads.
     TColourRegions landRegions_;
 
-    // A pixel in each land region of the picture, by the area it belongs to:
-    // FillArea fills from them too, so that the parts of an area that the
-    // outlines pinch off at this size or zoom, which its seeds miss, take
-    // its colour. Found with the seas for the view they were drawn in.
     // The picture size and view something was found for.
     struct TViewKey {
         int w = 0, h = 0;
@@ -183,6 +179,10 @@ class CKarta {
         bool operator==(const TViewKey&) const = default;
     };
     TViewKey ViewKey() const;
+    // A pixel in each land region of the picture, by the area it belongs to:
+    // FillArea fills from them too, so that the parts of an area that the
+    // outlines pinch off at this size or zoom, which its seeds miss, take
+    // its colour. Found with the seas for the view they were drawn in.
     struct TPartPixels {
         TViewKey view;
         std::map<const CArea*, std::vector<QPoint>> byArea;
@@ -193,6 +193,7 @@ class CKarta {
     mutable bool markersPlaced_ = false;
     mutable TViewKey markersView_;
     void DrawMarker(const TAreaMarker& marker, TColor colour);
+    // Fills partPixels_ for the land regions that hold no area's seed.
     void FindPartPixels();
     // Whether most of the points asked of a land region lie outside every
     // outline and lake (up to 15, spread over its rows); true when none can
