@@ -65,6 +65,10 @@ void CAreor::Select(const QString& code) {
         if (area->PointCount() > 0 && area->Matches(code)) area->Selected = true;
 }
 
+void CAreor::RemoveUnselectedInsets() {
+    std::erase_if(Areas, [](const auto& area) { return area->IsInset() && !area->Selected; });
+}
+
 void CAreor::MarkAnswered(const QString& code, qint32 attempts) {
     for (auto& area : Areas) {
         if (area->Matches(code)) {

@@ -32,7 +32,12 @@ class CArea {
     double West = 0;
     GeoPoint Seed1;
     GeoPoint Seed2;
+    // Bit 0 marks an inset: a far-off part of a region drawn again beside the
+    // map's main land (Alaska and Hawaii beside the lower 48). Other bits are
+    // kept and mean nothing.
     qint32 Reserved = 0;
+    static constexpr qint32 InsetBit = 1;
+    bool IsInset() const { return (Reserved & InsetBit) != 0; }
     std::vector<GeoPoint> Points;  // closed implicitly
     qint32 PointCount() const { return qint32(Points.size()); }
     bool Selected = false;
@@ -53,6 +58,9 @@ class CAreor {
     void Load(const QString& fileName);
     void ResetMarks();
     void Select(const QString& code);
+    // Drops the insets that no item selected: an exercise that doesn't ask
+    // their area shows the map without them.
+    void RemoveUnselectedInsets();
     void MarkAnswered(const QString& code, qint32 attempts);
     CArea* FindByCode(const QString& code) const;  // last with that primary code
     CArea* AreaAt(const GeoPoint& p) const;        // selected area under p, inner one wins

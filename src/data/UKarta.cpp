@@ -33,6 +33,12 @@ float ReadSeedDegrees(TByteFile& file) {
 // so even a tiny view reaches the south pole long before.
 constexpr int MaxWideningPasses = 100000;
 
+// Control pixels between a shown item and the picture's edge.
+constexpr int ShowMargin = 8;
+// Latitude span at which widening gives up; the world on a portrait screen
+// needs about 640.
+constexpr double WidestSpan = 2000;
+
 }  // namespace
 
 CKarta::~CKarta() = default;
@@ -123,6 +129,55 @@ void CKarta::FitToSelection() {
         TopLatitude = float(double(TopLatitude) + (double(TopLatitude) - BottomLatitude) / 100);
         BottomLatitude =
             float(double(BottomLatitude) - (double(TopLatitude) - BottomLatitude) / 100);
+        UpdateDivisor();
+    }
+}
+
+bool CKarta::ShowsPartOf(const CArea& area, int margin) const {
+    if (!IsVisible(area)) return false;
+    for (const GeoPoint& p : area.Points) {
+        const int x = LonLatToX(p.Lon, p.Lat), y = LatToY(p.Lat);
+        if (x >= margin && y >= margin && x < W() - margin && y < H() - margin) return true;
+    }
+    return false;
+}
+
+void CKarta::WidenToShowSelection() {
+    if (W() <= 0 || H() <= 0) return;
+    const int margin = Scaled(ShowMargin);
+    // Widening about the middle only draws points toward the picture's
+    // centre, so whatever shows once keeps showing.
+    std::vector<std::vector<const CArea*>> areasLeft;  // by code
+    if (Areas) {
+        std::map<QString, std::size_t> byCode;
+        for (const auto& area : Areas->Areas) {
+            if (!area->Selected || area->PointCount() <= 0) continue;
+            const auto [it, fresh] = byCode.try_emplace(area->Code, areasLeft.size());
+            if (fresh) areasLeft.emplace_back();
+            areasLeft[it->second].push_back(area.get());
+        }
+    }
+    std::vector<const COrt*> placesLeft;
+    if (Places)
+        for (const COrt* p = Places->First; p; p = p->Next)
+            if (p->Selected) placesLeft.push_back(p);
+    const auto shows = [&](const COrt* place) {
+        const auto lat = float(place->Latitude), lon = float(place->Longitude);
+        const int x = LonLatToX(lon, lat), y = LatToY(lat);
+        return x >= margin && y >= margin && x < W() - margin && y < H() - margin;
+    };
+    for (int pass = 0; pass < MaxWideningPasses; ++pass) {
+        std::erase_if(areasLeft, [&](const std::vector<const CArea*>& pieces) {
+            return std::any_of(pieces.begin(), pieces.end(),
+                               [&](const CArea* piece) { return ShowsPartOf(*piece, margin); });
+        });
+        std::erase_if(placesLeft, shows);
+        if (areasLeft.empty() && placesLeft.empty()) return;
+        const double middle = (double(TopLatitude) + BottomLatitude) / 2;
+        const double half = (double(TopLatitude) - BottomLatitude) / 2 * 1.02;
+        if (2 * half > WidestSpan) return;
+        TopLatitude = float(middle + half);
+        BottomLatitude = float(middle - half);
         UpdateDivisor();
     }
 }
@@ -568,16 +623,29 @@ void CKarta::FillArea(const CArea& area, TColor colour) {
     };
     // Whether the seeds coloured the area, or would have: a seed on the
     // picture that lies on an outline or in a lake leaves the area as it is.
-    bool reached = false, seedShown = false;
+    // A seed close to a border can round onto the neighbour's side of it on
+    // some picture sizes; it must not colour the neighbour.
+    const auto inNeighbour = [&](QPoint p) {
+        const GeoPoint at{YToLat(p.y()), PixelToLon(p.y(), p.x())};
+        const CArea* owner = InnermostAreaAt(at);
+        return owner && owner->Code != area.Code &&
+               !PointInPolygon(at, area.Points.data(), area.PointCount());
+    };
+    bool reached = false, seedShown = false, strayed = false;
     for (const GeoPoint& seed : {area.Seed1, area.Seed2}) {
         const QPoint p = Project(seed);
-        seedShown = seedShown || InsideImage(p.x(), p.y());
-        reached = fillFrom(p) || reached ||
-                  (InsideImage(p.x(), p.y()) && SameColour(PixelNow(*s, p), colour));
+        if (!InsideImage(p.x(), p.y())) continue;
+        seedShown = true;
+        if (inNeighbour(p) || SameColour(PixelNow(*s, p), SeaColor)) {
+            strayed = true;
+            continue;
+        }
+        reached = fillFrom(p) || reached || SameColour(PixelNow(*s, p), colour);
     }
     // Zoomed in, the seeds may lie off the picture, or on another piece of
-    // the area than the ones the picture cuts out.
-    if (CutByTheEdges(area)) {
+    // the area than the ones the picture cuts out; and a seed by a coast or
+    // border may round into the sea or the neighbour.
+    if (CutByTheEdges(area) || (strayed && !reached)) {
         for (const QPoint& p : InteriorPixels(area, InteriorRowStep)) {
             const TColor c = PixelNow(*s, p);
             if (SameColour(c, colour) || SameColour(c, Colors::Black)) continue;

@@ -74,6 +74,13 @@ class CKarta {
     // Sets the view to the selected areas, widening it until their longitude
     // range fits; never runs past the poles; a whole-world view without any.
     void FitToSelection();
+    // Widens the view around its middle, as FitToSelection widens, until
+    // every selected area has a part on the picture and every selected place
+    // lies on it: a view made for one screen shape cuts items off another.
+    void WidenToShowSelection();
+    // Whether some outline point of the area lies on the picture, clear of
+    // its edges by margin pixels.
+    bool ShowsPartOf(const CArea& area, int margin) const;
     // After the picture changed its height from oldHeight: the same centre
     // and the same scale (pixels per degree), showing more or less around it.
     void KeepScaleAfterResize(int oldHeight);

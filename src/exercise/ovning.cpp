@@ -84,8 +84,10 @@ void COvning::CopyCatalogueFields(const COvning& from) {
 
 void COvning::SelectItems() {
     if (!Map) return;
-    if (Map->Areas)
+    if (Map->Areas) {
         for (int i = 1; i <= ItemCount; ++i) Map->Areas->Select(Items[i]);
+        Map->Areas->RemoveUnselectedInsets();
+    }
     if (Map->Places)
         for (int i = 1; i <= ItemCount; ++i)
             Map->Places->Select(Items[i], MaxPlaceRank, RequirePlaceFlag1, RequirePlaceFlag2);
@@ -111,6 +113,7 @@ void COvning::AttachMapPicture(TMapExerciseScreen& screen) {
     Map->Image = &screen.imgKarta();
     Map->UpdateDivisor();
     if (Map->TopLatitude == 0 && Map->BottomLatitude == 0) Map->FitToSelection();
+    Map->WidenToShowSelection();
 }
 
 void COvning::DrawMapAndAsk(TMapExerciseScreen& screen) {

@@ -12,7 +12,9 @@
 
 class TPictureScreen : public TMapExerciseScreen {
   public:
-    explicit TPictureScreen(QSize size) : picture_(size) {}
+    explicit TPictureScreen(QSize size, qreal pixelRatio = 1) : picture_(size) {
+        picture_.SetPixelRatio(pixelRatio);
+    }
 
     TPicture& imgKarta() override { return picture_; }
     const TPicture& Picture() const { return picture_; }

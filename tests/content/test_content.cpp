@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPair>
+#include <QRect>
 #include <QSet>
 #include <QString>
 #include <algorithm>
@@ -95,6 +96,7 @@ class Content : public testing::Test {
             map.Places = std::move(places_[e.PlaceFileNo]);
             map.Areas->ResetMarks();
             map.Places->ResetMarks();
+            loaded_ = map.Areas->Count();
             e.Map = &map;
             e.SelectItems();
             e.Map = nullptr;
@@ -103,9 +105,11 @@ class Content : public testing::Test {
             map.TopLatitude = float(e.TopLatitude);
             map.UpdateDivisor();
             if (map.TopLatitude == 0 && map.BottomLatitude == 0) map.FitToSelection();
+            map.WidenToShowSelection();
         }
         ~ExerciseView() {
-            areas_[e_.MapNo] = std::move(map.Areas);
+            // A map that lost its insets to this exercise is loaded afresh.
+            if (map.Areas->Count() == loaded_) areas_[e_.MapNo] = std::move(map.Areas);
             places_[e_.PlaceFileNo] = std::move(map.Places);
         }
         ExerciseView(const ExerciseView&) = delete;
@@ -116,6 +120,7 @@ class Content : public testing::Test {
       private:
         COvning& e_;
         TPicture picture_;
+        int loaded_ = 0;
     };
 
     static COvningar* catalogue_;
@@ -172,6 +177,47 @@ TEST_F(Content, EveryPartOfTheWorldHasEveryKindOfExercise) {
                 found = e->Continent == QLatin1String(continent) && e->Kind == QLatin1String(kind);
             EXPECT_TRUE(found) << kind << " for " << continent;
         }
+    }
+}
+
+// The README's border policy: the 193 members of the United Nations, its two
+// observer states, Kosovo and Taiwan, and Western Sahara as an area of its own.
+TEST_F(Content, TheContinentsCountriesTogetherAskEveryStateOfTheBorderPolicy) {
+    const QStringList members = QStringLiteral(
+                                    "AF AL DZ AD AO AG AR AM AU AT AZ BS BH BD BB BY BE BZ BJ BT "
+                                    "BO BA BW BR BN BG BF BI CV "
+                                    "KH CM CA CF TD CL CN CO KM CG CD CR CI HR CU CY CZ DK DJ DM "
+                                    "DO EC EG SV GQ ER EE SZ ET "
+                                    "FJ FI FR GA GM GE DE GH GR GD GT GN GW GY HT HN HU IS IN ID "
+                                    "IR IQ IE IL IT JM JP JO KZ "
+                                    "KE KI KP KR KW KG LA LV LB LS LR LY LI LT LU MG MW MY MV ML "
+                                    "MT MH MR MU MX FM MD MC MN "
+                                    "ME MA MZ MM NA NR NP NL NZ NI NE NG MK NO OM PK PW PA PG PY "
+                                    "PE PH PL PT QA RO RU RW KN "
+                                    "LC VC WS SM ST SA SN RS SC SL SG SK SI SB SO ZA SS ES LK SD "
+                                    "SR SE CH SY TJ TZ TH TL TG "
+                                    "TO TT TN TR TM TV UG UA AE GB US UY UZ VU VE VN YE ZM ZW")
+                                    .split(' ');
+    ASSERT_EQ(members.size(), 193);
+    QStringList policy = members;
+    policy << QStringLiteral("VA") << QStringLiteral("PS") << QStringLiteral("XK")
+           << QStringLiteral("TW") << QStringLiteral("EH");
+    // "Countries of Europe", "... of North America", South America, Asia, Africa, Oceania.
+    const int continents[] = {1, 32, 46, 55, 70, 79};
+    std::map<QString, QStringList> askedIn;
+    for (const int no : continents) {
+        const COvning* e = catalogue_->First;
+        while (e && e->Number != no) e = e->Next;
+        ASSERT_NE(e, nullptr) << "exercise " << no;
+        ASSERT_TRUE(e->Names[2].startsWith(QLatin1String("Countries of"))) << Id(*e);
+        for (const QString& key : Keys(*e)) askedIn[key] << e->Names[2];
+    }
+    for (const QString& state : policy)
+        EXPECT_TRUE(askedIn.count(state)) << state.toStdString() << " is asked in no continent";
+    for (const auto& [key, where] : askedIn) {
+        EXPECT_TRUE(policy.contains(key)) << key.toStdString() << " is no state of the policy";
+        EXPECT_EQ(where.size(), 1) << key.toStdString() << " is asked in "
+                                   << where.join(QStringLiteral(", ")).toStdString();
     }
 }
 
@@ -281,8 +327,8 @@ void PrintTo(const PictureSize& s, std::ostream* os) {
 
 // An exercise's map as the exercise draws it at start on a picture of the size.
 struct DrawnExercise : ExerciseOnPicture {
-    DrawnExercise(COvning& e, PictureSize size)
-        : ExerciseOnPicture(e, QSize(size.W, size.H), ProgramDirectory()) {}
+    DrawnExercise(COvning& e, PictureSize size, qreal ratio = 1)
+        : ExerciseOnPicture(e, QSize(size.W, size.H), ProgramDirectory(), false, ratio) {}
 };
 
 const PictureSize Sizes[] = {{1280, 720}, {1920, 1048}};
@@ -474,6 +520,72 @@ TEST_F(Content, EveryItemIsClickableAtOnceOrAfterZoomingToIt) {
     }
     EXPECT_GT(looks, 1000);
     std::printf("%d of %d looks at an outline or a place needed a zoom\n", needZoom, looks);
+}
+
+// On screens from 4:3 to 21:9, in portrait and at twice the pixels, every
+// item of every area exercise has a picture point whose click answers it (its
+// outline, a part of it, or its marker), and answering it shows: pixels of
+// the item or of its marker take the answer's colour.
+TEST_F(Content, EveryAreaItemAnswersAClickAndShowsItsAnswerOnEveryScreen) {
+    struct Screen {
+        QSize size;
+        qreal ratio;
+    };
+    const Screen screens[] = {{{1020, 705}, 1},  {{1362, 705}, 1},  {{1916, 1017}, 1},
+                              {{2556, 1017}, 1}, {{1076, 1857}, 1}, {{3832, 2034}, 2}};
+    const TColor answered = 0x00FE01FE;  // a colour no map uses
+    int items = 0, byMarker = 0;
+    for (COvning* e = catalogue_->First; e; e = e->Next) {
+        if (e->Kind != QLatin1String("AREA")) continue;
+        for (const Screen& screen : screens) {
+            DrawnExercise d(*e, {screen.size.width(), screen.size.height()}, screen.ratio);
+            CKarta& map = d.Map();
+            const std::string where = Id(*e) + " at " + std::to_string(screen.size.width()) + "x" +
+                                      std::to_string(screen.size.height());
+            const auto answers = [&](QPoint p, const QString& key) {
+                if (!d.Inside(p)) return false;
+                const CArea* hit = map.Areas->AreaAt(map.ClickPoint(p.x(), p.y()));
+                return hit && hit->Matches(key);
+            };
+            for (const QString& key : Keys(*e)) {
+                ++items;
+                // Where a player would click: the marker, then the seeds, then
+                // points inside each piece on the picture.
+                std::vector<QPoint> tries;
+                const TAreaMarker* marker = map.Markers().Of(key);
+                if (marker) tries.push_back(marker->centre);
+                QRect box;
+                for (int i = 0; i < map.Areas->Count(); ++i) {
+                    const CArea& a = map.Areas->Area(i);
+                    if (!a.Selected || !a.Matches(key)) continue;
+                    for (const GeoPoint& s : {a.Seed1, a.Seed2})
+                        tries.push_back(d.At(s.Lat, s.Lon));
+                    for (const QPoint& p : map.InteriorPixels(a, 2)) tries.push_back(p);
+                    for (const GeoPoint& p : a.Points)
+                        box |= QRect(d.At(p.Lat, p.Lon), QSize(1, 1));
+                }
+                const bool clickable = std::any_of(tries.begin(), tries.end(),
+                                                   [&](QPoint p) { return answers(p, key); });
+                EXPECT_TRUE(clickable) << where << ": no click answers " << key.toStdString();
+                if (marker) {
+                    ++byMarker;
+                    const int r = map.Markers().RadiusPixels();
+                    box |= QRect(marker->centre - QPoint(r, r), QSize(2 * r + 1, 2 * r + 1));
+                }
+                map.ColourAreasByCode(key, answered);
+                box &= QRect(QPoint(0, 0), screen.size);
+                int shown = 0;
+                for (int y = box.top(); y <= box.bottom() && !shown; ++y)
+                    for (int x = box.left(); x <= box.right() && !shown; ++x)
+                        shown += d.Pixel(x, y) == answered;
+                EXPECT_GT(shown, 0)
+                    << where << ": answering " << key.toStdString() << " changes no pixel";
+            }
+        }
+    }
+    EXPECT_GT(items, 1000);
+    EXPECT_GT(byMarker, 50);  // the microstates and island states
+    std::printf("%d items looked at, %d of them by their marker\n", items, byMarker);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ContentMap, testing::ValuesIn(Sizes),

@@ -69,6 +69,25 @@ std::vector<uchar> GroundOf(const CKarta& map, int W, int H, bool selectedOnly =
                 p.drawPolygon(ring, Qt::OddEvenFill);
             }
         }
+        // An area of another exercise enclosed by a selected one (San Marino in Italy) keeps
+        // the land colour: it is not the exercise's ground.
+        for (int i = 0; selectedOnly && i < map.Areas->Count(); ++i) {
+            const CArea& a = map.Areas->Area(i);
+            if (a.Selected) continue;
+            bool enclosed = false;
+            for (int k = 0; k < map.Areas->Count() && !enclosed; ++k) {
+                const CArea& b = map.Areas->Area(k);
+                enclosed = b.Selected && b.Code != a.Code &&
+                           PointInPolygon(a.Seed1, b.Points.data(), b.PointCount());
+            }
+            if (!enclosed) continue;
+            QPolygonF ring;
+            for (const GeoPoint& pt : a.Points)
+                ring << QPointF(map.LonLatToX(pt.Lon, pt.Lat), map.LatToY(pt.Lat));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(Sea, Sea, Sea));
+            p.drawPolygon(ring, Qt::OddEvenFill);
+        }
     }
     std::vector<uchar> out(std::size_t(W) * std::size_t(H));
     for (int y = 0; y < H; ++y) {

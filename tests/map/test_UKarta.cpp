@@ -223,6 +223,79 @@ TEST_F(MapTest, WideningStopsAtAPole) {
     EXPECT_LT(map.TopLatitude, 90);
 }
 
+// A view made for one screen shape cuts items off another: it widens about
+// its middle until a point of every selected area and every selected place
+// lies on the picture, and no further.
+TEST_F(MapTest, AFixedViewWidensAboutItsMiddleUntilEveryItemShows) {
+    View(400, 300, 10, -10, 0);
+    AddBox(*map.Areas, "in", 0, 0, 1, 1).Selected = true;
+    AddBox(*map.Areas, "far", 0, 40, 1, 41).Selected = true;
+    AddBox(*map.Areas, "far", 5, 80, 6, 81).Selected = true;  // a second piece, further out
+    AddBox(*map.Areas, "unasked", 0, 150, 1, 151);
+    map.WidenToShowSelection();
+    EXPECT_FLOAT_EQ((map.TopLatitude + map.BottomLatitude) / 2, 0);
+    EXPECT_FLOAT_EQ(map.CentreLongitude, 0);
+    const int margin = 8;
+    // "far" shows by its nearer piece; a little less widening would not show it.
+    EXPECT_LT(map.LonLatToX(40, 0), 400 - margin);
+    EXPECT_GT(map.LonLatToX(81, 6), 400);
+    const float span = map.TopLatitude - map.BottomLatitude;
+    View(400, 300, span / 2 / 1.021f, -span / 2 / 1.021f, 0);
+    EXPECT_GE(map.LonLatToX(40, 1), 400 - margin);
+
+    // Places count too; a view that shows everything stays as it is.
+    CrpWriter w;
+    PlaceRecord p;
+    p.Code = "P";
+    p.Member1 = "K";
+    p.Lat = -30;
+    p.Lon = 0;
+    WritePlace(w, p);
+    w.Save(Path("Ort1.crp"));
+    map.Places->Load(Path("Ort1.crp"));
+    map.Places->Select("K", 10, false, false);
+    View(400, 300, 10, -10, 0);
+    map.Areas->Areas.clear();
+    map.WidenToShowSelection();
+    EXPECT_GT(map.LatToY(-30), margin);
+    EXPECT_LT(map.LatToY(-30), 300 - margin);
+    const float top = map.TopLatitude, bottom = map.BottomLatitude;
+    map.WidenToShowSelection();
+    EXPECT_EQ(map.TopLatitude, top);
+    EXPECT_EQ(map.BottomLatitude, bottom);
+}
+
+TEST_F(MapTest, InsetsStayOnlyWhereTheirAreaIsAsked) {
+    AddBox(*map.Areas, "US-AK", 55, -170, 70, -140);               // where it lies
+    AddBox(*map.Areas, "US-AK", 24, -128, 29, -121).Reserved = 1;  // drawn beside the lower 48
+    AddBox(*map.Areas, "US-HI", 22, -119, 25, -114).Reserved = 1;
+    AddBox(*map.Areas, "CA-BC", 49, -139, 60, -114).Reserved = 2;  // other bits mean nothing
+    map.Areas->Select("US-AK");
+    map.Areas->RemoveUnselectedInsets();
+    ASSERT_EQ(map.Areas->Count(), 3);
+    EXPECT_EQ(map.Areas->Area(1).Code, "US-AK");
+    EXPECT_TRUE(map.Areas->Area(1).IsInset());
+    EXPECT_EQ(map.Areas->Area(2).Code, "CA-BC");
+    // The inset answers a click on it, as the region itself does.
+    EXPECT_EQ(map.Areas->AreaAt({26, -125}), &map.Areas->Area(1));
+    EXPECT_EQ(map.Areas->AreaAt({60, -150}), &map.Areas->Area(0));
+}
+
+// A seed close to a border rounds onto the neighbour's side of it at some
+// picture sizes: the neighbour keeps its colour, and the area is coloured
+// from points inside it instead.
+TEST_F(MapTest, ASeedOnTheNeighboursSideLeavesTheNeighbourAndStillColoursTheArea) {
+    View(400, 300, 20, -20, 0);
+    CArea& west = AddBox(*map.Areas, "W", -10, -20, 10, 0);
+    CArea& east = AddBox(*map.Areas, "E", -10, 0, 10, 20);
+    west.Seed1 = west.Seed2 = GeoPoint{0, 5};  // inside the eastern neighbour
+    west.Selected = east.Selected = true;
+    DrawBase();
+    map.FillArea(west, Colors::Red);
+    EXPECT_EQ(At({0, 10}), map.LandColor);
+    EXPECT_EQ(At({0, -10}), Colors::Red);
+}
+
 // Tall and wide pictures alike: every corner of every selected area ends up
 // on the picture. A tall one needs a view whose top lies past the north pole.
 TEST_F(MapTest, AFittedViewHoldsTheWholeSelectionOnTallAndWidePictures) {

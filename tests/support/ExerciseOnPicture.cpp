@@ -6,10 +6,10 @@
 #include "exercise/ovning.h"
 
 ExerciseOnPicture::ExerciseOnPicture(COvning& exercise, QSize size, const QString& folder,
-                                     bool graticule)
+                                     bool graticule, qreal pixelRatio)
     : exercise_(exercise),
       map_(LoadFullMap(exercise.MapNo, exercise.PlaceFileNo, folder)),
-      screen_(size) {
+      screen_(size, pixelRatio) {
     if (!graticule) map_->ShowGrid = false;
     exercise_.Map = map_.get();
     exercise_.Start(screen_);

@@ -20,8 +20,9 @@ class COvning;
 class ExerciseOnPicture {
   public:
     // The graticule is left out unless asked for: the checks look at the
-    // fills beneath it. Raises the loaders' errors.
-    ExerciseOnPicture(COvning& exercise, QSize size, const QString& folder, bool graticule = false);
+    // fills beneath it. Raises the loaders' errors. size is in device pixels.
+    ExerciseOnPicture(COvning& exercise, QSize size, const QString& folder, bool graticule = false,
+                      qreal pixelRatio = 1);
     ~ExerciseOnPicture();
     ExerciseOnPicture(const ExerciseOnPicture&) = delete;
     ExerciseOnPicture& operator=(const ExerciseOnPicture&) = delete;

@@ -14,6 +14,7 @@ const { logoGif, templateBmp } = require('./lib/images');
 const { Builder, checkCatalogue, encodeCatalogue } = require('./lib/exercises');
 const { readme, readIf } = require('./lib/readme');
 const { GeoNames } = require('./lib/geonames');
+const { INSETS, insetPoint } = require('../datagen/lib/insets');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const OUT = path.join(ROOT, 'gamedata');
@@ -72,6 +73,25 @@ function writePlaces() {
   encodePlaces(urban, w);
   writeAtomic(path.join(OUT, 'Ort2.crp'), w.toBuffer());
   log(`Ort2.crp: ${urban.length} urban areas (ranks 2-4: ${[2, 3, 4].map(r => urban.filter(p => p.rank === r).length).join(', ')})`);
+  const moved = insetPlaces();
+  w = new CrpWriter();
+  encodePlaces(moved, w);
+  writeAtomic(path.join(OUT, 'Ort3.crp'), w.toBuffer());
+  log(`Ort3.crp: ${moved.length} places of ${[...new Set(INSETS.map(i => i.code))].join(', ')} and their countries' other regions`);
+}
+
+// The places of the regions that a map draws again as insets, moved into them, with the other
+// places of their country: the place file of that country's map exercises.
+function insetPlaces() {
+  return once('inset places', () => {
+    const countries = new Set(INSETS.map(i => i.code.slice(0, 2)));
+    return places().filter(p => countries.has(p.country) && p.region).map(p => {
+      const inset = INSETS.find(i => i.code === p.region);
+      if (!inset) return p;
+      const [lon, lat] = insetPoint(inset, p.lon, p.lat);
+      return { ...p, lon, lat };
+    });
+  });
 }
 
 function writeSounds() {
@@ -93,7 +113,7 @@ function writePictures() {
 }
 
 function writeCatalogue() {
-  const b = new Builder({ areaFile: areaWithPoints, places: { 1: places(), 2: urbanAreas() }, flagDir: path.join(OUT, 'flags'), log });
+  const b = new Builder({ areaFile: areaWithPoints, places: { 1: places(), 2: urbanAreas(), 3: insetPlaces() }, flagDir: path.join(OUT, 'flags'), log });
   const list = b.build();
   checkCatalogue(list, b);
   // Every city an exercise asks has names from the name table or CLDR, or is listed as written

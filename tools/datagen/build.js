@@ -28,6 +28,7 @@ const LAKE_NAMES = require('./lib/lakenames');
 const { OUTLINES, FINER, missingLakes } = require('./lib/lakerefs');
 const { transliterate } = require('./lib/text');
 const { policyFaults } = require('./lib/disputed');
+const { insetAreas } = require('./lib/insets');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const OUT = path.join(ROOT, 'gamedata');
@@ -115,7 +116,7 @@ function worldSource() {
     }
     return areas;
   // Malabo lies on Bioko, which the record cap would otherwise drop.
-  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 50, keep: [[8.78, 3.75]], lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
+  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 50, keep: [[8.78, 3.75]], dateline: true, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
 }
 
 const area1 = () => seaGroup1().records[0];
@@ -233,7 +234,7 @@ const EUROPE_VIEWS = [
   ['Western Europe', 60, 35, 0], ['Central Europe', 56, 44, 15], ['Mediterranean', 47, 30, 15], ['British Isles', 61, 49, -5],
 ];
 const AMERICA_VIEWS = [
-  ['North America', 75, 5, -100], ['North America wide', 84, 5, -95], ['Lower 48', 50, 24, -96],
+  ['North America', 75, 5, -100], ['North America wide', 84, 5, -95], ['USA', 50, 21.5, -98],
   ['Central America', 33, 5, -90], ['Canada', 84, 41, -95], ['Alaska', 72, 50, -155],
 ];
 
@@ -249,11 +250,12 @@ function regionSource(name, opt) {
 const lakeRings = () => waterBodies().map(w => w.ring);
 
 // Map 2: Europe's countries in detail, with the neighbouring parts of Africa, Asia and North
-// America as far as the widest view of its exercises reaches (Russia east of the Urals, Greenland),
-// so that no land of a picture is drawn as sea.
+// America as far as the widest view of its exercises reaches (Russia east of the Urals, Greenland,
+// and on a portrait screen, where the view widens to show Iceland and Moscow, Africa down to
+// 4° N), so that no land of a picture is drawn as sea.
 function area2Source() {
   return regionSource('AREA2', {
-    countries: [], clip: { w: -95, e: 100, s: 24, n: 84 }, minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
+    countries: [], clip: [{ w: -95, e: 100, s: 24, n: 84 }, { w: -25, e: 45, s: 4, n: 24 }], minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
     lakes: lakeRings(), views: views(EUROPE_VIEWS, 0),
   });
 }
@@ -262,7 +264,8 @@ function area2Source() {
 // views reach over the pole into a wedge of the Arctic east of Greenland (Jan Mayen, Svalbard,
 // Franz Josef Land), and Mexico's on a portrait screen down to the Galápagos Islands.
 function area3Source() {
-  return regionSource('AREA3', {
+  const withInsets = () => { const areas = admin1.regionsWithContext(['US', 'CA', 'MX'], () => true); return areas.concat(insetAreas(3, areas)); };
+  return areaSource('AREA3', withInsets, {
     countries: ['US', 'CA', 'MX'],
     clip: [{ w: -180, e: -10, s: 5, n: 84 }, { w: -10, e: 66, s: 70, n: 84 }, { w: -95, e: -85, s: -2, n: 5 }], minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
     lakes: lakeRings(), views: views(AMERICA_VIEWS, 0),

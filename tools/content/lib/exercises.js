@@ -5,19 +5,16 @@
 const fs = require('fs');
 const path = require('path');
 const { definitions, STYLE, V } = require('./catalogue');
-const { View, fitView } = require('./view');
+const { View, fitView, widenToShow } = require('./view');
 const { TERRITORIES, continentTable } = require('./countries');
-const { seedFill } = require('./raster');
 
-// Picture sizes the map screen gets on common screens.
-const SIZES = [[1280, 720], [1920, 1048]];
-const MIN_AREA_PX = 6;   // an exercise area must be at least this wide and tall to be clicked
-const MARKER_PX = 10;    // below this extent the game gives an area a marker to click instead
+// The map screen's picture, in logical pixels, on screens from 4:3 to 21:9 and in portrait:
+// 1024 × 768, 1366 × 768, 1920 × 1080 (and 3840 × 2160 at twice the pixels), 2560 × 1080, 1080 × 1920.
+const SIZES = [[1020, 705], [1362, 705], [1916, 1017], [2556, 1017], [1076, 1857]];
 const MIN_PLACE_PX = 4;  // two places of one exercise closer than this are hard to tell apart
 // The most questions one run asks (areas, places or flags): about ten minutes at a question every
 // six seconds, what a class can finish in a lesson.
 const MAX_QUESTIONS = 90;
-const EDGE_PX = 8;
 
 // km², from the outline on the sinusoidal (equal-area) projection.
 function ringArea(points) {
@@ -91,13 +88,35 @@ class Builder {
       [p.country, p.region, p.continent].some(k => k && keys.has(k)));
   }
 
+  // The views the game shows the exercise in on each picture size: its own or the fitted one,
+  // widened until every item shows. An item that still doesn't show fails the build.
   views(ex, items) {
     const boxes = items.flatMap(k => this.matching(ex.map, k));
+    const shown = items.flatMap(k => {
+      const rings = this.matching(ex.map, k).map(a => a.points);
+      return rings.length ? [rings] : [];
+    }).concat(ex.kind === 'ORT' ? this.selectedPlaces(ex, items) : []);
     return SIZES.map(([W, H]) => {
-      if (ex.view !== 'fit') { const [t, b, c] = V[ex.view]; return new View(t, b, c, W, H); }
-      if (!boxes.length) throw new Error(`exercise ${ex.no}: nothing to fit the view to`);
-      return fitView(boxes, W, H);
+      let v;
+      if (ex.view !== 'fit') { const [t, b, c] = V[ex.view]; v = new View(t, b, c, W, H); } else {
+        if (!boxes.length) throw new Error(`exercise ${ex.no}: nothing to fit the view to`);
+        v = fitView(boxes, W, H);
+      }
+      const left = widenToShow(v, shown);
+      if (left.length) {
+        const what = left.map(i => (Array.isArray(i) ? items.find(k => this.matching(ex.map, k).some(a => a.points === i[0])) : i.names[1]));
+        throw new Error(`exercise ${ex.no}: ${what.join(', ')} can't be shown on a ${W} × ${H} picture of view ${ex.view}`);
+      }
+      return v;
     });
+  }
+
+  // Leaves out what the catalogue leaves out on purpose (ex.omit: key -> reason); anything else
+  // that can't be asked fails the build.
+  refuse(ex, items, bad, why) {
+    const unplanned = [...new Set(bad)].filter(k => !(ex.omit && ex.omit[k]));
+    if (unplanned.length) throw new Error(`exercise ${ex.no}: ${unplanned.join(' ')}: ${why}`);
+    return this.drop(ex, items, bad, why);
   }
 
   drop(ex, items, bad, why) {
@@ -109,64 +128,30 @@ class Builder {
   resolve(ex) {
     let items = [...new Set(ex.items())];
     if (!this.areaFile(ex.map)) throw new Error(`exercise ${ex.no} needs AREA${ex.map}.crp`);
-    if (ex.kind !== 'ORT') items = this.drop(ex, items, items.filter(k => !this.findByCode(ex.map, k)), 'no such area on its map');
+    if (ex.kind !== 'ORT') items = this.refuse(ex, items, items.filter(k => !this.findByCode(ex.map, k)), 'no such area on its map');
     if (ex.kind === 'AREA') {
-      items = this.drop(ex, items, items.filter(k => !this.matching(ex.map, k).length), 'no outline');
-      const views = this.views(ex, items);
-      items = this.drop(ex, items, items.filter(k => !this.areaFits(k, ex.map, views)), 'too small or outside the view');
-      items = this.drop(ex, items, items.filter(k => this.fillLeaks(k, ex.map, views)), 'its colour would flood past its outline');
+      items = this.refuse(ex, items, items.filter(k => !this.matching(ex.map, k).length), 'no outline');
+      this.views(ex, items);
     } else if (ex.kind === 'ORT') {
       items = this.drop(ex, items, items.filter(k => !this.selectedPlaces(ex, [k]).length), 'selects no place');
       for (let pass = 0; pass < 50; pass++) {
-        const before = items.length;
         const views = this.views(ex, items);
-        items = this.drop(ex, items, this.placesOutside(ex, items, views), 'places outside the picture');
         // An enclave's capital on the capital around it (the Vatican in Rome) cannot be shown apart.
         const crowded = this.crowdedPairs(ex, items, views);
-        if (crowded.length) items = this.drop(ex, items, [this.keyOf(crowded[0][1], items)], `places on top of each other: ${crowded[0].map(p => p.names[1]).join(' / ')}`);
-        if (items.length === before) break;
+        if (!crowded.length) break;
+        items = this.refuse(ex, items, [this.keyOf(crowded[0][1], items)], `places on top of each other: ${crowded[0].map(p => p.names[1]).join(' / ')}`);
       }
     } else if (ex.kind === 'MULTI') {
       // A place named like the area it lies in (Luxembourg in Luxembourg) would answer itself.
       items = this.drop(ex, items, items.filter(k => this.trivial(ex, k)), 'a place named like its area');
     } else if (ex.kind === 'FLAGG') {
-      items = this.drop(ex, items, items.filter(k => !this.flagReadable(this.findByCode(ex.map, k).flag)), 'no flag picture');
+      items = this.refuse(ex, items, items.filter(k => !this.flagReadable(this.findByCode(ex.map, k).flag)), 'no flag picture');
     }
     if (items.length > 100) throw new Error(`exercise ${ex.no}: ${items.length} items, at most 100`);
     const asked = this.questions({ ...ex, items });
     if (asked > MAX_QUESTIONS) throw new Error(`exercise ${ex.no}: ${asked} questions a run, at most ${MAX_QUESTIONS}`);
-    return { ...ex, items };
-  }
-
-  areaFits(code, map, views) {
-    const pieces = this.matching(map, code);
-    const largest = pieces.reduce((a, b) => (ringArea(b.points) > ringArea(a.points) ? b : a));
-    // Big enough to click and filled from a seed inside the picture, or so small that the game
-    // gives it a marker, which lies inside the picture.
-    return views.every(v => {
-      const xs = largest.points.map(([la, lo]) => v.x(lo, la)), ys = largest.points.map(([la]) => v.y(la));
-      const [x0, x1, y0, y1] = [Math.min(...xs), Math.max(...xs), Math.min(...ys), Math.max(...ys)];
-      const onPicture = (x, y) => x > EDGE_PX && y > EDGE_PX && x < v.W - EDGE_PX && y < v.H - EDGE_PX;
-      const inside = ([la, lo]) => onPicture(v.x(lo, la), v.y(la));
-      if (Math.max(x1 - x0, y1 - y0) < MARKER_PX) return onPicture((x0 + x1) / 2, (y0 + y1) / 2);
-      return x1 - x0 >= MIN_AREA_PX && y1 - y0 >= MIN_AREA_PX && inside(largest.seed1) && inside(largest.seed2);
-    });
-  }
-
-  // A fill from a seed of any piece that escapes the piece's outline floods its surroundings.
-  fillLeaks(code, map, views) {
-    return this.matching(map, code).some(a => views.some(v => seedFill(a.points, a.seed1, v) === 'leak' || seedFill(a.points, a.seed2, v) === 'leak'));
-  }
-
-  placesOutside(ex, items, views) {
-    const bad = [];
-    for (const p of this.selectedPlaces(ex, items)) {
-      for (const v of views) {
-        const x = v.x(p.lon, p.lat), y = v.y(p.lat);
-        if (x < EDGE_PX || y < EDGE_PX || x > v.W - EDGE_PX || y > v.H - EDGE_PX) bad.push(this.keyOf(p, items));
-      }
-    }
-    return bad;
+    const { omit, ...rest } = ex;
+    return { ...rest, items };
   }
 
   // Pairs of places too close together to tell apart on the smaller picture.

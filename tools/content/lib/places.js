@@ -2,6 +2,7 @@
 // The places of Ort1.crp: every state's capital, the towns of dependent areas, the cities of
 // over 300,000 people and the region capitals of the countries that have region exercises.
 'use strict';
+const { drawnLon } = require('../../datagen/lib/dateline');
 const { transliterate } = require('./crp');
 const { TERRITORIES, CAPITAL_CHOICE, SOURCE_COUNTRY, continentTable } = require('./countries');
 const { EXONYMS, SAME } = require('./citynames');
@@ -192,7 +193,7 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
     const pop = p.v.pop;
     const src = p.v.renamed ? { ...p.src, city: p.v.renamed, city_ascii: p.v.renamed } : p.src;
     const { names, source } = namesOf(src, p.country, exemplars);
-    const lat = +p.src.lat, lon = +p.src.lng;
+    const lat = +p.src.lat, lon = drawnLon(p.country, +p.src.lng);
     return {
       id: p.src.id, country: p.country, pop, basis: p.v.basis, names, nameSource: source,
       lat, lon, geonames: p.v.named ? p.v.named.id : 0, featureCode: p.v.named ? p.v.named.code : '',

@@ -45,4 +45,26 @@ function fitView(boxes, W, H) {
   return v;
 }
 
-module.exports = { View, fitView, nearest };
+const SHOW_MARGIN = 8;   // pixels between a shown item and the picture's edge
+const WIDEST_SPAN = 2000; // degrees of latitude at which widening gives up
+
+// The game's widening of a view about its middle until every item shows: an item is a list of
+// outlines ([lat, lon] points), shown when a point of one lies on the picture clear of its edges,
+// or a place {lat, lon}. Returns the items still not shown (none unless it gave up).
+function widenToShow(v, items) {
+  const on = (lat, lon) => {
+    const x = v.x(lon, lat), y = v.y(lat);
+    return x >= SHOW_MARGIN && y >= SHOW_MARGIN && x < v.W - SHOW_MARGIN && y < v.H - SHOW_MARGIN;
+  };
+  const shows = item => (Array.isArray(item) ? item.some(ring => ring.some(([lat, lon]) => on(lat, lon))) : on(item.lat, item.lon));
+  let left = items;
+  for (;;) {
+    left = left.filter(item => !shows(item));
+    if (!left.length) return left;
+    const middle = (v.T + v.B) / 2, half = (v.T - v.B) / 2 * 1.02;
+    if (2 * half > WIDEST_SPAN) return left;
+    v.T = f32(middle + half); v.B = f32(middle - half); v.updateDivisor();
+  }
+}
+
+module.exports = { View, fitView, widenToShow, nearest, SHOW_MARGIN };

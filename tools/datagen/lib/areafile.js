@@ -5,9 +5,12 @@ const { CrpWriter, degUnits } = require('./crp');
 const { cutAntimeridian, clipToBoxes, areaKm2, bbox, openRing, pointInRing } = require('./geom');
 const { simplifyRings } = require('./topo');
 const { computeSeeds } = require('./seeds');
+const { drawnRing } = require('./dateline');
 const { seedStaysInside } = require('./seedcheck');
 
 const MAX_RECORDS = 500, MAX_POINTS = 500;
+// The reserved word's bit that marks an inset record (lib/insets.js).
+const INSET_BIT = 1;
 
 // Edges along ±180° stay straight in lon/lat but are curves on the game's map.
 function densifyEdges(r, step) {
@@ -49,7 +52,8 @@ function buildAreaRecords(areas, opt) {
     const rings = [];
     a.polygons.forEach((poly, pi) => {
       for (const cut of cutAntimeridian(poly[0])) {
-        for (const r of opt.clip ? clipToBoxes(cut, opt.clip) : [openRing(cut)]) {
+        for (let r of opt.clip ? clipToBoxes(cut, opt.clip) : [openRing(cut)]) {
+          if (opt.dateline) r = drawnRing(a.code, r);
           if (r.length >= 3) rings.push({ ring: r, km2: areaKm2(r), pi });
         }
       }
@@ -115,7 +119,7 @@ function encodeAreaRecords(records) {
     if (a.names.length !== 6 || a.names.some(n => !n)) throw new Error(`${a.code}: missing a name`);
     a.names.forEach(n => w.text(n));
     w.text(a.flag || '');
-    w.word(0);
+    w.word(a.inset ? INSET_BIT : 0);
     w.word(r.ring.length);
     w.degrees(r.box.n); w.degrees(r.box.s); w.degrees(r.box.e); w.degrees(r.box.w);
     w.degrees(r.seed1[1]); w.degrees(r.seed1[0]);

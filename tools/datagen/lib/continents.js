@@ -48,11 +48,12 @@ function continentAt(code, lon, lat) {
 // the same pictures at twice the width and height, for high-DPI screens.
 function continentGrid(records, scale) {
   const w = W * scale, h = H * scale;
-  const fx = lon => (lon + 180) / 360 * w;
+  // The islands the world file draws east of 180° (lib/dateline.js) keep their place here.
+  const fx = lon => ((lon > 180 ? lon - 360 : lon) + 180) / 360 * w;
   const fy = lat => (TOP - lat) / (TOP - BOTTOM) * h;
   const g = new Grid(w, h);
   const byPiece = records.map(r => {
-    const lon = (r.box.w + r.box.e) / 2;
+    const lon = (r.box.w + r.box.e) / 2 - (r.box.w > 180 ? 360 : 0);
     const lat = (r.box.n + r.box.s) / 2;
     return { r, k: continentAt(r.area.code, lon, lat) };
   });
