@@ -8,9 +8,8 @@
 
 #include "ScreenTest.h"
 #include "data/UKarta.h"
+#include "exercise/AnswerPixel.h"
 #include "exercise/OvFlagga.h"
-#include "exercise/OvLand.h"
-#include "exercise/OvOrt.h"
 #include "exercise/Ovmulti.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
@@ -36,49 +35,14 @@ class DeliveredExercise : public ScreenTest, public testing::WithParamInterface<
         TemplateBitmap.load(ProgramFile("bmptest.bmp"));
     }
 
-    // A pixel near p whose click the exercise takes as right (the projection
-    // back from a pixel moves a point by a fraction of a pixel).
-    static std::optional<QPoint> RightPixelNear(TfrmOvningKarta& screen, QPoint p) {
-        for (int r = 0; r <= 3; ++r)
-            for (int dy = -r; dy <= r; ++dy)
-                for (int dx = -r; dx <= r; ++dx) {
-                    const QPoint at = p + QPoint(dx, dy);
-                    TAnswer answer;
-                    const GeoPoint clicked = screen.MapObject->ClickPoint(at.x(), at.y());
-                    answer.Lat = clicked.Lat;
-                    answer.Lon = clicked.Lon;
-                    if (screen.Exercise->IsRight(answer)) return at;
-                }
-        return std::nullopt;
-    }
-
     void PlayOnMapScreen() {
         TfrmOvningKarta screen;
         screen.StartExercise(*entry);
         Settle();
         CKarta& map = *screen.MapObject;
         for (int i = 0; i < MaxQuestions && topTen.isEmpty(); ++i) {
-            std::optional<QPoint> hit;
-            if (auto* area = dynamic_cast<COvningLandArea*>(entry)) {
-                // A small area by its marker, others by their seeds.
-                if (const TAreaMarker* marker = map.Markers().Of(area->CurrentKey))
-                    hit = RightPixelNear(screen, marker->centre);
-                for (const auto& a : map.Areas->Areas) {
-                    if (!a->Selected || !a->Matches(area->CurrentKey)) continue;
-                    for (const GeoPoint& seed : {a->Seed1, a->Seed2})
-                        if (!hit)
-                            hit = RightPixelNear(
-                                screen, {map.LonLatToX(seed.Lon, seed.Lat), map.LatToY(seed.Lat)});
-                }
-                ASSERT_TRUE(hit) << "no pixel answers " << area->CurrentKey.toStdString();
-            } else {
-                const COrt* place = static_cast<COvningOrt*>(entry)->CurrentPlace;
-                ASSERT_NE(place, nullptr);
-                const float lat = float(place->Latitude);
-                hit = RightPixelNear(
-                    screen, {map.LonLatToX(float(place->Longitude), lat), map.LatToY(lat)});
-                ASSERT_TRUE(hit) << "no pixel answers " << place->Names[2].toStdString();
-            }
+            const std::optional<QPoint> hit = AnswerPixel(map, *entry);
+            ASSERT_TRUE(hit) << "no pixel answers " << screen.lblFraga->text().toStdString();
             QTest::mouseClick(screen.imgKartaBox, Qt::LeftButton, {}, *hit);
             Settle();
         }

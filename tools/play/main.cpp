@@ -4,17 +4,22 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLabel>
 #include <QScreen>
 #include <QTextStream>
+#include <QTimer>
 #include <memory>
 
 #include "app/ColorScheme.h"
 #include "app/Generell.h"
 #include "data/Fileread.h"
+#include "data/UKarta.h"
 #include "data/ovningar.h"
+#include "exercise/AnswerPixel.h"
 #include "platform/MediaPlayers.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/ScreenSupport.h"
+#include "screens/Unit1.h"
 
 namespace {
 
@@ -33,6 +38,34 @@ void ListExercises(const COvningar& catalogue) {
     for (const COvning* entry = catalogue.First; entry; entry = entry->Next)
         out << qSetFieldWidth(3) << entry->Number << qSetFieldWidth(0) << "  " << entry->Kind
             << "\t" << entry->Continent << "  " << entry->Names[CurrentLanguage] << Qt::endl;
+}
+
+// For scripts that play a map exercise with real mouse clicks: each new
+// question once the map is drawn, as "<question>\t<x> <y>" with the point
+// that answers it in the window's coordinates ("-" when none does), and
+// "end <percent>" when the run is over.
+void PrintAnswers(TfrmOvningKarta& screen, QTimer& timer) {
+    static QString last;
+    if (!screen.Exercise || !screen.MapObject || screen.RedrawPending()) return;
+    QTextStream out(stdout);
+    if (screen.Exercise->Finished) {
+        out << "end " << screen.Exercise->Percent << Qt::endl;
+        timer.stop();
+        return;
+    }
+    const QString question = screen.lblFraga->text();
+    if (question == last) return;
+    last = question;
+    out << question << '\t';
+    if (const auto pixel = AnswerPixel(*screen.MapObject, *screen.Exercise)) {
+        const qreal ratio = screen.imgKartaBox->Picture().PixelRatio();
+        const QPoint at = screen.imgKartaBox->mapTo(
+            &screen, QPoint(qRound(pixel->x() / ratio), qRound(pixel->y() / ratio)));
+        out << at.x() << ' ' << at.y();
+    } else {
+        out << '-';
+    }
+    out << Qt::endl;
 }
 
 }  // namespace
@@ -57,7 +90,11 @@ int main(int argc, char** argv) {
                                  "program's). Flags, sounds and help stay beside the program.",
                                  "folder");
     const QCommandLineOption list("list", "List the catalogue's exercises and stop.");
-    parser.addOptions({language, dir, list});
+    const QCommandLineOption answers(
+        "answers",
+        "Map exercises: print each question with the window point that answers it, "
+        "and \"end <percent>\" after the run, for scripts that play with real clicks.");
+    parser.addOptions({language, dir, list, answers});
     parser.process(app);
 
     bool ok = false;
@@ -100,6 +137,12 @@ int main(int argc, char** argv) {
         screen->StartExercise(*entry);
     } catch (const std::exception& e) {
         return Fail(QString::fromStdString(e.what()), 1);
+    }
+    QTimer answerTimer;
+    if (auto* map = dynamic_cast<TfrmOvningKarta*>(screen.get()); map && parser.isSet(answers)) {
+        QObject::connect(&answerTimer, &QTimer::timeout,
+                         [map, &answerTimer] { PrintAnswers(*map, answerTimer); });
+        answerTimer.start(50);
     }
     const int result = app.exec();
     screen.reset();

@@ -10,9 +10,8 @@
 #include "data/Areor.h"
 #include "data/Orter.h"
 #include "data/UKarta.h"
+#include "exercise/AnswerPixel.h"
 #include "exercise/OvFlagga.h"
-#include "exercise/OvLand.h"
-#include "exercise/OvOrt.h"
 #include "exercise/Ovmulti.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
@@ -81,50 +80,10 @@ EventDraw::Weights MapScreenDriver::Weights() const {
     return ClickScreenWeights();
 }
 
-std::optional<QPoint> MapScreenDriver::RightPixelNear(QPoint p) const {
-    const TfrmOvningKarta* screen = Map();
-    const CKarta& map = *screen->MapObject;
-    const QRect picture = screen->imgKartaBox->rect();
-    // The projection back from a pixel moves a point by a fraction of a pixel.
-    for (int r = 0; r <= 3; ++r)
-        for (int dy = -r; dy <= r; ++dy)
-            for (int dx = -r; dx <= r; ++dx) {
-                const QPoint at = p + QPoint(dx, dy);
-                if (!picture.contains(at)) continue;
-                TAnswer answer;
-                const GeoPoint clicked = map.ClickPoint(at.x(), at.y());
-                answer.Lat = clicked.Lat;
-                answer.Lon = clicked.Lon;
-                if (screen->Exercise->IsRight(answer)) return at;
-            }
-    return std::nullopt;
-}
-
 std::optional<QPoint> MapScreenDriver::RightPixel() const {
     const TfrmOvningKarta* screen = Map();
-    if (!screen || !screen->MapObject || !screen->Exercise || Exercise().Finished)
-        return std::nullopt;
-    const CKarta& map = *screen->MapObject;
-    if (auto* area = dynamic_cast<COvningLandArea*>(&Exercise())) {
-        if (!map.Areas || area->CurrentKey.isEmpty()) return std::nullopt;
-        // A small area by its marker, others by their seeds.
-        if (const TAreaMarker* marker = map.Markers().Of(area->CurrentKey))
-            if (auto hit = RightPixelNear(marker->centre)) return hit;
-        for (const auto& a : map.Areas->Areas) {
-            if (!a->Selected || !a->Matches(area->CurrentKey)) continue;
-            for (const GeoPoint& seed : {a->Seed1, a->Seed2})
-                if (auto hit =
-                        RightPixelNear({map.LonLatToX(seed.Lon, seed.Lat), map.LatToY(seed.Lat)}))
-                    return hit;
-        }
-        return std::nullopt;
-    }
-    if (auto* place = dynamic_cast<COvningOrt*>(&Exercise()); place && place->CurrentPlace) {
-        const float lat = float(place->CurrentPlace->Latitude);
-        const float lon = float(place->CurrentPlace->Longitude);
-        return RightPixelNear({map.LonLatToX(lon, lat), map.LatToY(lat)});
-    }
-    return std::nullopt;
+    if (!screen || !screen->MapObject || !screen->Exercise) return std::nullopt;
+    return AnswerPixel(*screen->MapObject, *screen->Exercise);
 }
 
 bool MapScreenDriver::AnswerRight(SoakRandom&) {

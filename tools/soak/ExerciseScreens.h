@@ -33,7 +33,6 @@ class MapScreenDriver : public ScreenDriver {
 
   private:
     TfrmOvningKarta* Map() const;
-    std::optional<QPoint> RightPixelNear(QPoint p) const;
 };
 
 class FlagScreenDriver : public ScreenDriver {
