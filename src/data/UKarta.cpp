@@ -16,6 +16,8 @@
 namespace {
 
 constexpr int InteriorRowStep = 8;  // rows between the fallback fills' looks at an outline
+// Dark grey: distinct from the black borders and from the sea.
+constexpr TColor MarkerDarkRim = MakeColor(72, 72, 72);
 
 bool SameColour(TColor a, TColor b) {
     return (a & 0x00FFFFFFu) == (b & 0x00FFFFFFu);
@@ -286,8 +288,11 @@ void CKarta::DrawMarker(const TAreaMarker& marker, TColor colour) {
     if (!s) return;
     const int r = markers_.RadiusPixels();
     const QPoint c = marker.centre;
+    // A white rim, or a dark one round a light fill: an answered marker
+    // (white) on land answered the same way would otherwise vanish.
+    const int light = 299 * RedOf(colour) + 587 * GreenOf(colour) + 114 * BlueOf(colour);
     s->SetPenMode(TPenMode::Copy);
-    s->SetPenColor(Colors::White);
+    s->SetPenColor(light > 180000 ? MarkerDarkRim : Colors::White);
     s->SetPenWidth(Scaled(1));
     s->SetFillSolid();
     s->SetFillColor(colour);

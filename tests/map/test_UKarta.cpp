@@ -808,9 +808,21 @@ TEST_F(MapTest, AreasTooSmallToClickGetMarkersThatAnswerForThem) {
     EXPECT_EQ(clicked(ofEnclave->centre + QPoint(r + 2, 0)), "B");
     EXPECT_EQ(clicked(ofIslet->centre + QPoint(0, r + 2)), "");  // the sea beside it
 
-    // An answer and the hint colour the marker.
+    // An answer and the hint colour the marker. Its rim stays visible on
+    // land of the same colour: white round a dark fill, dark round a light one.
+    const auto rim = [&](const TAreaMarker* m) {
+        int white = 0, dark = 0;
+        for (int dx = -r - 1; dx <= -r + 1; ++dx) {
+            const TColor c = At(m->centre.x() + dx, m->centre.y());
+            white += c == Colors::White;
+            dark += RedOf(c) < 100 && GreenOf(c) < 100 && BlueOf(c) < 100;
+        }
+        return std::make_pair(white, dark);
+    };
+    EXPECT_GT(rim(ofEnclave).first, 0);
     map.ColourAreasByCode("S", Colors::White);
     EXPECT_EQ(At(ofIslet->centre.x(), ofIslet->centre.y()), Colors::White);
+    EXPECT_GT(rim(ofIslet).second, 0);
     islet.Answered = true;
     islet.Attempts = 3;
     map.ColourSelectedAreas();

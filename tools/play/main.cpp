@@ -42,17 +42,21 @@ void ListExercises(const COvningar& catalogue) {
 
 // For scripts that play a map exercise with real mouse clicks: each new
 // question once the map is drawn, as "<question>\t<x> <y>" with the point
-// that answers it in the window's coordinates ("-" when none does), and
-// "end <percent>" when the run is over.
+// that answers it in the window's coordinates and " marker" when it lies in
+// an area's marker ("-" when no point answers), and "end <percent>" when the
+// run is over.
 void PrintAnswers(TfrmOvningKarta& screen, QTimer& timer) {
     static QString last;
-    if (!screen.Exercise || !screen.MapObject || screen.RedrawPending()) return;
+    if (!screen.Exercise || !screen.MapObject) return;
     QTextStream out(stdout);
-    if (screen.Exercise->Finished) {
+    // The question reads "-" once the last one is answered, while the
+    // top-ten form is still open.
+    if (screen.Exercise->Finished || screen.lblFraga->text() == QLatin1String("-")) {
         out << "end " << screen.Exercise->Percent << Qt::endl;
         timer.stop();
         return;
     }
+    if (screen.RedrawPending()) return;
     const QString question = screen.lblFraga->text();
     if (question == last) return;
     last = question;
@@ -62,6 +66,7 @@ void PrintAnswers(TfrmOvningKarta& screen, QTimer& timer) {
         const QPoint at = screen.imgKartaBox->mapTo(
             &screen, QPoint(qRound(pixel->x() / ratio), qRound(pixel->y() / ratio)));
         out << at.x() << ' ' << at.y();
+        if (screen.MapObject->Markers().At(*pixel)) out << " marker";
     } else {
         out << '-';
     }
