@@ -221,6 +221,33 @@ TEST_F(Content, TheContinentsCountriesTogetherAskEveryStateOfTheBorderPolicy) {
     }
 }
 
+// Alaska and Hawaii drawn beside the lower 48 lie in open sea: no point of an
+// inset in another area's outline, and none of another area's in an inset.
+TEST_F(Content, InsetsLieClearOfEveryOtherArea) {
+    int insets = 0;
+    for (int mapNo = 1; mapNo <= 5; ++mapNo) {
+        const CAreor& areas = Areas(mapNo);
+        for (int i = 0; i < areas.Count(); ++i) {
+            const CArea& inset = areas.Area(i);
+            if (!inset.IsInset()) continue;
+            ++insets;
+            for (int k = 0; k < areas.Count(); ++k) {
+                const CArea& other = areas.Area(k);
+                if (k == i || (other.IsInset() && other.Code == inset.Code)) continue;
+                const auto anyInside = [](const CArea& a, const CArea& b) {
+                    return std::any_of(a.Points.begin(), a.Points.end(), [&](const GeoPoint& p) {
+                        return PointInPolygon(p, b.Points.data(), b.PointCount());
+                    });
+                };
+                EXPECT_FALSE(anyInside(inset, other) || anyInside(other, inset))
+                    << "map " << mapNo << ": an inset of " << inset.Code.toStdString() << " meets "
+                    << other.Code.toStdString();
+            }
+        }
+    }
+    EXPECT_GE(insets, 2);  // Alaska and Hawaii at least
+}
+
 TEST_F(Content, AreaKeysNameAnAreaWithAnOutlineOnTheirMap) {
     for (const COvning* e = catalogue_->First; e; e = e->Next) {
         if (e->Kind != QLatin1String("AREA")) continue;
