@@ -3,6 +3,7 @@
 #include "UKarta.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -35,8 +36,10 @@ float ReadSeedDegrees(TByteFile& file) {
 // so even a tiny view reaches the south pole long before.
 constexpr int MaxWideningPasses = 100000;
 
-// Control pixels between a shown item and the picture's edge.
+// Control pixels between a shown item and the picture's edge, and how much of
+// a large area must show: a sliver at the edge is hard to see or click.
 constexpr int ShowMargin = 8;
+constexpr int ShowEnough = 40;
 // Latitude span at which widening gives up; the world on a portrait screen
 // needs about 640.
 constexpr double WidestSpan = 2000;
@@ -135,18 +138,22 @@ void CKarta::FitToSelection() {
     }
 }
 
-bool CKarta::ShowsPartOf(const CArea& area, int margin) const {
-    if (!IsVisible(area)) return false;
+bool CKarta::ShowsEnoughOf(const CArea& area, int margin, int enough) const {
+    if (area.PointCount() <= 0 || !IsVisible(area)) return false;
+    int x0 = INT_MAX, x1 = INT_MIN, y0 = INT_MAX, y1 = INT_MIN;
     for (const GeoPoint& p : area.Points) {
         const int x = LonLatToX(p.Lon, p.Lat), y = LatToY(p.Lat);
-        if (x >= margin && y >= margin && x < W() - margin && y < H() - margin) return true;
+        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
     }
-    return false;
+    const int shownW = std::min(x1, W() - 1 - margin) - std::max(x0, margin);
+    const int shownH = std::min(y1, H() - 1 - margin) - std::max(y0, margin);
+    return shownW >= 0 && shownH >= 0 && shownW >= std::min(x1 - x0, enough) &&
+           shownH >= std::min(y1 - y0, enough);
 }
 
 void CKarta::WidenToShowSelection() {
     if (W() <= 0 || H() <= 0) return;
-    const int margin = Scaled(ShowMargin);
+    const int margin = Scaled(ShowMargin), enough = Scaled(ShowEnough);
     // Widening about the middle only draws points toward the picture's
     // centre, so whatever shows once keeps showing.
     std::vector<std::vector<const CArea*>> areasLeft;  // by code
@@ -170,8 +177,9 @@ void CKarta::WidenToShowSelection() {
     };
     for (int pass = 0; pass < MaxWideningPasses; ++pass) {
         std::erase_if(areasLeft, [&](const std::vector<const CArea*>& pieces) {
-            return std::any_of(pieces.begin(), pieces.end(),
-                               [&](const CArea* piece) { return ShowsPartOf(*piece, margin); });
+            return std::any_of(pieces.begin(), pieces.end(), [&](const CArea* piece) {
+                return ShowsEnoughOf(*piece, margin, enough);
+            });
         });
         std::erase_if(placesLeft, shows);
         if (areasLeft.empty() && placesLeft.empty()) return;
@@ -685,7 +693,9 @@ bool CKarta::OnlyInside(const GeoPoint& point, const CArea& outline) const {
     const bool lake = Waters && std::any_of(Waters->Areas.begin(), Waters->Areas.end(),
                                             [&](const auto& w) { return w.get() == &outline; });
     for (const auto& [other, otherIsLake] : cell) {
-        if (other == &outline || otherIsLake != lake || point.Lat > other->North ||
+        // A part's extra record repeats its area's ring.
+        const bool sameArea = other == &outline || (!lake && other->Code == outline.Code);
+        if (sameArea || otherIsLake != lake || point.Lat > other->North ||
             point.Lat < other->South ||
             (other->West <= other->East && (point.Lon > other->East || point.Lon < other->West)))
             continue;

@@ -78,9 +78,10 @@ class CKarta {
     // every selected area has a part on the picture and every selected place
     // lies on it: a view made for one screen shape cuts items off another.
     void WidenToShowSelection();
-    // Whether some outline point of the area lies on the picture, clear of
-    // its edges by margin pixels.
-    bool ShowsPartOf(const CArea& area, int margin) const;
+    // Whether enough of the area's box lies on the picture, clear of its
+    // edges by margin pixels, to see and click it: all of it, or a part of
+    // at least `enough` pixels each way.
+    bool ShowsEnoughOf(const CArea& area, int margin, int enough) const;
     // After the picture changed its height from oldHeight: the same centre
     // and the same scale (pixels per degree), showing more or less around it.
     void KeepScaleAfterResize(int oldHeight);
@@ -157,8 +158,9 @@ class CKarta {
     // Whether the seeds alone may miss part of the outline on the picture:
     // it reaches beyond the picture's edges.
     bool CutByTheEdges(const CArea& outline) const;
-    // Inside this outline and no other of its kind (an area's enclave or
-    // island, a lake's neighbour): lakes lie within areas by nature.
+    // Inside this outline and no other of its kind (another area's enclave
+    // or island, a lake's neighbour): lakes lie within areas by nature. The
+    // area's own records (a part's record repeats its ring) don't count.
     bool OnlyInside(const GeoPoint& point, const CArea& outline) const;
     float VisibleHalfWidth() const;
 

@@ -224,8 +224,9 @@ TEST_F(MapTest, WideningStopsAtAPole) {
 }
 
 // A view made for one screen shape cuts items off another: it widens about
-// its middle until a point of every selected area and every selected place
-// lies on the picture, and no further.
+// its middle until every selected area shows, a small one whole and a large
+// one by a part of 40 pixels each way, and every selected place, and no
+// further.
 TEST_F(MapTest, AFixedViewWidensAboutItsMiddleUntilEveryItemShows) {
     View(400, 300, 10, -10, 0);
     AddBox(*map.Areas, "in", 0, 0, 1, 1).Selected = true;
@@ -235,13 +236,23 @@ TEST_F(MapTest, AFixedViewWidensAboutItsMiddleUntilEveryItemShows) {
     map.WidenToShowSelection();
     EXPECT_FLOAT_EQ((map.TopLatitude + map.BottomLatitude) / 2, 0);
     EXPECT_FLOAT_EQ(map.CentreLongitude, 0);
-    const int margin = 8;
-    // "far" shows by its nearer piece; a little less widening would not show it.
-    EXPECT_LT(map.LonLatToX(40, 0), 400 - margin);
+    const int margin = 8, last = 400 - 1 - margin;  // the last column clear of the edge
+    // "far" shows whole by its nearer piece; a little less widening would cut it.
+    EXPECT_LE(map.LonLatToX(41, 0), last);
     EXPECT_GT(map.LonLatToX(81, 6), 400);
     const float span = map.TopLatitude - map.BottomLatitude;
     View(400, 300, span / 2 / 1.021f, -span / 2 / 1.021f, 0);
-    EXPECT_GE(map.LonLatToX(40, 1), 400 - margin);
+    EXPECT_GT(map.LonLatToX(41, 0), last);
+
+    // A large area needs only a part of 40 pixels each way on the picture.
+    View(400, 300, 10, -10, 0);
+    map.Areas->Areas.clear();
+    AddBox(*map.Areas, "large", -30, 35, 30, 120).Selected = true;
+    map.WidenToShowSelection();
+    EXPECT_GE(last - map.LonLatToX(35, 30), 40);
+    EXPECT_GT(map.LonLatToX(120, 0), 400);
+    View(400, 300, map.TopLatitude / 1.021f, map.BottomLatitude / 1.021f, 0);
+    EXPECT_LT(last - map.LonLatToX(35, 30), 40);
 
     // Places count too; a view that shows everything stays as it is.
     CrpWriter w;
@@ -607,6 +618,25 @@ TEST_F(MapTest, AreasAndLakesWhoseSeedsMissThePictureAreColouredWhereTheyShow) {
     EXPECT_EQ(At({40, 25}), map.WaterColor);
     EXPECT_EQ(At(enclave.Seed1), map.LandColor);
     EXPECT_EQ(At({45, 15}), map.SeaColor);  // between the arms
+}
+
+// A part's extra record repeats its area's ring with seeds of its own; the
+// points inside the ring belong to the area all the same.
+TEST_F(MapTest, AnAreaWithAPartRecordIsColouredWhereItShowsPastTheEdge) {
+    CArea& main = AddBox(*map.Areas, "I", 40, -30, 50, 10);
+    CArea& part = AddBox(*map.Areas, "I", 40, -30, 50, 10);
+    CArea& lake = AddBox(*map.Waters, "lake", 44, 6, 46, 8);
+    main.Seed1 = {45, -25};
+    main.Seed2 = {45, 7};  // in the lake: fills nothing
+    part.Seed1 = part.Seed2 = {41, -29};
+    lake.Seed1 = lake.Seed2 = {45, 7};
+    main.Selected = part.Selected = true;
+    View(400, 300, 60, 30, 25);  // the box's east end only
+    ASSERT_LT(map.LonLatToX(-25, 45), 0);
+    DrawBase();
+    map.FillArea(main, Colors::Red);
+    map.FillArea(part, Colors::Red);
+    EXPECT_EQ(At({42, 2}), Colors::Red);
 }
 
 TEST_F(MapTest, WatersWithoutLakesDrawOnlyTheFrames) {

@@ -262,12 +262,13 @@ function area2Source() {
 
 // Map 3: states, provinces and territories of the United States, Canada and Mexico. Canada's
 // views reach over the pole into a wedge of the Arctic east of Greenland (Jan Mayen, Svalbard,
-// Franz Josef Land), and Mexico's on a portrait screen down to the Galápagos Islands.
+// Franz Josef Land), and Mexico's and the United States' on a portrait screen down to the
+// Galápagos Islands and Ecuador.
 function area3Source() {
   const withInsets = () => { const areas = admin1.regionsWithContext(['US', 'CA', 'MX'], () => true); return areas.concat(insetAreas(3, areas)); };
   return areaSource('AREA3', withInsets, {
     countries: ['US', 'CA', 'MX'],
-    clip: [{ w: -180, e: -10, s: 5, n: 84 }, { w: -10, e: 66, s: 70, n: 84 }, { w: -95, e: -85, s: -2, n: 5 }], minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
+    clip: [{ w: -180, e: -10, s: 5, n: 84 }, { w: -10, e: 66, s: 70, n: 84 }, { w: -95, e: -70, s: -6, n: 5 }], minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
     lakes: lakeRings(), views: views(AMERICA_VIEWS, 0),
   });
 }

@@ -46,17 +46,26 @@ function fitView(boxes, W, H) {
 }
 
 const SHOW_MARGIN = 8;   // pixels between a shown item and the picture's edge
+const SHOW_ENOUGH = 40;  // pixels each way of a large area's box that must show
 const WIDEST_SPAN = 2000; // degrees of latitude at which widening gives up
 
 // The game's widening of a view about its middle until every item shows: an item is a list of
-// outlines ([lat, lon] points), shown when a point of one lies on the picture clear of its edges,
-// or a place {lat, lon}. Returns the items still not shown (none unless it gave up).
+// outlines ([lat, lon] points), shown when the box of one lies on the picture clear of its edges,
+// all of it or SHOW_ENOUGH pixels each way, or a place {lat, lon}. Returns the items still not
+// shown (none unless it gave up).
 function widenToShow(v, items) {
   const on = (lat, lon) => {
     const x = v.x(lon, lat), y = v.y(lat);
     return x >= SHOW_MARGIN && y >= SHOW_MARGIN && x < v.W - SHOW_MARGIN && y < v.H - SHOW_MARGIN;
   };
-  const shows = item => (Array.isArray(item) ? item.some(ring => ring.some(([lat, lon]) => on(lat, lon))) : on(item.lat, item.lon));
+  const enough = ring => {
+    const xs = ring.map(([lat, lon]) => v.x(lon, lat)), ys = ring.map(([lat]) => v.y(lat));
+    const [x0, x1, y0, y1] = [Math.min(...xs), Math.max(...xs), Math.min(...ys), Math.max(...ys)];
+    const w = Math.min(x1, v.W - 1 - SHOW_MARGIN) - Math.max(x0, SHOW_MARGIN);
+    const h = Math.min(y1, v.H - 1 - SHOW_MARGIN) - Math.max(y0, SHOW_MARGIN);
+    return w >= 0 && h >= 0 && w >= Math.min(x1 - x0, SHOW_ENOUGH) && h >= Math.min(y1 - y0, SHOW_ENOUGH);
+  };
+  const shows = item => (Array.isArray(item) ? item.some(enough) : on(item.lat, item.lon));
   let left = items;
   for (;;) {
     left = left.filter(item => !shows(item));
