@@ -7,14 +7,14 @@ const fs = require('fs');
 const path = require('path');
 const { CrpWriter, readAreaFile, writeAtomic, transliterate } = require('./lib/crp');
 const { TEXTS } = require('./lib/texts');
-const { buildPlaces, buildUrbanAreas, encodePlaces, unreviewedSizes } = require('./lib/places');
+const { buildPlaces, buildUrbanAreas, encodePlaces, placesForInsets, unreviewedSizes } = require('./lib/places');
 const audio = require('./lib/audio');
 const { goodMid } = require('./lib/midi');
 const { logoGif, templateBmp } = require('./lib/images');
 const { Builder, checkCatalogue, encodeCatalogue } = require('./lib/exercises');
 const { readme, readIf } = require('./lib/readme');
 const { GeoNames } = require('./lib/geonames');
-const { INSETS, insetPoint } = require('../datagen/lib/insets');
+const { INSETS } = require('../datagen/lib/insets');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const OUT = path.join(ROOT, 'gamedata');
@@ -80,19 +80,7 @@ function writePlaces() {
   log(`Ort3.crp: ${moved.length} places of ${[...new Set(INSETS.map(i => i.code))].join(', ')} and their countries' other regions`);
 }
 
-// The places of the regions that a map draws again as insets, moved into them, with the other
-// places of their country: the place file of that country's map exercises.
-function insetPlaces() {
-  return once('inset places', () => {
-    const countries = new Set(INSETS.map(i => i.code.slice(0, 2)));
-    return places().filter(p => countries.has(p.country) && p.region).map(p => {
-      const inset = INSETS.find(i => i.code === p.region);
-      if (!inset) return p;
-      const [lon, lat] = insetPoint(inset, p.lon, p.lat);
-      return { ...p, lon, lat };
-    });
-  });
-}
+function insetPlaces() { return once('inset places', () => placesForInsets(places())); }
 
 function writeSounds() {
   writeAtomic(path.join(OUT, 'Plopp.WAV'), audio.plopp());

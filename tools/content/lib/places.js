@@ -3,6 +3,7 @@
 // over 300,000 people and the region capitals of the countries that have region exercises.
 'use strict';
 const { drawnLon } = require('../../datagen/lib/dateline');
+const { INSETS, insetPoint } = require('../../datagen/lib/insets');
 const { transliterate } = require('./crp');
 const { TERRITORIES, CAPITAL_CHOICE, SOURCE_COUNTRY, continentTable } = require('./countries');
 const { EXONYMS, SAME } = require('./citynames');
@@ -374,6 +375,18 @@ function unreviewedSizes(exercises, selected) {
   return out;
 }
 
+// The places of the regions that a map draws again as insets (Alaska and Hawaii), moved into
+// them, with the other places of their country: the place file of that country's map exercises.
+function placesForInsets(list) {
+  const countries = new Set(INSETS.map(i => i.code.slice(0, 2)));
+  return list.filter(p => countries.has(p.country) && p.region).map(p => {
+    const inset = INSETS.find(i => i.code === p.region);
+    if (!inset) return p;
+    const [lon, lat] = insetPoint(inset, p.lon, p.lat);
+    return { ...p, lon, lat };
+  });
+}
+
 function encodePlaces(list, w) {
   for (const p of list) {
     w.text(p.id);
@@ -384,4 +397,4 @@ function encodePlaces(list, w) {
   }
 }
 
-module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };
+module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, placesForInsets, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };

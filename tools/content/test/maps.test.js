@@ -4,7 +4,6 @@
 const test = require('node:test');
 const assert = require('node:assert');
 const { View, fitView } = require('../lib/view');
-const { seedFill } = require('../lib/raster');
 
 test('the projection places points where the map draws them', () => {
   const v = new View(70, 30, 10, 600, 400);
@@ -25,23 +24,3 @@ test('fitting frames the boxes and widens only when the longitudes need it', () 
   assert.strictEqual(b.D, 93);
 });
 
-// A ring in degrees on a view where one degree is ten pixels near the equator.
-const view = new View(10, -10, 0, 200, 200);
-const square = [[-5, -5], [5, -5], [5, 5], [-5, 5]];
-// A U whose notch opens to the north: a seed in the notch lies outside the ring.
-const u = [[-5, -5], [5, -5], [5, -2], [-3, -2], [-3, 2], [5, 2], [5, 5], [-5, 5]];
-
-test('a seed inside its outline colours only the area', () => {
-  assert.strictEqual(seedFill(square, [0, 0], view), 'ok');
-  assert.strictEqual(seedFill(u, [-4, 0], view), 'ok');
-});
-
-test('a seed outside its outline floods past it', () => {
-  assert.strictEqual(seedFill(u, [2, 0], view), 'leak');
-  assert.strictEqual(seedFill(square, [8, 8], view), 'leak');
-});
-
-test('a seed on the outline or off the picture colours nothing', () => {
-  assert.strictEqual(seedFill(square, [5, 0], view), 'none');
-  assert.strictEqual(seedFill(square, [0, 80], view), 'none');
-});

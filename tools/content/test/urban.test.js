@@ -38,7 +38,7 @@ test('a city selected by its size in a country of municipal figures needs a revi
 const GAMEDATA = path.resolve(__dirname, '..', '..', '..', 'gamedata');
 test('no exercise of the delivered catalogue selects a city by an unreviewed municipal figure', { skip: !fs.existsSync(path.join(GAMEDATA, 'AREA5.crp')) }, () => {
   const { readAreaFile } = require('../lib/crp');
-  const { buildPlaces, buildUrbanAreas } = require('../lib/places');
+  const { buildPlaces, buildUrbanAreas, placesForInsets } = require('../lib/places');
   const { Builder } = require('../lib/exercises');
   const { GeoNames } = require('../lib/geonames');
   const cache = {};
@@ -48,7 +48,7 @@ test('no exercise of the delivered catalogue selects a city by an unreviewed mun
     return cache[n];
   };
   const list = buildPlaces(areaFile(1), [3, 4, 5].map(areaFile), new GeoNames(), () => {}, [areaFile(2)]);
-  const b = new Builder({ areaFile, places: { 1: list, 2: buildUrbanAreas(list) }, flagDir: path.join(GAMEDATA, 'flags'), log: () => {} });
+  const b = new Builder({ areaFile, places: { 1: list, 2: buildUrbanAreas(list), 3: placesForInsets(list) }, flagDir: path.join(GAMEDATA, 'flags'), log: () => {} });
   const exercises = b.build().filter(ex => ex.kind === 'ORT' || ex.kind === 'MULTI');
   assert.ok(exercises.some(ex => ex.rank < 5), 'no exercise selects places by size');
   assert.deepStrictEqual(unreviewedSizes(exercises, ex => b.selectedPlaces(ex, ex.items)), []);
