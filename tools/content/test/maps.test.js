@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The projection, view fitting and fill check the builder judges exercises with.
+// The projection, view fitting and widening the builder judges exercises with, as the game has them.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { View, fitView } = require('../lib/view');
+const { View, fitView, widenToShow } = require('../lib/view');
 
 test('the projection places points where the map draws them', () => {
   const v = new View(70, 30, 10, 600, 400);
@@ -24,3 +24,21 @@ test('fitting frames the boxes and widens only when the longitudes need it', () 
   assert.strictEqual(b.D, 93);
 });
 
+
+test('a view widens about its middle until a small area shows whole and a large one enough of it', () => {
+  const box = (s, w, n, e) => [[s, w], [n, w], [n, e], [s, e]];  // [lat, lon] points
+  const v = new View(10, -10, 0, 400, 300);
+  const left = widenToShow(v, [[box(0, 40, 1, 41)], { lat: -30, lon: 0 }]);
+  assert.deepStrictEqual(left, []);
+  assert.strictEqual((v.T + v.B) / 2, 0);
+  assert.ok(v.x(41, 0) <= 400 - 1 - 8, 'the small box lies whole on the picture');
+  assert.ok(v.y(-30) < 300 - 8, 'the place lies on the picture');
+  const large = new View(10, -10, 0, 400, 300);
+  widenToShow(large, [[box(-30, 35, 30, 120)]]);
+  assert.ok(400 - 1 - 8 - large.x(35, 30) >= 40 && large.x(120, 0) > 400, 'a part of 40 pixels, not all of it');
+  // Nothing to show: the view stays; something beyond any widening: it says so.
+  const still = new View(10, -10, 0, 400, 300);
+  assert.deepStrictEqual(widenToShow(still, [[box(0, 0, 1, 1)]]), []);
+  assert.strictEqual(still.T, Math.fround(10));
+  assert.strictEqual(widenToShow(new View(10, -10, 0, 400, 300), [{ lat: 0, lon: 100000 }]).length, 1);
+});
