@@ -11,7 +11,7 @@ CMAKE_GEN  := -G Ninja
 # building and running the game,
 RUN_PACKAGES := cmake ninja-build g++ pkg-config \
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 \
-  libgif-dev libfluidsynth-dev timgm6mb-soundfont fonts-liberation2
+  libqt6sql6-sqlite libgif-dev libfluidsynth-dev timgm6mb-soundfont fonts-liberation2
 # the test suite and its format check,
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev xvfb xdotool clang-format-14
 # and the developer's extras: benchmarks, fuzzing, rebuilding the data.

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+// The results history: what it records, what it survives (a kill, a damaged
+// or newer file, a folder it can't write), read back through its own API
+// and, where it matters, through SQLite itself.
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <csignal>
+
+#include "history/ResultsHistory.h"
+#include "support/GlomiraTest.h"
+
+namespace {
+
+class ResultsHistoryTest : public GlomiraTest {
+  protected:
+    // A clock the test moves on.
+    QDateTime now = QDateTime(QDate(2026, 12, 8), QTime(9, 30), Qt::UTC);
+    TResultsHistory::TClock Clock() {
+        return [this] { return now; };
+    }
+    QString File() const { return Path("history/history.sqlite"); }
+
+    // A value read with SQLite itself, past the history's own code.
+    static QVariant Sql(const QString& file, const QString& statement) {
+        QVariant value;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "peek");
+            db.setDatabaseName(file);
+            if (db.open()) {
+                QSqlQuery q(db);
+                if (q.exec(statement) && q.next()) value = q.value(0);
+            }
+        }
+        QSqlDatabase::removeDatabase("peek");
+        return value;
+    }
+};
+
+}  // namespace
+
+TEST_F(ResultsHistoryTest, RecordsRunsAndQuestionsAsTheyHappened) {
+    TResultsHistory history(File(), Clock());
+    ASSERT_EQ(history.Opening(), TResultsHistory::TOpening::Fine);
+    const int full = history.BeginRun(12, 2, false);
+    now = now.addSecs(5);
+    history.RecordQuestion(full, "SE", 1, {});
+    now = now.addSecs(7);
+    history.RecordQuestion(full, "NO", 3, {"FI", "SE"});
+    now = now.addSecs(2);
+    history.EndRun(full, 60, true);
+    history.SetSignature(full, "Åsa, \"the\" tester");
+    now = now.addDays(1);
+    const int closed = history.BeginRun(12, 1, true);
+    history.RecordQuestion(closed, "DK", 2, {"NO"});
+    history.EndRun(closed, 50, false);  // the window closed before the end
+    history.BeginRun(13, 2, false);     // another exercise
+
+    const std::vector<THistoryRun> runs = history.Runs(12);
+    ASSERT_EQ(runs.size(), 2u);
+    // Newest first.
+    EXPECT_TRUE(runs[0].practice);
+    EXPECT_FALSE(runs[0].finished);
+    EXPECT_EQ(runs[0].percent, -1);
+    EXPECT_EQ(runs[0].language, 1);
+    EXPECT_EQ(runs[1].exercise, 12);
+    EXPECT_FALSE(runs[1].practice);
+    EXPECT_TRUE(runs[1].finished);
+    EXPECT_EQ(runs[1].percent, 60);
+    EXPECT_EQ(runs[1].signature, "Åsa, \"the\" tester");
+    EXPECT_EQ(runs[1].started, QDateTime(QDate(2026, 12, 8), QTime(9, 30), Qt::UTC));
+    EXPECT_EQ(runs[1].ended, QDateTime(QDate(2026, 12, 8), QTime(9, 30, 14), Qt::UTC));
+
+    const std::vector<THistoryQuestion> asked = history.Questions(runs[1].id);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].item, "SE");
+    EXPECT_TRUE(asked[0].RightAtFirstTry());
+    EXPECT_TRUE(asked[0].clickedInstead.isEmpty());
+    EXPECT_EQ(asked[1].item, "NO");
+    EXPECT_EQ(asked[1].attempts, 3);
+    EXPECT_FALSE(asked[1].RightAtFirstTry());
+    EXPECT_EQ(asked[1].clickedInstead, QStringList({"FI", "SE"}));
+    EXPECT_EQ(asked[1].answered, QDateTime(QDate(2026, 12, 8), QTime(9, 30, 12), Qt::UTC));
+    EXPECT_EQ(history.Questions(runs[0].id).size(), 1u);
+    EXPECT_EQ(history.Runs(13).size(), 1u);
+    EXPECT_TRUE(history.Runs(14).empty());
+}
+
+TEST_F(ResultsHistoryTest, KeepsItsRecordsAcrossProgramRunsInAVersionedWriteAheadFile) {
+    {
+        TResultsHistory history(File(), Clock());
+        const int run = history.BeginRun(3, 4, false);
+        history.RecordQuestion(run, "DE-BY", 1, {});
+        history.EndRun(run, 100, true);
+    }  // written before it goes
+    EXPECT_EQ(Sql(File(), "PRAGMA user_version").toInt(), TResultsHistory::SchemaVersion);
+    EXPECT_EQ(Sql(File(), "PRAGMA journal_mode").toString(), "wal");
+    TResultsHistory again(File(), Clock());
+    EXPECT_EQ(again.Opening(), TResultsHistory::TOpening::Fine);
+    const auto runs = again.Runs(3);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(again.Questions(runs[0].id).size(), 1u);
+    // A new run of this program hands out its own run handles.
+    const int run = again.BeginRun(3, 4, false);
+    again.RecordQuestion(run, "DE-BE", 2, {"DE-BB"});
+    EXPECT_EQ(again.Runs(3).size(), 2u);
+    EXPECT_EQ(again.Questions(again.Runs(3)[0].id).size(), 1u);
+}
+
+// A file that isn't a database, or one of a later version, is moved aside
+// whole (nothing is lost) and a fresh one started.
+TEST_F(ResultsHistoryTest, ADamagedOrNewerFileIsMovedAsideAndAFreshOneStarted) {
+    QDir().mkpath(Path("history"));
+    const QByteArray garbage = QByteArray("not a database at all ").repeated(200);
+    {
+        QFile f(File());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(garbage);
+    }
+    {
+        TResultsHistory history(File(), Clock());
+        EXPECT_EQ(history.Opening(), TResultsHistory::TOpening::MovedAside);
+        EXPECT_EQ(history.MovedTo(), File() + ".damaged-20261208-093000");
+        QFile aside(history.MovedTo());
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.readAll(), garbage);
+        history.EndRun(history.BeginRun(1, 1, false), 80, true);
+        EXPECT_EQ(history.Runs(1).size(), 1u);
+    }
+
+    now = now.addSecs(60);
+    {
+        TResultsHistory history(File(), Clock());
+        history.Flush();
+    }
+    Sql(File(), "PRAGMA user_version=2");  // as a later program would leave it
+    TResultsHistory history(File(), Clock());
+    EXPECT_EQ(history.Opening(), TResultsHistory::TOpening::MovedAside);
+    EXPECT_TRUE(history.Runs(1).empty());
+    EXPECT_EQ(Sql(history.MovedTo(), "SELECT COUNT(*) FROM runs").toInt(), 1);
+}
+
+TEST_F(ResultsHistoryTest, WithoutAWritableFolderTheGameGoesOnWithoutHistory) {
+    {
+        QFile blocker(Path("history"));  // a file where the folder should be
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    TResultsHistory history(File(), Clock());
+    EXPECT_EQ(history.Opening(), TResultsHistory::TOpening::Unusable);
+    const int run = history.BeginRun(1, 1, false);
+    history.RecordQuestion(run, "SE", 1, {});
+    history.EndRun(run, 100, true);
+    history.Flush();
+    EXPECT_TRUE(history.Runs(1).empty());
+}
+
+// A program killed in the middle of a run leaves a database that opens, with
+// every question it had written.
+TEST_F(ResultsHistoryTest, AKilledProgramLeavesEveryWrittenQuestion) {
+    QProcess writer;
+    writer.start(QCoreApplication::applicationDirPath() + "/glomira_history_writer", {File()});
+    ASSERT_TRUE(writer.waitForStarted(10000));
+    int written = 0;
+    while (written < 40 && writer.waitForReadyRead(10000))
+        while (writer.canReadLine()) written = writer.readLine().trimmed().toInt();
+    ASSERT_GE(written, 40) << writer.readAllStandardError().toStdString();
+    ::kill(pid_t(writer.processId()), SIGKILL);
+    ASSERT_TRUE(writer.waitForFinished(10000));
+    // What it printed after that was written too.
+    while (writer.canReadLine()) written = writer.readLine().trimmed().toInt();
+
+    TResultsHistory history(File(), Clock());
+    EXPECT_EQ(history.Opening(), TResultsHistory::TOpening::Fine);
+    const auto runs = history.Runs(7);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_FALSE(runs[0].finished);
+    const auto asked = history.Questions(runs[0].id);
+    ASSERT_GE(int(asked.size()), written);
+    for (int n = 1; n <= written; ++n)
+        EXPECT_EQ(asked[std::size_t(n - 1)].item, QString("Q%1").arg(n));
+    EXPECT_EQ(Sql(File(), "PRAGMA integrity_check").toString(), "ok");
+}
