@@ -49,6 +49,13 @@ QString HighScoreFile() {
     return own + QStringLiteral("/scores.hgh");
 }
 
+QString HistoryFile() {
+    const QString folder = scoreFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : scoreFolder;
+    return QDir(folder).filePath(QStringLiteral("history.sqlite"));
+}
+
 QString HighScoreStartFile() {
     if (!scoreFolder.isEmpty()) return {};
     const QString beside = ProgramFile(QStringLiteral("scores.hgh"));

@@ -44,6 +44,9 @@ QString HighScoreFile();
 // scores.hgh installed beside the program. Empty when HighScoreFile() is
 // that file itself, or while a score folder is set.
 QString HighScoreStartFile();
+// The results history: history.sqlite in the player's own data folder, or
+// in the score folder while one is set.
+QString HistoryFile();
 // Keeps scores.hgh in this folder instead (tests and tools that must not
 // touch the player's results); empty: the usual places.
 void SetScoreFolder(const QString& folder);

@@ -51,6 +51,34 @@ Row RowOf(TOwnText text) {
                     "Die Hilfeseite %1 wurde nicht gefunden. Installiere Glomira neu.",
                     "No se encontró la página de ayuda %1. Vuelve a instalar Glomira.",
                     "La pagina della guida %1 non è stata trovata. Reinstalla Glomira."};
+        case TOwnText::HistoryMovedAside:
+            return {
+                "Resultathistoriken var skadad. Den sparades som %1, och en ny historik har "
+                "börjat.",
+                "Your results history was damaged. It was kept as %1, and a new history has "
+                "begun.",
+                "L'historique des résultats était endommagé. Il a été conservé sous %1, et un "
+                "nouvel historique a commencé.",
+                "Der Ergebnisverlauf war beschädigt. Er wurde als %1 aufbewahrt, und ein neuer "
+                "Verlauf hat begonnen.",
+                "El historial de resultados estaba dañado. Se guardó como %1 y se ha empezado "
+                "uno nuevo.",
+                "La cronologia dei risultati era danneggiata. È stata conservata come %1 ed è "
+                "iniziata una nuova cronologia."};
+        case TOwnText::HistoryUnusable:
+            return {
+                "Resultathistoriken kan inte sparas. Du kan spela som vanligt, men dina "
+                "omgångar sparas inte i historiken.",
+                "Your results history can't be saved. You can play as usual, but your runs "
+                "are not kept in the history.",
+                "L'historique des résultats ne peut pas être enregistré. Vous pouvez jouer "
+                "normalement, mais vos parties n'y sont pas conservées.",
+                "Der Ergebnisverlauf kann nicht gespeichert werden. Du kannst wie gewohnt "
+                "spielen, aber deine Runden werden nicht im Verlauf festgehalten.",
+                "No se puede guardar el historial de resultados. Puedes jugar como siempre, "
+                "pero tus partidas no se guardan en el historial.",
+                "Non è possibile salvare la cronologia dei risultati. Puoi giocare come "
+                "sempre, ma le tue partite non vengono conservate nella cronologia."};
     }
     return {"", "", "", "", "", ""};
 }

@@ -12,8 +12,10 @@ enum class TOwnText {
     HelpContents,
     HelpBack,
     HelpForward,
-    HelpMissingTitle,  // a help page that is not there
-    HelpMissingText,   // with %1 for the page's file
+    HelpMissingTitle,   // a help page that is not there
+    HelpMissingText,    // with %1 for the page's file
+    HistoryMovedAside,  // the results history was damaged; %1 where it was kept
+    HistoryUnusable,    // the results history can't be written
 };
 
 // The text in the language (1 Swedish .. 6 Italian; others give English).

@@ -2,10 +2,16 @@
 // Program start: the application, its three long-lived screens and the event loop.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "app/About.h"
+#include "app/Generell.h"
 #include "app/Hmeny.h"
 #include "app/Lang.h"
+#include "app/OwnTexts.h"
+#include "exercise/ovning.h"
+#include "history/ResultsHistory.h"
+#include "platform/MessageBoxes.h"
 #include "screens/ScreenSupport.h"
 
 int main(int argc, char** argv) {
@@ -21,8 +27,21 @@ int main(int argc, char** argv) {
     TfrmAbout aboutScreen(&mainMenu);
     mainMenu.SetScreens(&languageScreen, &aboutScreen);
     InstallTopTenForm();
+    TResultsHistory history(HistoryFile());
+    SetResultsHistory(&history);
 
     QApplication::restoreOverrideCursor();
     mainMenu.show();
-    return app.exec();
+    if (history.Opening() != TResultsHistory::TOpening::Fine) {
+        QTimer::singleShot(0, &mainMenu, [&history] {
+            const bool moved = history.Opening() == TResultsHistory::TOpening::MovedAside;
+            ShowMessage(
+                TMessageKind::Information,
+                moved ? OwnText(TOwnText::HistoryMovedAside, CurrentLanguage).arg(history.MovedTo())
+                      : OwnText(TOwnText::HistoryUnusable, CurrentLanguage));
+        });
+    }
+    const int result = app.exec();
+    SetResultsHistory(nullptr);
+    return result;
 }

@@ -43,6 +43,14 @@ bool COvningFlagga::IsRight(const TAnswer& answer) {
     return true;
 }
 
+QString COvningFlagga::AskedKey() const {
+    return CurrentPos >= 1 && CurrentPos <= FlagCount ? Items[CurrentPos] : QString();
+}
+
+QString COvningFlagga::ClickedKey(const TAnswer& answer) const {
+    return answer.Index >= 1 && answer.Index <= FlagCount ? Items[answer.Index] : QString();
+}
+
 void COvningFlagga::Right() {
     COvning::Right();
 }

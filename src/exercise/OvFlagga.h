@@ -18,6 +18,8 @@ class COvningFlagga : public COvning {
     QString NextQuestion() override;
     // Right when Index is the asked position; marks that flag Done.
     bool IsRight(const TAnswer& answer) override;
+    QString AskedKey() const override;
+    QString ClickedKey(const TAnswer& answer) const override;
     void Right() override;
     void Wrong(const TAnswer& answer) override;
     // Shuffles Items (the order is kept for the next start), then asks.

@@ -99,16 +99,20 @@ void COvningLandArea::Right() {
     if (CurrentPos >= 1) Done[CurrentPos] = true;
 }
 
+QString COvningLandArea::AskedKey() const {
+    return CurrentKey;
+}
+
+// The first item the clicked area answers to.
+QString COvningLandArea::ClickedKey(const TAnswer& answer) const {
+    if (const CArea* clicked = AreaAt(answer))
+        for (int i = 1; i <= ItemCount; ++i)
+            if (clicked->Matches(Items[i])) return Items[i];
+    return {};
+}
+
 void COvningLandArea::Wrong(const TAnswer& answer) {
-    QString key;  // the first item the clicked area answers to
-    if (const CArea* clicked = AreaAt(answer)) {
-        for (int i = 1; i <= ItemCount; ++i) {
-            if (clicked->Matches(Items[i])) {
-                key = Items[i];
-                break;
-            }
-        }
-    }
+    const QString key = ClickedKey(answer);
     const CArea* named = Map && Map->Areas ? Map->Areas->FindByCode(key) : nullptr;
     if (named) {
         const QString name = named->Names[CurrentLanguage];

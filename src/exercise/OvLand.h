@@ -19,6 +19,8 @@ class COvningLandArea : public COvning {
 
     QString NextQuestion() override;
     bool IsRight(const TAnswer& answer) override;
+    QString AskedKey() const override;
+    QString ClickedKey(const TAnswer& answer) const override;
     bool IsAnswered(const TAnswer& answer) override;
     // Counts the right answer twice in Asked (the percentage is shown after the first).
     void Right() override;

@@ -103,6 +103,15 @@ bool COvningOrt::IsAnswered(const TAnswer& answer) {
     return place && place->Answered;
 }
 
+QString COvningOrt::AskedKey() const {
+    return CurrentPlace ? CurrentPlace->Code : QString();
+}
+
+QString COvningOrt::ClickedKey(const TAnswer& answer) const {
+    const COrt* place = NearestPlace(answer);
+    return place ? place->Code : QString();
+}
+
 void COvningOrt::Right() {
     if (TMapExerciseScreen* screen = Screen()) screen->ShowName(QString(), 0, 0, false);
     COvning::Right();

@@ -23,6 +23,8 @@ class COvningOrt : public COvning {
 
     QString NextQuestion() override;
     bool IsRight(const TAnswer& answer) override;
+    QString AskedKey() const override;
+    QString ClickedKey(const TAnswer& answer) const override;
     bool IsAnswered(const TAnswer& answer) override;
     // Lets window messages run between the green and the yellow mark.
     void Right() override;

@@ -118,6 +118,15 @@ bool COvningMulti::IsRight(const TAnswer& answer) {
     return answer.Index == RightPos;
 }
 
+QString COvningMulti::AskedKey() const {
+    return CurrentPlace ? CurrentPlace->Code : QString();
+}
+
+// The answer's text: a place's or an area's name.
+QString COvningMulti::ClickedKey(const TAnswer& answer) const {
+    return answer.Index >= 1 && answer.Index <= 4 ? Answers[answer.Index] : QString();
+}
+
 void COvningMulti::Right() {
     COvning::Right();
     if (TMultiExerciseScreen* screen = Screen())

@@ -23,6 +23,8 @@ class COvningMulti : public COvning {
 
     QString NextQuestion() override;
     bool IsRight(const TAnswer& answer) override;
+    QString AskedKey() const override;
+    QString ClickedKey(const TAnswer& answer) const override;
     // Shows the right answer in green until the next Blink, then marks the
     // place answered. Lets window messages run during that wait. When the
     // screen goes away meanwhile, the rest is dropped and Form and Map are cleared.

@@ -5,19 +5,25 @@
 
 #include "app/Generell.h"
 #include "data/UKarta.h"
+#include "history/ResultsHistory.h"
 #include "platform/Random.h"
 #include "platform/Rounding.h"
 #include "screens/Ovform.h"
 
 namespace {
 TTopTenForm topTenForm;
-}
+TResultsHistory* resultsHistory = nullptr;
+}  // namespace
 
 bool COvning::IsAnswered(const TAnswer&) {
     return false;
 }
 
 void COvning::Right() {
+    if (!Finished && resultsHistory && historyRun_) {
+        resultsHistory->RecordQuestion(historyRun_, AskedKey(), Tries + 1, clickedInstead_);
+        clickedInstead_.clear();
+    }
     if (!Finished) {
         ++Asked;
         Percent = ScorePercent(Asked, WrongCount);
@@ -28,6 +34,7 @@ void COvning::Right() {
 
 void COvning::Wrong(const TAnswer& answer) {
     if (Finished || IsAnswered(answer)) return;
+    if (const QString key = ClickedKey(answer); !key.isEmpty()) clickedInstead_ << key;
     ++WrongCount;
     ++Asked;
     ++Tries;
@@ -37,6 +44,9 @@ void COvning::Wrong(const TAnswer& answer) {
 }
 
 void COvning::Start(TOvningsformular& form) {
+    Abandon();  // a restart ends the run before
+    if (resultsHistory) historyRun_ = resultsHistory->BeginRun(Number, CurrentLanguage, false);
+    clickedInstead_.clear();
     Finished = false;
     Randomize();
     Form = &form;
@@ -138,6 +148,15 @@ int ScorePercent(int asked, int wrong) {
     return RoundHalfEven(100.0 * double(asked - wrong) / double(asked));
 }
 
+void COvning::Abandon() {
+    if (resultsHistory && historyRun_) resultsHistory->EndRun(historyRun_, Percent, false);
+    historyRun_ = 0;
+}
+
+void SetResultsHistory(TResultsHistory* history) {
+    resultsHistory = history;
+}
+
 void SetTopTenForm(TTopTenForm form) {
     topTenForm = std::move(form);
 }
@@ -147,6 +166,11 @@ TTopTenForm CurrentTopTenForm() {
 }
 
 void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
+    // A result ends the run.
+    if (percent >= 0 && resultsHistory && exercise.historyRun_) {
+        resultsHistory->EndRun(exercise.historyRun_, percent, true);
+        exercise.historyRun_ = 0;
+    }
     if (!topTenForm) return;
     TTopTenRequest request;
     request.ExerciseNumber = exercise.Number;

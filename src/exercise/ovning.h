@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,7 @@ class TMapExerciseScreen;
 
 class CKarta;
 class TOvningsformular;
+class TResultsHistory;
 
 // One click as a screen hands it to the exercise: degrees on the map
 // screen, the number of the clicked choice on the other screens.
@@ -93,6 +95,14 @@ class COvning {
     // away meanwhile.
     virtual bool RedrawMap() { return true; }
 
+    // The key of what the open question asks, and of what a click answered
+    // instead (the item, place or answer text it means), for the results
+    // history; empty where there is none.
+    virtual QString AskedKey() const { return {}; }
+    virtual QString ClickedKey(const TAnswer&) const { return {}; }
+    // The run stops before its end: its screen closes, or it starts again.
+    void Abandon();
+
     // Marks the exercise's areas and places on the map.
     void SelectItems();
     // Takes over every catalogue field of another entry (not the run).
@@ -119,7 +129,10 @@ class COvning {
     bool DrawMapBase();
 
   private:
+    friend void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner);
     std::weak_ptr<const void> formLife_;
+    int historyRun_ = 0;          // the run in the results history; 0: none open
+    QStringList clickedInstead_;  // on the open question
 };
 
 // 100 * (asked - wrong) / asked, rounded to the nearest integer, halves to
@@ -138,6 +151,10 @@ struct TTopTenRequest {
 // that asks. Without one, ShowTopTen does nothing.
 using TTopTenForm = std::function<void(const TTopTenRequest& request, TOvningsformular* owner)>;
 void SetTopTenForm(TTopTenForm form);
+
+// The results history every run is recorded in, as the program installs it
+// (not owned); none: nothing is recorded.
+void SetResultsHistory(TResultsHistory* history);
 TTopTenForm CurrentTopTenForm();
 
 // Hands a result to the top-ten form (modal); -1 only shows the list.

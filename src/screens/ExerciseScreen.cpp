@@ -2,6 +2,8 @@
 // The exercise screens' shared window behaviour and their creation by kind.
 #include "ExerciseScreen.h"
 
+#include <QCloseEvent>
+
 #include "app/GenerellUi.h"
 #include "exercise/ovning.h"
 #include "screens/Ovform.h"
@@ -21,6 +23,11 @@ void TExerciseScreen::cmdToppClick() {
 
 void TExerciseScreen::cmdHjalpClick() {
     ShowHelpTopic(helpTopic_);
+}
+
+void TExerciseScreen::closeEvent(QCloseEvent* event) {
+    if (COvning* exercise = RunningExercise()) exercise->Abandon();
+    QWidget::closeEvent(event);
 }
 
 void TExerciseScreen::cmdAvslutaClick() {

@@ -29,6 +29,8 @@ class TExerciseScreen : public QWidget {
   protected:
     // The exercise running on the screen; null before the first start.
     virtual COvning* RunningExercise() const = 0;
+    // A run not over yet ends here, for the results history.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     const int helpTopic_;

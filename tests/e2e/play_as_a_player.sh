@@ -24,7 +24,7 @@ chmod 700 "$work/run"
 cp "$bin_dir/glomira" "$bin_dir"/*.crp "$bin_dir"/*.WAV "$bin_dir"/*.mid "$bin_dir"/*.gif \
    "$bin_dir"/*.bmp "$bin_dir/README.TXT" "$work/game/"
 cp -r "$bin_dir/flags" "$bin_dir/help" "$work/game/"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="$work/run"
 unset QT_QPA_PLATFORM
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

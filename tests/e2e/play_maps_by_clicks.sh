@@ -25,7 +25,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 mkdir -p "$work/data" "$work/config" "$work/run"
 chmod 700 "$work/run"
 cp "$bin_dir"/*.crp "$bin_dir"/*.bmp "$work/data/"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="$work/run"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

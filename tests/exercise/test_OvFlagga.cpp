@@ -7,6 +7,7 @@
 
 #include "FakeScreens.h"
 #include "exercise/OvFlagga.h"
+#include "history/ResultsHistory.h"
 
 namespace {
 
@@ -145,3 +146,39 @@ TEST_F(FlagTest, NamesFollowTheLanguageAndFallBackToTheKey) {
 }
 
 }  // namespace
+
+TEST_F(FlagTest, TheResultsHistoryRecordsEachFlagAndTheFlagsClickedInstead) {
+    TResultsHistory history(Path("history.sqlite"));
+    SetResultsHistory(&history);
+    UseKeys(5);
+    flags.Number = 9;
+    flags.Start(screen);
+    QStringList asked;
+    QString wrongKey;
+    QString question = screen.questions.last();
+    while (!question.isEmpty()) {
+        asked << flags.Items[flags.CurrentPos];
+        if (asked.size() == 2) {
+            TAnswer wrong;
+            wrong.Index = flags.CurrentPos == 1 ? 2 : 1;
+            wrongKey = flags.Items[wrong.Index];
+            flags.Wrong(wrong);
+        }
+        question = AnswerRight();
+    }
+    ShowTopTen(flags, flags.Percent, &screen);
+    SetResultsHistory(nullptr);
+
+    const auto runs = history.Runs(9);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_TRUE(runs[0].finished);
+    EXPECT_EQ(runs[0].percent, 83);  // five right of six clicks
+    const auto recorded = history.Questions(runs[0].id);
+    ASSERT_EQ(recorded.size(), 5u);
+    for (int n = 0; n < 5; ++n) {
+        EXPECT_EQ(recorded[std::size_t(n)].item, asked[n]);
+        EXPECT_EQ(recorded[std::size_t(n)].attempts, n == 1 ? 2 : 1);
+        EXPECT_EQ(recorded[std::size_t(n)].clickedInstead,
+                  n == 1 ? QStringList{wrongKey} : QStringList());
+    }
+}

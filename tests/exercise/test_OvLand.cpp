@@ -7,6 +7,7 @@
 
 #include "FakeScreens.h"
 #include "exercise/OvLand.h"
+#include "history/ResultsHistory.h"
 
 namespace {
 
@@ -262,3 +263,58 @@ TEST_F(AreaTest, StartRefusesAScreenWithoutAMap) {
 }
 
 }  // namespace
+
+// The results history gets each question as it was answered (the wrong
+// clicks by the items they hit; the sea counts for nothing), the result when
+// the run ends, and a run that starts again ends the one before, unfinished.
+TEST_F(AreaTest, TheResultsHistoryRecordsTheRunAsItHappened) {
+    TResultsHistory history(Path("history.sqlite"));
+    SetResultsHistory(&history);
+    area.Number = 14;
+    area.Start(screen);
+    QStringList order;
+    QList<QStringList> wrong;
+    QString question = screen.questions.last();
+    for (int n = 0; !question.isEmpty(); ++n) {
+        order << area.CurrentKey;
+        TAnswer sea;
+        sea.Lat = 50, sea.Lon = 9;  // between Alpha and Bravo
+        area.Wrong(sea);
+        QStringList hit;
+        for (int i = 0; i < n % 3 && !OtherOpenKey().isEmpty(); ++i) {
+            hit << OtherOpenKey();
+            area.Wrong(At(hit.last()));
+        }
+        wrong << hit;
+        area.BlinkState = 0;
+        ASSERT_TRUE(area.IsRight(At(area.CurrentKey)));
+        area.Right();
+        question = area.NextQuestion();
+    }
+    const int result = area.Percent;
+    ShowTopTen(area, result, &screen);  // as the screen does at the end
+    area.Start(screen);
+    area.Wrong(At(OtherOpenKey()));
+    area.Abandon();  // the window closes
+    SetResultsHistory(nullptr);
+
+    const auto runs = history.Runs(14);
+    ASSERT_EQ(runs.size(), 2u);
+    const THistoryRun& done = runs[1];
+    EXPECT_TRUE(done.finished);
+    EXPECT_EQ(done.percent, result);
+    EXPECT_LT(result, 100);
+    EXPECT_FALSE(runs[0].finished);
+    EXPECT_EQ(runs[0].percent, -1);
+    EXPECT_TRUE(history.Questions(runs[0].id).empty());  // nothing answered right
+    const auto asked = history.Questions(done.id);
+    ASSERT_EQ(int(asked.size()), order.size());
+    EXPECT_GT(std::count_if(wrong.begin(), wrong.end(),
+                            [](const QStringList& w) { return w.size() == 2; }),
+              0);
+    for (int n = 0; n < order.size(); ++n) {
+        EXPECT_EQ(asked[std::size_t(n)].item, order[n]);
+        EXPECT_EQ(asked[std::size_t(n)].attempts, wrong[n].size() + 1);
+        EXPECT_EQ(asked[std::size_t(n)].clickedInstead, wrong[n]);
+    }
+}

@@ -7,6 +7,7 @@
 
 #include "FakeScreens.h"
 #include "exercise/OvOrt.h"
+#include "history/ResultsHistory.h"
 
 namespace {
 
@@ -204,3 +205,35 @@ TEST_F(PlaceTest, NoSelectedPlaceEndsTheRunAtOnce) {
 }
 
 }  // namespace
+
+TEST_F(PlaceTest, TheResultsHistoryRecordsEachPlaceAndThePlacesClickedInstead) {
+    TResultsHistory history(Path("history.sqlite"));
+    SetResultsHistory(&history);
+    ort.Number = 6;
+    ort.Start(screen);
+    QStringList asked, wrongFirst;
+    QString question = screen.questions.last();
+    while (!question.isEmpty()) {
+        asked << ort.CurrentPlace->Code;
+        const COrt* other = OtherOpen();
+        wrongFirst << (asked.size() == 1 && other ? other->Code : QString());
+        question = Answer(asked.size() == 1 && other ? 1 : 0);
+    }
+    ShowTopTen(ort, ort.Percent, &screen);
+    SetResultsHistory(nullptr);
+
+    const auto runs = history.Runs(6);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_TRUE(runs[0].finished);
+    const auto recorded = history.Questions(runs[0].id);
+    ASSERT_EQ(int(recorded.size()), asked.size());
+    ASSERT_GE(asked.size(), 2);
+    for (int n = 0; n < asked.size(); ++n) {
+        EXPECT_FALSE(asked[n].isEmpty());
+        EXPECT_EQ(recorded[std::size_t(n)].item, asked[n]);
+        const QStringList expected =
+            wrongFirst[n].isEmpty() ? QStringList() : QStringList{wrongFirst[n]};
+        EXPECT_EQ(recorded[std::size_t(n)].clickedInstead, expected);
+        EXPECT_EQ(recorded[std::size_t(n)].attempts, int(expected.size()) + 1);
+    }
+}
