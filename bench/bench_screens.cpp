@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Time from a click on an exercise screen to its repainted picture, on a
 // 1920 x 1080 screen with the delivered data: wrong and right clicks on the
-// map screen (a name label; a recoloured area and the next question), a zoom
-// step by the wheel, and a wrong click on the flag screen.
+// map screen (a name label; a recoloured area and the next question, with
+// and without the results history recording it), a zoom step by the wheel,
+// and a wrong click on the flag screen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QWheelEvent>
@@ -15,8 +17,10 @@
 #include "app/Generell.h"
 #include "data/UKarta.h"
 #include "data/ovningar.h"
+#include "exercise/AnswerPixel.h"
 #include "exercise/OvFlagga.h"
 #include "exercise/OvLand.h"
+#include "history/ResultsHistory.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
 
@@ -38,22 +42,6 @@ void ClickAndRepaint(QWidget* target, QPoint at) {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-std::optional<QPoint> RightPixel(TfrmOvningKarta& screen) {
-    const auto& exercise = static_cast<COvningLandArea&>(*screen.Exercise);
-    CKarta& map = *screen.MapObject;
-    for (const auto& area : map.Areas->Areas) {
-        if (!area->Selected || !area->Matches(exercise.CurrentKey)) continue;
-        for (const GeoPoint& seed : {area->Seed1, area->Seed2}) {
-            const QPoint p(map.LonLatToX(seed.Lon, seed.Lat), map.LatToY(seed.Lat));
-            TAnswer answer;
-            answer.Lat = map.YToLat(p.y());
-            answer.Lon = map.PixelToLon(p.y(), p.x());
-            if (screen.Exercise->IsRight(answer)) return p;
-        }
-    }
-    return std::nullopt;
-}
-
 void BM_MapWrongClick(benchmark::State& state) {
     TfrmOvningKarta screen;
     screen.StartExercise(Entry("AREA", AreaExercise));
@@ -73,24 +61,35 @@ void BM_MapWrongClick(benchmark::State& state) {
 }
 BENCHMARK(BM_MapWrongClick)->Unit(benchmark::kMillisecond);
 
+// Argument 1: with the results history recording each answer (the
+// database in a temporary folder); 0: without.
 void BM_MapRightClick(benchmark::State& state) {
-    TfrmOvningKarta screen;
-    screen.StartExercise(Entry("AREA", AreaExercise));
-    for (auto _ : state) {
-        if (screen.Exercise->Finished) {
-            state.PauseTiming();
-            screen.cmdStartaClick();
-            state.ResumeTiming();
-        }
-        const std::optional<QPoint> right = RightPixel(screen);
-        if (!right) {
-            state.SkipWithError("no pixel answers the question");
-            break;
-        }
-        ClickAndRepaint(screen.imgKartaBox, *right);
+    QTemporaryDir folder;
+    std::optional<TResultsHistory> history;
+    if (state.range(0)) {
+        history.emplace(folder.filePath("history.sqlite"));
+        SetResultsHistory(&*history);
     }
+    {
+        TfrmOvningKarta screen;
+        screen.StartExercise(Entry("AREA", AreaExercise));
+        for (auto _ : state) {
+            if (screen.Exercise->Finished) {
+                state.PauseTiming();
+                screen.cmdStartaClick();
+                state.ResumeTiming();
+            }
+            const std::optional<QPoint> right = AnswerPixel(*screen.MapObject, *screen.Exercise);
+            if (!right) {
+                state.SkipWithError("no pixel answers the question");
+                break;
+            }
+            ClickAndRepaint(screen.imgKartaBox, *right);
+        }
+    }
+    SetResultsHistory(nullptr);
 }
-BENCHMARK(BM_MapRightClick)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapRightClick)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // One wheel notch, in and out by turns, to the finished picture of the new
 // view: a step on an idle screen is drawn as soon as its event is handled.
