@@ -300,3 +300,19 @@ std::vector<THistoryQuestion> TResultsHistory::Questions(qint64 runId) const {
         return out;
     });
 }
+
+TLearningSchedule TResultsHistory::Schedule(int exercise) const {
+    return Ask<TLearningSchedule>([exercise](THistoryStore& s) {
+        TLearningSchedule schedule;
+        if (!s.Usable()) return schedule;
+        QSqlQuery q(s.Db());
+        q.prepare(QStringLiteral(
+            "SELECT q.item, q.attempts, q.answered FROM questions q JOIN runs r ON q.run = r.id"
+            " WHERE r.exercise = ? ORDER BY q.answered, q.id"));
+        q.addBindValue(exercise);
+        if (!q.exec()) return schedule;
+        while (q.next())
+            schedule.Asked(q.value(0).toString(), q.value(1).toInt() == 1, FromStamp(q.value(2)));
+        return schedule;
+    });
+}

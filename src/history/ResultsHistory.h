@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+#include "history/LearningSchedule.h"
+
 class THistoryStore;
 
 // What the history keeps of a run.
@@ -77,6 +79,9 @@ class TResultsHistory {
     // Reading, newest run first.
     std::vector<THistoryRun> Runs(int exercise) const;
     std::vector<THistoryQuestion> Questions(qint64 runId) const;
+    // Every question asked in the exercise's runs, full and practice, in
+    // the order they were answered, placed in the boxes.
+    TLearningSchedule Schedule(int exercise) const;
 
   private:
     using TJob = std::function<void(THistoryStore&)>;

@@ -182,3 +182,62 @@ TEST_F(ResultsHistoryTest, AKilledProgramLeavesEveryWrittenQuestion) {
         EXPECT_EQ(asked[std::size_t(n - 1)].item, QString("Q%1").arg(n));
     EXPECT_EQ(Sql(File(), "PRAGMA integrity_check").toString(), "ok");
 }
+
+// The Leitner schedule over simulated days, from the history's questions:
+// a right answer at the first try moves an item up a box (due 1, 3, 7, 21
+// days later), a miss sends it back to the first (due at once).
+TEST_F(ResultsHistoryTest, TheScheduleMovesItemsThroughTheBoxesOverTheDays) {
+    TResultsHistory history(File(), Clock());
+    const QStringList items{"SE", "NO", "FI", "DK"};
+    const auto play = [&](const QList<QPair<QString, int>>& answers, bool practice) {
+        const int run = history.BeginRun(5, 2, practice);
+        for (const auto& [item, attempts] : answers) {
+            history.RecordQuestion(run, item, attempts, {});
+            now = now.addSecs(10);
+        }
+        history.EndRun(run, 50, true);
+    };
+    const QDateTime start = now;
+    // Nothing asked: everything due, nothing learned.
+    EXPECT_EQ(history.Schedule(5).Due(items, now), items);
+    EXPECT_FALSE(history.Schedule(5).NextDue(items).has_value());
+
+    play({{"SE", 1}, {"NO", 3}, {"FI", 1}}, false);  // day 0
+    TLearningSchedule s = history.Schedule(5);
+    EXPECT_EQ(s.Of("SE").box, 2);
+    EXPECT_EQ(s.Of("NO").box, 1);
+    EXPECT_FALSE(s.Of("NO").lastRight);
+    EXPECT_EQ(s.Of("DK").box, 0);
+    EXPECT_EQ(s.Due(items, now), QStringList({"NO", "DK"}));  // missed, and never asked
+    EXPECT_EQ(s.DueAt("SE"), start.addDays(1));
+
+    now = start.addDays(1);  // a practice run of what is due, and SE
+    play({{"NO", 1}, {"DK", 1}, {"SE", 1}}, true);
+    s = history.Schedule(5);
+    EXPECT_EQ(s.Of("SE").box, 3);
+    EXPECT_EQ(s.Of("NO").box, 2);
+    EXPECT_EQ(s.Due(items, now), QStringList({"FI"}));  // box 2 since day 0
+    now = start.addDays(1).addSecs(3600);
+    play({{"FI", 2}}, true);
+    EXPECT_EQ(history.Schedule(5).Of("FI").box, 1);
+
+    // Right every time it falls due: SE reaches the top box and stays there.
+    for (const int days : {3, 7, 21, 21}) {
+        const TLearningSchedule before = history.Schedule(5);
+        EXPECT_EQ(before.Of("SE").lastAsked.daysTo(before.DueAt("SE")), days);
+        now = before.DueAt("SE");
+        EXPECT_TRUE(before.IsDue("SE", now));
+        EXPECT_FALSE(before.IsDue("SE", now.addSecs(-1)));
+        play({{"SE", 1}}, true);
+    }
+    s = history.Schedule(5);
+    EXPECT_EQ(s.Of("SE").box, TLearningSchedule::Boxes);
+    EXPECT_EQ(s.Learned(items), 1);
+    EXPECT_EQ(s.DueAt("SE"), s.Of("SE").lastAsked.addDays(21));
+    // Nothing due: the first item to fall due says when.
+    const QStringList learnedOnly{"SE"};
+    EXPECT_TRUE(s.Due(learnedOnly, now).isEmpty());
+    EXPECT_EQ(s.NextDue(learnedOnly), s.DueAt("SE"));
+    // Another exercise's questions don't count.
+    EXPECT_EQ(history.Schedule(6).Of("SE").box, 0);
+}
