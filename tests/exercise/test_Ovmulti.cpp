@@ -9,6 +9,7 @@
 #include "FakeScreens.h"
 #include "data/UKarta.h"
 #include "exercise/Ovmulti.h"
+#include "history/ResultsHistory.h"
 
 namespace {
 
@@ -228,3 +229,33 @@ TEST_F(MultiTest, TheRightAnswerStaysGreenUntilATickEndsTheWait) {
 }
 
 }  // namespace
+
+TEST_F(MultiTest, TheResultsHistoryRecordsThePlaceAskedAndTheAnswerClickedInstead) {
+    TResultsHistory history(Path("history.sqlite"));
+    SetResultsHistory(&history);
+    multi.Number = 12;
+    multi.Start(*screen);
+    TAnswer wrong;
+    wrong.Index = multi.RightPos % 4 + 1;
+    const QString clicked = multi.Answers[wrong.Index];
+    const QString asked = multi.CurrentPlace->Code;
+    multi.Wrong(wrong);
+    multi.Right();
+    multi.NextQuestion();
+    const QString second = multi.CurrentPlace->Code;
+    multi.Right();
+    multi.Abandon();  // the window closes
+    SetResultsHistory(nullptr);
+
+    const auto runs = history.Runs(12);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_FALSE(runs[0].finished);
+    const auto recorded = history.Questions(runs[0].id);
+    ASSERT_EQ(recorded.size(), 2u);
+    EXPECT_FALSE(asked.isEmpty());
+    EXPECT_EQ(recorded[0].item, asked);
+    EXPECT_EQ(recorded[0].attempts, 2);
+    EXPECT_EQ(recorded[0].clickedInstead, QStringList{clicked});
+    EXPECT_EQ(recorded[1].item, second);
+    EXPECT_TRUE(recorded[1].RightAtFirstTry());
+}
