@@ -166,13 +166,18 @@ TTopTenForm CurrentTopTenForm() {
 }
 
 void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
-    // A result ends the run.
+    TTopTenRequest request;
+    // A result ends the run; its signature follows, if it enters the list.
     if (percent >= 0 && resultsHistory && exercise.historyRun_) {
-        resultsHistory->EndRun(exercise.historyRun_, percent, true);
+        TResultsHistory* history = resultsHistory;
+        const int run = exercise.historyRun_;
+        history->EndRun(run, percent, true);
         exercise.historyRun_ = 0;
+        request.Signed = [history, run](const QString& signature) {
+            history->SetSignature(run, signature);
+        };
     }
     if (!topTenForm) return;
-    TTopTenRequest request;
     request.ExerciseNumber = exercise.Number;
     request.ExerciseName = exercise.Names[CurrentLanguage];
     request.FileName = HighScoreFile();

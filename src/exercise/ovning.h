@@ -146,6 +146,8 @@ struct TTopTenRequest {
     QString FileName;      // the high-score file
     QString StartFrom;     // the list to start from while FileName does not exist; may be empty
     int Percent = -1;      // -1: only show the list
+    // Told the signature entered, once the result has its place in the list.
+    std::function<void(const QString& signature)> Signed;
 };
 // The top-ten form as the windowed layer installs it; owner is the screen
 // that asks. Without one, ShowTopTen does nothing.

@@ -113,6 +113,7 @@ int TfrmTioitopp::Execute(QWidget* parent, const TTopTenRequest& request) {
         form->ExerciseNumber = request.ExerciseNumber;
         form->ExerciseName = request.ExerciseName;
         form->StartFileName = request.StartFrom;
+        form->Signed = request.Signed;
         form->LoadAndEnter(request.FileName, request.Percent);
         if (form) result = form->exec();
     } catch (const Exception& e) {
@@ -226,6 +227,7 @@ void TfrmTioitopp::SaveTable() {
             AddScore(ScoreFileName, StartFileName, ExerciseNumber, percent, signature, written);
         ScoreTable = written;
         NewRank = added.Rank;
+        if (NewRank > 0 && Signed) Signed(signature);
         if (!added.ReadError.isEmpty() && added.Backup != backup_) {
             ShowMessage(TMessageKind::Information,
                         QStringLiteral("Error reading the highscore file. The following error "

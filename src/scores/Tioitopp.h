@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 #include "exercise/ovning.h"
 #include "scores/ScoreFile.h"
@@ -29,6 +30,8 @@ class TfrmTioitopp : public QDialog {
     // (-1: only show). Failures are reported, never raised. Returns the modal result.
     // Lets window messages run.
     static int Execute(QWidget* parent, const TTopTenRequest& request);
+    // Told the signature once a result has its place in the list saved.
+    std::function<void(const QString& signature)> Signed;
 
     // Reads the list (from StartFileName while fileName does not exist) and
     // makes room for the percentage. Lets window messages run: in the box

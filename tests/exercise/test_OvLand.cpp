@@ -292,7 +292,13 @@ TEST_F(AreaTest, TheResultsHistoryRecordsTheRunAsItHappened) {
         question = area.NextQuestion();
     }
     const int result = area.Percent;
+    // A top-ten form where the player signs as Kim.
+    const TTopTenForm before = CurrentTopTenForm();
+    SetTopTenForm([](const TTopTenRequest& request, TOvningsformular*) {
+        if (request.Signed) request.Signed("Kim");
+    });
     ShowTopTen(area, result, &screen);  // as the screen does at the end
+    SetTopTenForm(before);
     area.Start(screen);
     area.Wrong(At(OtherOpenKey()));
     area.Abandon();  // the window closes
@@ -303,6 +309,8 @@ TEST_F(AreaTest, TheResultsHistoryRecordsTheRunAsItHappened) {
     const THistoryRun& done = runs[1];
     EXPECT_TRUE(done.finished);
     EXPECT_EQ(done.percent, result);
+    EXPECT_EQ(done.signature, "Kim");
+    EXPECT_TRUE(runs[0].signature.isEmpty());
     EXPECT_LT(result, 100);
     EXPECT_FALSE(runs[0].finished);
     EXPECT_EQ(runs[0].percent, -1);

@@ -113,7 +113,10 @@ TEST_F(TioitoppTest, BelowAllTenNothingIsEnteredButOkStillWritesAll900) {
     EXPECT_EQ(form.NewRank, 0);
     EXPECT_TRUE(form.txtNySignatur->isHidden());
     EXPECT_TRUE(sound.music.empty());
+    bool told = false;
+    form.Signed = [&](const QString&) { told = true; };
     form.cmdOKClick();
+    EXPECT_FALSE(told);  // no place, no signature
     const QByteArray written = ReadBytes(File());
     EXPECT_EQ(written.count('\n'), 3600);
     EXPECT_EQ(Saved()[12][10].ScorePercent, 5);
@@ -142,6 +145,8 @@ TEST_F(TioitoppTest, OkWithoutTypingStoresAnEmptySignature) {
 }
 
 TEST_F(TioitoppTest, TheTypedSignatureIsStoredCutTo50) {
+    QStringList told;  // what the results history hears
+    form.Signed = [&](const QString& signature) { told << signature; };
     form.LoadAndEnter(File(), 50);
     ShowActive(form);
     ASSERT_TRUE(form.txtNySignatur->hasFocus());
@@ -150,6 +155,7 @@ TEST_F(TioitoppTest, TheTypedSignatureIsStoredCutTo50) {
     QTest::keyClicks(form.txtNySignatur, "rta");
     QTest::keyClick(form.txtNySignatur, Qt::Key_Return);  // Enter is OK
     EXPECT_EQ(Saved()[12][1].Signature, "Märta");
+    EXPECT_EQ(told, QStringList{"Märta"});
 
     TfrmTioitopp second;
     second.ExerciseNumber = 12;
