@@ -7,31 +7,14 @@
 set -euo pipefail
 
 bin_dir=$(cd "$1" && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/private_x.sh"
 
 # A program folder of its own, so the run writes scores.hgh there.
-mkdir -p "$work/game" "$work/config" "$work/run"
-chmod 700 "$work/run"
+mkdir -p "$work/game"
 cp "$bin_dir/glomira" "$bin_dir"/*.crp "$bin_dir"/*.WAV "$bin_dir"/*.mid "$bin_dir"/*.gif \
    "$bin_dir"/*.bmp "$bin_dir/README.TXT" "$work/game/"
 cp -r "$bin_dir/flags" "$bin_dir/help" "$work/game/"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="$work/run"
-unset QT_QPA_PLATFORM
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_private_x 1280x1024
 
 "$work/game/glomira" >"$work/game.log" 2>&1 &
 game_pid=$!

@@ -10,29 +10,12 @@ set -euo pipefail
 
 bin_dir=$(cd "$1" && pwd)
 shift
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/private_x.sh"
 
 # The data in a folder of its own, so the runs write scores.hgh there.
-mkdir -p "$work/data" "$work/config" "$work/run"
-chmod 700 "$work/run"
+mkdir -p "$work/data"
 cp "$bin_dir"/*.crp "$bin_dir"/*.bmp "$work/data/"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="$work/run"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+start_private_x 1366x768
 
 shot() {
     [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$1.png" 2>/dev/null || true

@@ -1,0 +1,28 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the end-to-end scripts: a work folder with the player's own
+# config, data and runtime folders in it, a private X server of the given
+# size (start_private_x WIDTHxHEIGHT), and the clean-up of both (and of the
+# game, once game_pid is set) when the script ends.
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+mkdir -p "$work/config" "$work/run"
+chmod 700 "$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="$work/run"
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+
+start_private_x() {
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")"
+}
