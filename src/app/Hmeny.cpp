@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +19,13 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "app/Lang.h"
+#include "app/OwnTexts.h"
+#include "exercise/ExerciseItems.h"
+#include "history/ResultsHistory.h"
+#include "learning/FlagGallery.h"
+#include "learning/ProgressFigures.h"
+#include "learning/ProgressWindow.h"
+#include "learning/ReviewWindow.h"
 #include "platform/MediaPlayers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
@@ -167,6 +175,7 @@ TfrmHuvudmeny::~TfrmHuvudmeny() {
     // The screens are the menu's children and go with it; hidden first, so
     // none shows again while the rest is torn down.
     ReleaseExerciseScreens();
+    SetRunReview({});
 }
 
 void TfrmHuvudmeny::SetScreens(TfrmLang* languageScreen, TfrmAbout* aboutScreen) {
@@ -209,13 +218,16 @@ void TfrmHuvudmeny::BuildLayout() {
     lblInstruktion->setAttribute(Qt::WA_TransparentForMouseEvents);
     SetTag(lblInstruktion, 25);
 
+    // The lists leave a row under them for practice, explore and progress.
+    constexpr int listHeight = 225;
     lstParts = new QListWidget(panPanel);
-    lstParts->setGeometry(159, 148, 106, 253);
+    lstParts->setGeometry(159, 148, 106, listHeight);
     QFont small = lstParts->font();
     small.setPixelSize(11);  // continent names fit the narrow list
     lstParts->setFont(small);
     cboOvningar = new QListWidget(panPanel);
-    cboOvningar->setGeometry(265, 148, 281, 253);
+    cboOvningar->setGeometry(265, 148, 281, listHeight);
+    cboOvningar->setItemDelegate(new TProgressFiguresDelegate(cboOvningar));
     for (QListWidget* list : {lstParts, cboOvningar}) {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setTextElideMode(Qt::ElideRight);
@@ -239,6 +251,10 @@ void TfrmHuvudmeny::BuildLayout() {
     cmdOm = button(290, 492, 124, 32, 5);
     cmdAvsluta = button(421, 492, 125, 32, 3);
     cmdStarta->setDefault(true);
+    const int learnTop = 148 + listHeight + 3;
+    cmdPractise = button(159, learnTop, 127, 24, 0);
+    cmdExplore = button(289, learnTop, 127, 24, 0);
+    cmdProgress = button(419, learnTop, 127, 24, 0);
 
     tmrInstruktion = new QTimer(this);
     tmrInstruktion->setInterval(200);
@@ -254,6 +270,10 @@ void TfrmHuvudmeny::BuildLayout() {
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdAvslutaClick);
     connect(tmrInstruktion, &QTimer::timeout, this, &TfrmHuvudmeny::tmrInstruktionTimer);
     connect(Shape2, &TShape::mouseDown, this, &TfrmHuvudmeny::Shape2MouseDown);
+    connect(cmdPractise, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdPractiseClick);
+    connect(cmdExplore, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdExploreClick);
+    connect(cmdProgress, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdProgressClick);
+    SetRunReview([this](COvning& run, TOvningsformular* owner) { OpenReview(run, owner); });
     OpenHelpOnF1(this, 101);  // the main window's own topic, as its help button
 }
 
@@ -292,6 +312,9 @@ void TfrmHuvudmeny::FormShow() {
             LoadLanguageTable();
             TranslateCaptions(this);
             for (int number = 27; number <= 33; ++number) lstParts->addItem(LanguageText(number));
+            cmdPractise->setText(OwnText(TOwnText::MenuPractise, CurrentLanguage));
+            cmdExplore->setText(OwnText(TOwnText::MenuExplore, CurrentLanguage));
+            cmdProgress->setText(OwnText(TOwnText::MenuProgress, CurrentLanguage));
             lstParts->clearSelection();
             lstParts->setCurrentRow(-1);
         } catch (const std::exception& e) {
@@ -311,6 +334,7 @@ void TfrmHuvudmeny::changeEvent(QEvent* event) {
 
 void TfrmHuvudmeny::FormActivate() {
     ReleaseExerciseScreens();
+    ShowProgressFigures();  // a run may have ended meanwhile
 }
 
 void TfrmHuvudmeny::ReleaseExerciseScreens() {
@@ -335,6 +359,139 @@ void TfrmHuvudmeny::FyllOvningslista(int continent) {
         if (entry->Continent == code) cboOvningar->addItem(entry->Names[CurrentLanguage]);
     cboOvningar->clearSelection();
     cboOvningar->setCurrentRow(-1);
+    ShowProgressFigures();
+}
+
+void TfrmHuvudmeny::ShowProgressFigures() {
+    const TResultsHistory* history = CurrentResultsHistory();
+    if (!history || !Catalogue) return;
+    for (int row = 0; row < cboOvningar->count(); ++row) {
+        QListWidgetItem* line = cboOvningar->item(row);
+        const COvning* entry = Catalogue->FindByName(line->text());
+        if (!entry) continue;
+        const QStringList keys = ItemKeysOf(*entry);
+        const TProgressFigures figures = ProgressFiguresOf(*history, entry->Number, keys);
+        line->setData(ProgressFiguresRole, figures.ShortText());
+        line->setToolTip(figures.LongText(CurrentLanguage));
+    }
+}
+
+QStringList TfrmHuvudmeny::ItemKeysOf(const COvning& entry) {
+    const auto known = itemKeys_.find(entry.Number);
+    if (known != itemKeys_.end()) return known->second;
+    QStringList keys;
+    try {
+        keys = TExerciseItems::KeysOf(entry);
+    } catch (const std::exception& e) {
+        LogFailure(e, QStringLiteral("listing the items of exercise %1").arg(entry.Number));
+    }
+    itemKeys_.emplace(entry.Number, keys);
+    return keys;
+}
+
+COvning* TfrmHuvudmeny::ChosenEntry() const {
+    const auto selected = cboOvningar->selectedItems();
+    if (selected.isEmpty() || !Catalogue) return nullptr;
+    return Catalogue->FindByName(selected.first()->text());
+}
+
+void TfrmHuvudmeny::cmdPractiseClick() {
+    const COvning* entry = ChosenEntry();
+    if (!entry) return;
+    const QStringList keys = ItemKeysOf(*entry);
+    TLearningSchedule schedule;
+    if (const TResultsHistory* history = CurrentResultsHistory())
+        schedule = history->Schedule(entry->Number);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QStringList due = schedule.Due(keys, now);
+    if (!due.isEmpty()) {
+        StartPractice(*entry, due);
+        return;
+    }
+    const std::optional<QDateTime> next = schedule.NextDue(keys);
+    const QLocale locale(LanguageCode(CurrentLanguage));
+    const QString when =
+        next ? locale.toString(next->toLocalTime(), QLocale::LongFormat) : QStringLiteral("?");
+    ShowMessage(TMessageKind::Information,
+                OwnText(TOwnText::NothingDue, CurrentLanguage).arg(when));
+}
+
+void TfrmHuvudmeny::StartPractice(const COvning& entry, const QStringList& keys) {
+    std::unique_ptr<COvning> practice = COvning::PracticeOf(entry, keys);
+    previousPractice_ = std::move(practice_);
+    practice_ = std::move(practice);
+    StartEntry(*practice_);
+}
+
+void TfrmHuvudmeny::cmdExploreClick() {
+    COvning* entry = ChosenEntry();
+    if (!entry) return;
+    if (ScreenKindFor(entry->Kind) == TScreenKind::Flags) {
+        try {
+            TWaitCursor wait;
+            auto* gallery = new TFlagGallery(*entry, TExerciseItems(*entry), this);
+            gallery->show();
+        } catch (const std::exception& e) {
+            LogFailure(e, QStringLiteral("exploring exercise %1").arg(entry->Number));
+            ShowMessage(TMessageKind::Error,
+                        FailureText(QStringLiteral("show the flags"), MessageOf(e), false));
+        }
+        return;
+    }
+    std::unique_ptr<COvning> explore = COvning::ExploreOf(*entry);
+    previousPractice_ = std::move(practice_);
+    practice_ = std::move(explore);
+    StartEntry(*practice_);
+}
+
+void TfrmHuvudmeny::cmdProgressClick() {
+    const COvning* entry = ChosenEntry();
+    if (!entry) return;
+    try {
+        TWaitCursor wait;
+        auto* window = new TProgressWindow(*entry, TExerciseItems(*entry), CurrentResultsHistory(),
+                                           QDateTime::currentDateTimeUtc(), this);
+        window->show();
+    } catch (const std::exception& e) {
+        LogFailure(e, QStringLiteral("showing the progress of exercise %1").arg(entry->Number));
+        ShowMessage(TMessageKind::Error,
+                    FailureText(QStringLiteral("show the progress"), MessageOf(e), false));
+    }
+}
+
+void TfrmHuvudmeny::OpenReview(COvning& run, TOvningsformular* owner) {
+    auto* screen = dynamic_cast<TExerciseScreen*>(owner);
+    QWidget* parent = screen ? static_cast<QWidget*>(screen) : this;
+    TReviewWindow* review = nullptr;
+    try {
+        review = new TReviewWindow(run, TExerciseItems(run), parent);
+    } catch (const std::exception& e) {
+        LogFailure(e, QStringLiteral("reviewing exercise %1").arg(run.Number));
+        return;  // the run is over and scored; only its review is lost
+    }
+    const QPointer<TExerciseScreen> shown(screen);
+    connect(review, &TReviewWindow::showItem, this, [shown](const QString& key) {
+        if (shown) shown->ShowItem(key);
+    });
+    // The catalogue's entry, so a practice of a practice starts afresh.
+    const int number = run.Number;
+    connect(review, &TReviewWindow::practise, this, [this, number](const QStringList& keys) {
+        // After the click is done: starting releases the screen the review belongs to.
+        QTimer::singleShot(0, this, [this, number, keys] {
+            for (const COvning* entry = Catalogue ? Catalogue->First : nullptr; entry;
+                 entry = entry->Next)
+                if (entry->Number == number) {
+                    StartPractice(*entry, keys);
+                    return;
+                }
+        });
+    });
+    if (screen) {
+        // Beside the screen's right edge, over the map's least busy corner.
+        const QRect area = screen->geometry();
+        review->move(area.right() - review->width() - 16, area.top() + 48);
+    }
+    review->show();
 }
 
 void TfrmHuvudmeny::DrawContinent(int continent) {
@@ -406,10 +563,8 @@ bool TfrmHuvudmeny::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmHuvudmeny::cmdStartaClick() {
-    const auto selected = cboOvningar->selectedItems();
-    if (selected.isEmpty() || !Catalogue) return;  // nothing chosen: nothing to start
-    COvning* entry = Catalogue->FindByName(selected.first()->text());
-    if (!entry) return;
+    COvning* entry = ChosenEntry();
+    if (!entry) return;  // nothing chosen: nothing to start
     StartEntry(*entry);
 }
 

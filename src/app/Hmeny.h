@@ -6,7 +6,9 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
+#include <map>
 #include <memory>
 
 #include "app/ColorScheme.h"
@@ -25,6 +27,8 @@ class TfrmLang;
 class TfrmOvningFlagga;
 class TfrmOvningKarta;
 class TfrmOvningMulti;
+class TExerciseScreen;
+class TOvningsformular;
 
 // Continent numbers 1..7 and the catalogue code each stands for ("" outside).
 constexpr int ContinentCount = 7;
@@ -90,6 +94,21 @@ class TfrmHuvudmeny : public QWidget {
     void cmdAvslutaClick();
     void tmrInstruktionTimer();
     void Shape2MouseDown();
+    // A practice run of the chosen exercise's items that are due; when none
+    // is, says when the next one falls due. Lets window messages run.
+    void cmdPractiseClick();
+    // The chosen exercise's map (or flags) to look at, with nothing asked.
+    void cmdExploreClick();
+    // The chosen exercise's items by box and its recent runs.
+    void cmdProgressClick();
+    // Starts a practice run of the entry asking only the keys. Lets window
+    // messages run.
+    void StartPractice(const COvning& entry, const QStringList& keys);
+    // The exercise chosen in the list; null when none is.
+    COvning* ChosenEntry() const;
+    // The keys a full run of the entry can ask (cached); empty when its
+    // files can't be read.
+    QStringList ItemKeysOf(const COvning& entry);
 
     // Pixel of a continent picture (1..7) in picture coordinates.
     QRgb ContinentPixel(int continent, int px, int py) const;
@@ -119,6 +138,9 @@ class TfrmHuvudmeny : public QWidget {
     QPushButton* cmdHjalp;
     QPushButton* cmdOm;
     QPushButton* cmdAvsluta;
+    QPushButton* cmdPractise;
+    QPushButton* cmdExplore;
+    QPushButton* cmdProgress;
     QTimer* tmrInstruktion;
 
   protected:
@@ -133,6 +155,10 @@ class TfrmHuvudmeny : public QWidget {
     // Lets window messages run: the screen's start, or a failure's message box.
     void StartEntry(COvning& entry);
     int SelectedContinentLine() const;
+    // Each exercise line's best percentage and learned items, from the history.
+    void ShowProgressFigures();
+    // After a run: what it missed, over its screen.
+    void OpenReview(COvning& run, TOvningsformular* owner);
 
     RangeArray<QImage, 1, ContinentCount> pictures_;  // Europe .. the whole world, from resources
     // The same as shown: drawn at twice the size on a high-DPI screen.
@@ -141,4 +167,8 @@ class TfrmHuvudmeny : public QWidget {
     TfrmLang* languageScreen_ = nullptr;
     TfrmAbout* aboutScreen_ = nullptr;
     bool shown_ = false;
+    std::map<int, QStringList> itemKeys_;  // by exercise number
+    // The practice runs started from here; the one before the last is kept
+    // until the next, since its screen may still be closing.
+    std::unique_ptr<COvning> practice_, previousPractice_;
 };

@@ -79,6 +79,150 @@ Row RowOf(TOwnText text) {
                 "pero tus partidas no se guardan en el historial.",
                 "Non è possibile salvare la cronologia dei risultati. Puoi giocare come "
                 "sempre, ma le tue partite non vengono conservate nella cronologia."};
+        case TOwnText::PracticeNote:
+            return {"Övning: räknas inte till tio-i-topp",
+                    "Practice: not entered in the top ten",
+                    "Entraînement : non classé dans le palmarès",
+                    "Training: zählt nicht für die Bestenliste",
+                    "Práctica: no entra en la clasificación",
+                    "Allenamento: non entra in classifica"};
+        case TOwnText::MenuPractise:
+            return {"Öva", "Practise", "S'entraîner", "Üben", "Practicar", "Esercitati"};
+        case TOwnText::MenuExplore:
+            return {"Utforska", "Explore", "Explorer", "Erkunden", "Explorar", "Esplora"};
+        case TOwnText::MenuProgress:
+            return {"Framsteg", "Progress", "Progrès", "Fortschritt", "Progreso", "Progressi"};
+        case TOwnText::NothingDue:
+            return {
+                "Just nu finns inget att öva i den här övningen. Nästa sak att öva blir aktuell "
+                "%1.",
+                "Nothing in this exercise is due for practice now. The next item falls due on %1.",
+                "Rien n'est à revoir dans cet exercice pour l'instant. Le prochain élément sera à "
+                "revoir le %1.",
+                "In dieser Übung ist gerade nichts zu üben. Das nächste Element ist am %1 wieder "
+                "dran.",
+                "Ahora no hay nada que practicar en este ejercicio. El próximo elemento tocará el "
+                "%1.",
+                "Ora non c'è niente da ripassare in questo esercizio. Il prossimo elemento tocca "
+                "il %1."};
+        case TOwnText::ProgressTip:
+            return {"Bästa resultat %1 %, %2 av %3 inlärda",
+                    "Best result %1 %, %2 of %3 learned",
+                    "Meilleur résultat %1 %, %2 sur %3 appris",
+                    "Bestes Ergebnis %1 %, %2 von %3 gelernt",
+                    "Mejor resultado %1 %, %2 de %3 aprendidos",
+                    "Miglior risultato %1 %, %2 su %3 imparati"};
+        case TOwnText::ReviewTitle:
+            return {"Genomgång: %1", "Review: %1", "Révision : %1",
+                    "Rückblick: %1", "Repaso: %1", "Ripasso: %1"};
+        case TOwnText::ReviewMissed:
+            return {"%1 av %2 fick du inte rätt på första försöket.",
+                    "You missed %1 of %2 at the first try.",
+                    "Vous avez manqué %1 sur %2 au premier essai.",
+                    "Du hast %1 von %2 nicht beim ersten Versuch getroffen.",
+                    "Fallaste %1 de %2 al primer intento.",
+                    "Hai sbagliato %1 su %2 al primo tentativo."};
+        case TOwnText::ReviewAllRight:
+            return {"Allt rätt på första försöket!", "All right at the first try!",
+                    "Tout juste du premier coup !",  "Alles beim ersten Versuch richtig!",
+                    "¡Todo bien al primer intento!", "Tutto giusto al primo tentativo!"};
+        case TOwnText::ReviewPractice:
+            return {"Övningsomgång: %1 %. Den räknas inte till tio-i-topp.",
+                    "Practice run: %1 %. It is not entered in the top ten.",
+                    "Entraînement : %1 %. Il n'entre pas dans le palmarès.",
+                    "Trainingsrunde: %1 %. Sie kommt nicht in die Bestenliste.",
+                    "Práctica: %1 %. No entra en la clasificación.",
+                    "Allenamento: %1 %. Non entra in classifica."};
+        case TOwnText::ReviewClicked:
+            return {"Du valde: %1",   "You chose: %1", "Vous avez choisi : %1",
+                    "Deine Wahl: %1", "Elegiste: %1",  "Hai scelto: %1"};
+        case TOwnText::ReviewCapital:
+            return {"Huvudstad: %1",  "Capital: %1", "Capitale : %1",
+                    "Hauptstadt: %1", "Capital: %1", "Capitale: %1"};
+        case TOwnText::ReviewWithin:
+            return {"Ligger i: %1", "In: %1",      "Se trouve en : %1",
+                    "Liegt in: %1", "Está en: %1", "Si trova in: %1"};
+        case TOwnText::ReviewShow:
+            return {"Välj en rad för att visa den på kartan.",
+                    "Pick a line to see it on the map.",
+                    "Choisissez une ligne pour la voir sur la carte.",
+                    "Wähle eine Zeile, um sie auf der Karte zu sehen.",
+                    "Elige una línea para verla en el mapa.",
+                    "Scegli una riga per vederla sulla carta."};
+        case TOwnText::PractiseThese:
+            return {"Öva på dessa", "Practise these",  "Revoir ceux-ci",
+                    "Diese üben",   "Practicar estos", "Ripassa questi"};
+        case TOwnText::Close:
+            return {"Stäng", "Close", "Fermer", "Schließen", "Cerrar", "Chiudi"};
+        case TOwnText::ProgressTitle:
+            return {"Framsteg: %1",    "Progress: %1", "Progrès : %1",
+                    "Fortschritt: %1", "Progreso: %1", "Progressi: %1"};
+        case TOwnText::ProgressSummary:
+            return {"%1 av %2 inlärda, %3 att öva nu",
+                    "%1 of %2 learned, %3 due now",
+                    "%1 sur %2 appris, %3 à revoir maintenant",
+                    "%1 von %2 gelernt, %3 jetzt dran",
+                    "%1 de %2 aprendidos, %3 por practicar ahora",
+                    "%1 su %2 imparati, %3 da ripassare ora"};
+        case TOwnText::ProgressItem:
+            return {"Namn", "Name", "Nom", "Name", "Nombre", "Nome"};
+        case TOwnText::ProgressBox:
+            return {"Låda", "Box", "Boîte", "Fach", "Caja", "Scatola"};
+        case TOwnText::ProgressLast:
+            return {"Senast",  "Last result",      "Dernier résultat",
+                    "Zuletzt", "Último resultado", "Ultimo risultato"};
+        case TOwnText::ProgressDue:
+            return {"Att öva", "Due", "À revoir", "Fällig", "Toca", "Da ripassare"};
+        case TOwnText::ProgressNever:
+            return {"aldrig frågad", "never asked",      "jamais demandé",
+                    "nie gefragt",   "nunca preguntado", "mai chiesto"};
+        case TOwnText::ProgressRight:
+            return {"rätt direkt",    "right at once",     "juste du premier coup",
+                    "sofort richtig", "bien a la primera", "giusto subito"};
+        case TOwnText::ProgressMissed:
+            return {"missad", "missed", "manqué", "verfehlt", "fallado", "sbagliato"};
+        case TOwnText::ProgressNow:
+            return {"nu", "now", "maintenant", "jetzt", "ahora", "ora"};
+        case TOwnText::ProgressLearned:
+            return {"inlärd", "learned", "appris", "gelernt", "aprendido", "imparato"};
+        case TOwnText::ProgressRuns:
+            return {"Senaste omgångarna", "Recent runs",      "Dernières parties",
+                    "Letzte Runden",      "Últimas partidas", "Ultime partite"};
+        case TOwnText::ProgressDate:
+            return {"Datum", "Date", "Date", "Datum", "Fecha", "Data"};
+        case TOwnText::ProgressPercent:
+            return {"Resultat", "Result", "Résultat", "Ergebnis", "Resultado", "Risultato"};
+        case TOwnText::ProgressKind:
+            return {"Omgång", "Run", "Partie", "Runde", "Partida", "Partita"};
+        case TOwnText::RunFull:
+            return {"hel omgång",  "full run",         "partie complète",
+                    "volle Runde", "partida completa", "partita completa"};
+        case TOwnText::RunPractice:
+            return {"övning", "practice", "entraînement", "Training", "práctica", "allenamento"};
+        case TOwnText::RunClosed:
+            return {"avbruten",    "closed early", "interrompue",
+                    "abgebrochen", "interrumpida", "interrotta"};
+        case TOwnText::ExploreTitle:
+            return {"Utforska: %1", "Explore: %1",  "Explorer : %1",
+                    "Erkunden: %1", "Explorar: %1", "Esplora: %1"};
+        case TOwnText::ExploreHint:
+            return {"Peka på kartan för att se vad som finns där. Inget räknas.",
+                    "Point at the map to see what is there. Nothing is scored.",
+                    "Pointez la carte pour voir ce qui s'y trouve. Rien n'est compté.",
+                    "Zeige auf die Karte, um zu sehen, was dort ist. Nichts wird gezählt.",
+                    "Señala el mapa para ver qué hay. No se cuenta nada.",
+                    "Indica la carta per vedere cosa c'è. Non si conta nulla."};
+        case TOwnText::ExploreFlagsHint:
+            return {
+                "Alla flaggor i övningen, med sina länders namn. Inget räknas.",
+                "Every flag of the exercise, with its country's name. Nothing is scored.",
+                "Tous les drapeaux de l'exercice, avec le nom de leur pays. Rien n'est compté.",
+                "Alle Flaggen der Übung mit dem Namen ihres Landes. Nichts wird gezählt.",
+                "Todas las banderas del ejercicio, con el nombre de su país. No se cuenta nada.",
+                "Tutte le bandiere dell'esercizio, con il nome del loro paese. Non si conta "
+                "nulla."};
+        case TOwnText::Count:
+            break;
     }
     return {"", "", "", "", "", ""};
 }

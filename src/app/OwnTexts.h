@@ -16,6 +16,44 @@ enum class TOwnText {
     HelpMissingText,    // with %1 for the page's file
     HistoryMovedAside,  // the results history was damaged; %1 where it was kept
     HistoryUnusable,    // the results history can't be written
+    PracticeNote,       // practice: not in the top ten
+    MenuPractise,       // the main menu's practice button
+    MenuExplore,        // the main menu's explore button
+    MenuProgress,       // the main menu's progress button
+    NothingDue,         // nothing to practise; %1 when the next item falls due
+    ProgressTip,        // the exercise list's figures: %1 best percentage, %2 learned, %3 items
+    ReviewTitle,        // the review window; %1 the exercise
+    ReviewMissed,       // %1 items missed of %2 asked
+    ReviewAllRight,     // a practice run without a miss
+    ReviewPractice,     // a practice run's result; %1 the percentage
+    ReviewClicked,      // what was chosen instead; %1 the names
+    ReviewCapital,      // a country's capital; %1 its name
+    ReviewWithin,       // where a place lies; %1 the area
+    ReviewShow,         // the review's hint on the map
+    PractiseThese,      // the review's practice button
+    Close,              // closes a window
+    ProgressTitle,      // the progress window; %1 the exercise
+    ProgressSummary,    // %1 learned of %2 items, %3 due now
+    ProgressItem,       // the items table's heading: name
+    ProgressBox,        // the items table's heading: box
+    ProgressLast,       // the items table's heading: last result
+    ProgressDue,        // the items table's heading: when due
+    ProgressNever,      // an item never asked
+    ProgressRight,      // last asked: right at the first try
+    ProgressMissed,     // last asked: missed
+    ProgressNow,        // due now
+    ProgressLearned,    // the top box
+    ProgressRuns,       // the runs table's title
+    ProgressDate,       // the runs table's heading: date
+    ProgressPercent,    // the runs table's heading: percentage
+    ProgressKind,       // the runs table's heading: what kind of run
+    RunFull,            // a full run
+    RunPractice,        // a practice run
+    RunClosed,          // a run closed before its end
+    ExploreTitle,       // the explore window; %1 the exercise
+    ExploreHint,        // the explore window's instruction
+    ExploreFlagsHint,   // the explore window's instruction for flags
+    Count               // not a text: how many there are
 };
 
 // The text in the language (1 Swedish .. 6 Italian; others give English).

@@ -2,6 +2,7 @@
 // COvningFlagga: shuffle, question order and check of the flag exercise.
 #include "OvFlagga.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "app/Generell.h"
@@ -18,6 +19,14 @@ void COvningFlagga::Start(TOvningsformular& form) {
         const int j = RandomBelow(ItemCount) + 1;
         std::swap(Items[i], Items[j]);
     }
+    if (!AskOnly.isEmpty()) {
+        // A practice run's flags come first, so they are among those shown,
+        // then the shown ones are shuffled again among themselves.
+        std::stable_partition(&Items[1], &Items[1] + ItemCount,
+                              [this](const QString& key) { return Askable(key); });
+        const int shown = std::min(int(ItemCount), int(MaxFlags));
+        for (int i = 1; i <= shown; ++i) std::swap(Items[i], Items[RandomBelow(shown) + 1]);
+    }
     FlagCount = ItemCount <= MaxFlags ? ItemCount : MaxFlags;
     CurrentPos = 0;
     COvning::Start(form);
@@ -27,13 +36,13 @@ void COvningFlagga::Start(TOvningsformular& form) {
 QString COvningFlagga::NextQuestion() {
     if (QuestionNo >= FlagCount) return {};
     bool anyOpen = false;
-    for (int p = 1; p <= FlagCount && !anyOpen; ++p) anyOpen = !Done[p];
+    for (int p = 1; p <= FlagCount && !anyOpen; ++p) anyOpen = !Done[p] && Askable(Items[p]);
     if (!anyOpen) return {};  // every flag answered: nothing left to draw
     Tries = 0;
     ++QuestionNo;
     do {
         CurrentPos = RandomBelow(FlagCount) + 1;
-    } while (Done[CurrentPos]);
+    } while (Done[CurrentPos] || !Askable(Items[CurrentPos]));
     return LanguageText(9) + QLatin1Char(' ') + AreaName(Items[CurrentPos]);
 }
 

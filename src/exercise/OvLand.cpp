@@ -63,7 +63,7 @@ bool COvningLandArea::RedrawMap() {
 
 QString COvningLandArea::NextQuestion() {
     bool anyOpen = false;
-    for (int i = 1; i <= ItemCount && !anyOpen; ++i) anyOpen = !Done[i];
+    for (int i = 1; i <= ItemCount && !anyOpen; ++i) anyOpen = !Done[i] && Askable(Items[i]);
     if (QuestionNo >= ItemCount || !anyOpen) {
         if (Map) Map->ColourSelectedAreas();
         return {};
@@ -74,7 +74,7 @@ QString COvningLandArea::NextQuestion() {
     do {
         CurrentPos = RandomBelow(ItemCount) + 1;
         CurrentKey = Items[CurrentPos];
-    } while (Done[CurrentPos]);
+    } while (Done[CurrentPos] || !Askable(CurrentKey));
     if (Map) Map->ColourSelectedAreas();
     return LanguageText(9) + QLatin1Char(' ') + AreaName(CurrentKey);
 }

@@ -65,11 +65,13 @@ QString COvningOrt::NextQuestion() {
     if (Map->Places->RemainingCount >= 1) {
         std::vector<COrt*> open;
         for (COrt* place = Map->Places->First; place; place = place->Next)
-            if (place->Selected && !place->Answered) open.push_back(place);
+            if (place->Selected && !place->Answered && Askable(place->Code)) open.push_back(place);
         if (!open.empty()) {
             Tries = 0;
             HintColour = 0;
-            const int k = std::min(RandomBelow(Map->Places->RemainingCount), int(open.size()) - 1);
+            const int k = AskOnly.isEmpty() ? std::min(RandomBelow(Map->Places->RemainingCount),
+                                                       int(open.size()) - 1)
+                                            : RandomBelow(int(open.size()));
             CurrentPlace = open[std::size_t(k)];
             text = LanguageText(9) + QLatin1Char(' ') + CurrentPlace->Names[CurrentLanguage];
         }

@@ -46,11 +46,14 @@ QString COvningMulti::AreaKeyOf(const COrt& place) const {
 
 QString COvningMulti::NextQuestion() {
     if (!Map || !Map->Places || Map->Places->RemainingCount <= 0) return {};
-    const std::vector<COrt*> open = Places(true);
+    std::vector<COrt*> open = Places(true);
+    std::erase_if(open, [this](const COrt* place) { return !Askable(place->Code); });
     if (open.empty()) return {};
     Tries = 0;
     const bool areaNames = RandomBelow(2) + 1 == 1;  // form 1: the answers are area names
-    const int k = std::min(RandomBelow(Map->Places->RemainingCount), int(open.size()) - 1);
+    const int k = AskOnly.isEmpty()
+                      ? std::min(RandomBelow(Map->Places->RemainingCount), int(open.size()) - 1)
+                      : RandomBelow(int(open.size()));
     CurrentPlace = open[std::size_t(k)];
     // A fresh seed per question, as at every start.
     Randomize();

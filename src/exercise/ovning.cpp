@@ -3,8 +3,12 @@
 // exercise kind, and the hand-off to the top-ten form.
 #include "ovning.h"
 
+#include <algorithm>
+
 #include "app/Generell.h"
 #include "data/UKarta.h"
+#include "data/ovningar.h"
+#include "exercise/MapExplorer.h"
 #include "history/ResultsHistory.h"
 #include "platform/Random.h"
 #include "platform/Rounding.h"
@@ -12,6 +16,7 @@
 
 namespace {
 TTopTenForm topTenForm;
+TRunReview runReview;
 TResultsHistory* resultsHistory = nullptr;
 }  // namespace
 
@@ -20,8 +25,10 @@ bool COvning::IsAnswered(const TAnswer&) {
 }
 
 void COvning::Right() {
-    if (!Finished && resultsHistory && historyRun_) {
-        resultsHistory->RecordQuestion(historyRun_, AskedKey(), Tries + 1, clickedInstead_);
+    if (!Finished) {
+        RunRecord.push_back({AskedKey(), Tries + 1, clickedInstead_});
+        if (resultsHistory && historyRun_)
+            resultsHistory->RecordQuestion(historyRun_, AskedKey(), Tries + 1, clickedInstead_);
         clickedInstead_.clear();
     }
     if (!Finished) {
@@ -45,8 +52,11 @@ void COvning::Wrong(const TAnswer& answer) {
 
 void COvning::Start(TOvningsformular& form) {
     Abandon();  // a restart ends the run before
-    if (resultsHistory) historyRun_ = resultsHistory->BeginRun(Number, CurrentLanguage, false);
+    if (resultsHistory && !Explores())
+        historyRun_ = resultsHistory->BeginRun(Number, CurrentLanguage, Practice);
     clickedInstead_.clear();
+    RunRecord.clear();
+    form.ShowPracticeNote(Practice);
     Finished = false;
     Randomize();
     Form = &form;
@@ -90,6 +100,18 @@ void COvning::CopyCatalogueFields(const COvning& from) {
     CentreLongitude = from.CentreLongitude;
     ItemCount = from.ItemCount;
     Items = from.Items;
+}
+
+std::unique_ptr<COvning> COvning::ExploreOf(const COvning& entry) {
+    return std::make_unique<CMapExplorer>(entry);
+}
+
+std::unique_ptr<COvning> COvning::PracticeOf(const COvning& entry, const QStringList& keys) {
+    std::unique_ptr<COvning> practice = CreateExercise(entry.Kind);
+    practice->CopyCatalogueFields(entry);
+    practice->Practice = true;
+    practice->AskOnly = keys;
+    return practice;
 }
 
 void COvning::SelectItems() {
@@ -157,6 +179,14 @@ void SetResultsHistory(TResultsHistory* history) {
     resultsHistory = history;
 }
 
+TResultsHistory* CurrentResultsHistory() {
+    return resultsHistory;
+}
+
+void SetRunReview(TRunReview review) {
+    runReview = std::move(review);
+}
+
 void SetTopTenForm(TTopTenForm form) {
     topTenForm = std::move(form);
 }
@@ -166,6 +196,14 @@ TTopTenForm CurrentTopTenForm() {
 }
 
 void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
+    if (percent >= 0 && exercise.Practice) {
+        // Practice is compared with nothing: no list, only the review.
+        if (resultsHistory && exercise.historyRun_)
+            resultsHistory->EndRun(exercise.historyRun_, percent, true);
+        exercise.historyRun_ = 0;
+        if (runReview) runReview(exercise, owner);
+        return;
+    }
     TTopTenRequest request;
     // A result ends the run; its signature follows, if it enters the list.
     if (percent >= 0 && resultsHistory && exercise.historyRun_) {
@@ -183,5 +221,11 @@ void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
     request.FileName = HighScoreFile();
     request.StartFrom = HighScoreStartFile();
     request.Percent = percent;
+    const std::weak_ptr<const void> alive =
+        owner ? owner->LifeToken() : std::weak_ptr<const void>();
     topTenForm(request, owner);
+    if (percent < 0 || !runReview || (owner && alive.expired())) return;
+    const bool missed = std::any_of(exercise.RunRecord.begin(), exercise.RunRecord.end(),
+                                    [](const COvning::TAskedItem& item) { return item.Missed(); });
+    if (missed) runReview(exercise, owner);
 }

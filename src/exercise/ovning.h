@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "data/RangeArray.h"
 #include "platform/Colors.h"
@@ -71,6 +72,23 @@ class COvning {
     TColor HintColour = 0;               // what the hint last painted the asked item; 0 nothing
     bool Finished = false;               // the map screen's end of run
 
+    // A practice run is scored like any other but never enters the top ten.
+    // AskOnly narrows its questions to those keys (as AskedKey gives them);
+    // the rest of the exercise stays on the screen. Empty: ask everything.
+    bool Practice = false;
+    QStringList AskOnly;
+    bool Askable(const QString& key) const { return AskOnly.isEmpty() || AskOnly.contains(key); }
+
+    // What the run asked so far, in order: the question's key, the clicks it
+    // took (the right one included) and the keys of the wrong ones.
+    struct TAskedItem {
+        QString Key;
+        int Attempts = 0;
+        QStringList ClickedInstead;
+        bool Missed() const { return Attempts > 1; }
+    };
+    std::vector<TAskedItem> RunRecord;
+
     // The next question's text; the empty text when the run is over.
     virtual QString NextQuestion() = 0;
     virtual bool IsRight(const TAnswer& answer) = 0;
@@ -100,6 +118,12 @@ class COvning {
     // history; empty where there is none.
     virtual QString AskedKey() const { return {}; }
     virtual QString ClickedKey(const TAnswer&) const { return {}; }
+    // Whether this only shows the map, asking and counting nothing (and
+    // recording nothing in the results history).
+    virtual bool Explores() const { return false; }
+    // The pointer rests on the map at the answer's point (exploring names
+    // what is there).
+    virtual void Point(const TAnswer&) {}
     // The run stops before its end: its screen closes, or it starts again.
     void Abandon();
 
@@ -107,6 +131,10 @@ class COvning {
     void SelectItems();
     // Takes over every catalogue field of another entry (not the run).
     void CopyCatalogueFields(const COvning& from);
+    // A practice run of the entry, of the same kind, asking only the keys.
+    static std::unique_ptr<COvning> PracticeOf(const COvning& entry, const QStringList& keys);
+    // The entry's map to explore, on the map screen.
+    static std::unique_ptr<COvning> ExploreOf(const COvning& entry);
 
   protected:
     // The area's name in the current language, or the key itself when the
@@ -149,6 +177,12 @@ struct TTopTenRequest {
     // Told the signature entered, once the result has its place in the list.
     std::function<void(const QString& signature)> Signed;
 };
+
+// What the windowed layer shows once a run is over, after the top-ten form:
+// the review of what the run missed (and a practice run's result). Not
+// called for a full run answered right at every first try.
+using TRunReview = std::function<void(COvning& exercise, TOvningsformular* owner)>;
+void SetRunReview(TRunReview review);
 // The top-ten form as the windowed layer installs it; owner is the screen
 // that asks. Without one, ShowTopTen does nothing.
 using TTopTenForm = std::function<void(const TTopTenRequest& request, TOvningsformular* owner)>;
@@ -157,6 +191,7 @@ void SetTopTenForm(TTopTenForm form);
 // The results history every run is recorded in, as the program installs it
 // (not owned); none: nothing is recorded.
 void SetResultsHistory(TResultsHistory* history);
+TResultsHistory* CurrentResultsHistory();
 TTopTenForm CurrentTopTenForm();
 
 // Hands a result to the top-ten form (modal); -1 only shows the list.

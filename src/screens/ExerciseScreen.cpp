@@ -3,8 +3,11 @@
 #include "ExerciseScreen.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 
+#include "app/Generell.h"
 #include "app/GenerellUi.h"
+#include "app/OwnTexts.h"
 #include "exercise/ovning.h"
 #include "screens/Ovform.h"
 #include "screens/Unit1.h"
@@ -28,6 +31,32 @@ void TExerciseScreen::cmdHjalpClick() {
 void TExerciseScreen::closeEvent(QCloseEvent* event) {
     if (COvning* exercise = RunningExercise()) exercise->Abandon();
     QWidget::closeEvent(event);
+}
+
+void TExerciseScreen::SetPracticeNote(bool practice) {
+    const QString text = OwnText(TOwnText::PracticeNote, CurrentLanguage);
+    setWindowTitle(practice ? QStringLiteral("Glomira \u2013 ") + text : QStringLiteral("Glomira"));
+    if (!practice && !practiceNote_) return;
+    if (!practiceNote_) {
+        practiceNote_ = new QLabel(this);
+        practiceNote_->setStyleSheet(QStringLiteral(
+            "background: #fff3b0; color: black; border: 1px solid #7a6a00; padding: 2px 6px;"));
+        practiceNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    practiceNote_->setText(text);
+    practiceNote_->adjustSize();
+    practiceNote_->move(PracticeNoteCorner(practiceNote_->size()));
+    practiceNote_->setVisible(practice);
+    practiceNote_->raise();
+}
+
+QPoint TExerciseScreen::PracticeNoteCorner(QSize note) const {
+    return {4, height() - note.height() - 4};
+}
+
+void TExerciseScreen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (practiceNote_) practiceNote_->move(PracticeNoteCorner(practiceNote_->size()));
 }
 
 void TExerciseScreen::cmdAvslutaClick() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class COvning;
+class QLabel;
 class TOvningsformular;
 
 class TExerciseScreen : public QWidget {
@@ -26,14 +27,26 @@ class TExerciseScreen : public QWidget {
     void cmdHjalpClick();
     virtual void cmdAvslutaClick();
 
+    // Shows or hides the note that the run is practice, not entered in the
+    // top ten: in the window's title and on the screen itself.
+    void SetPracticeNote(bool practice);
+    // Shows an item of the run on the screen, to review it; nothing where
+    // the screen has no map.
+    virtual void ShowItem(const QString& /*key*/) {}
+    const QLabel* PracticeNote() const { return practiceNote_; }
+
   protected:
     // The exercise running on the screen; null before the first start.
     virtual COvning* RunningExercise() const = 0;
     // A run not over yet ends here, for the results history.
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Where the practice note sits: its top-left corner in the window.
+    virtual QPoint PracticeNoteCorner(QSize note) const;
 
   private:
     const int helpTopic_;
+    QLabel* practiceNote_ = nullptr;  // made when first needed
 };
 
 // The screen an exercise of this catalogue kind runs on: the flag screen

@@ -24,6 +24,9 @@ class TOvningsformular {
     virtual void VisaFraga(const QString& text) = 0;
     // Shows the percentage.
     virtual void VisaProcent(int percent) = 0;
+    // Says on the screen whether the run is a practice run (not entered in
+    // the top ten).
+    virtual void ShowPracticeNote(bool /*practice*/) {}
 
     // Expires when this screen is destroyed. Whoever lets window messages
     // run while holding on to the screen (or its map) checks it afterwards:

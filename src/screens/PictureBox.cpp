@@ -63,7 +63,10 @@ void TPictureBox::mousePressEvent(QMouseEvent* event) {
 
 void TPictureBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    if (event->buttons() != Qt::NoButton) emit mouseMoved(InPicture(event->position()));
+    if (event->buttons() != Qt::NoButton)
+        emit mouseMoved(InPicture(event->position()));
+    else
+        emit mouseHovered(InPicture(event->position()));
 }
 
 void TPictureBox::mouseReleaseEvent(QMouseEvent* event) {

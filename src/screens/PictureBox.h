@@ -29,7 +29,8 @@ class TPictureBox : public QWidget {
     // Any button; the point is in picture pixels. Emitted last, so a
     // receiver may release the control.
     void mouseDown(QPoint point, Qt::MouseButton button);
-    void mouseMoved(QPoint point);  // with a button down
+    void mouseMoved(QPoint point);    // with a button down
+    void mouseHovered(QPoint point);  // with no button down; needs mouse tracking
     void mouseUp(QPoint point, Qt::MouseButton button);
     // Wheel notches (positive: away from the user) at the pointer.
     void wheeled(QPoint point, double notches);

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
 #include <QWidget>
 
 #include "app/Generell.h"
@@ -31,6 +34,18 @@ TWaitCursor::TWaitCursor() {
 
 TWaitCursor::~TWaitCursor() {
     QApplication::restoreOverrideCursor();
+}
+
+QImage LoadFlagPicture(const QString& flagFile, qreal ratio) {
+    if (flagFile.isEmpty()) return {};
+    const QString sharp = ProgramDirectory() + QStringLiteral("/flags2x/") + flagFile;
+    const bool twice = ratio > 1 && QFile::exists(sharp);
+    QFile file(twice ? sharp : ProgramDirectory() + QStringLiteral("/flags/") + flagFile);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QImageReader reader(&file, "bmp");
+    QImage flag = reader.read();
+    if (!flag.isNull()) flag.setDevicePixelRatio(twice ? 2 : 1);
+    return flag;
 }
 
 void InstallTopTenForm() {

@@ -25,5 +25,11 @@ class TWaitCursor {
     TWaitCursor& operator=(const TWaitCursor&) = delete;
 };
 
+// A country's flag picture (file relative to the flags folder) at the
+// device-pixel ratio, from the twice-size set where there is one; null when
+// it can't be read.
+class QImage;
+QImage LoadFlagPicture(const QString& flagFile, qreal ratio);
+
 // Makes ShowTopTen open the top-ten form, owned by the asking screen.
 void InstallTopTenForm();

@@ -102,6 +102,8 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     connect(imgKartaBox, &TPictureBox::mouseDown, this,
             [this](QPoint at, Qt::MouseButton) { MousePressed(at); });
     connect(imgKartaBox, &TPictureBox::mouseMoved, this, &TfrmOvningKarta::MouseMoved);
+    connect(imgKartaBox, &TPictureBox::mouseHovered, this, &TfrmOvningKarta::MouseHovered);
+    imgKartaBox->setMouseTracking(true);
     connect(imgKartaBox, &TPictureBox::mouseUp, this,
             [this](QPoint at, Qt::MouseButton) { MouseReleased(at); });
     connect(imgKartaBox, &TPictureBox::wheeled, this, [this](QPoint at, double notches) {
@@ -211,7 +213,7 @@ void TfrmOvningKarta::showEvent(QShowEvent* event) {
 }
 
 void TfrmOvningKarta::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    TExerciseScreen::resizeEvent(event);
     if (!laidOut_) return;  // the start lays it out once the window has its size
     Layout();
     if (Exercise && MapObject) tmrRedraw_->start();
@@ -375,6 +377,15 @@ void TfrmOvningKarta::MouseMoved(QPoint at) {
     dragging_ = true;
     if (zoom_.PanBy(*MapObject, dragAt_, at)) ViewChanged();
     dragAt_ = at;
+}
+
+void TfrmOvningKarta::MouseHovered(QPoint at) {
+    if (!Exercise || !MapObject || busy_ || !Exercise->Explores()) return;
+    const GeoPoint point = MapObject->ClickPoint(at.x(), at.y());
+    TAnswer answer;
+    answer.Lat = point.Lat;
+    answer.Lon = point.Lon;
+    Exercise->Point(answer);
 }
 
 void TfrmOvningKarta::MouseReleased(QPoint at) {

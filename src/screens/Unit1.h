@@ -34,6 +34,7 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     // The contract.
     void VisaFraga(const QString& text) override;
     void VisaProcent(int percent) override;
+    void ShowPracticeNote(bool practice) override { SetPracticeNote(practice); }
     TPicture& imgKarta() override { return imgKartaBox->Picture(); }
     void ShowName(const QString& text, int x, int y, bool visible) override;
 
@@ -100,6 +101,8 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void MousePressed(QPoint at);
     void MouseMoved(QPoint at);
     void MouseReleased(QPoint at);
+    // The pointer rests on the map: exploring names what is there.
+    void MouseHovered(QPoint at);
 
     bool busy_ = false;          // a click, restart or redraw is being handled
     bool laidOut_ = false;       // the strip and the map have their places

@@ -42,6 +42,7 @@ class TfrmOvningFlagga : public TExerciseScreen, public TOvningsformular {
 
     void VisaFraga(const QString& text) override;
     void VisaProcent(int percent) override;
+    void ShowPracticeNote(bool practice) override { SetPracticeNote(practice); }
 
     // Drawing on imgFlags; positions 1..16, left to right, top to bottom.
     void DrawFlagGrid();

@@ -37,6 +37,7 @@ class TfrmOvningMulti : public TExerciseScreen, public TMultiExerciseScreen {
 
     void VisaFraga(const QString& text) override;
     void VisaProcent(int percent) override;
+    void ShowPracticeNote(bool practice) override { SetPracticeNote(practice); }
     TPicture& AnswerBox(int position) override;
     void DrawAnswer(TPicture& box, TColor colour, const QString& text) override;
 

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+// The review, progress and flag windows on the delivered data: what they
+// list, the names, flags and capitals they show, and the figures the main
+// menu takes from a history of several simulated days.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+#include "exercise/ExerciseItems.h"
+#include "history/ResultsHistory.h"
+#include "learning/FlagGallery.h"
+#include "learning/ProgressFigures.h"
+#include "learning/ProgressWindow.h"
+#include "learning/ReviewWindow.h"
+#include "screens/ScreenTest.h"
+
+namespace {
+
+class LearningWindows : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
+            GTEST_SKIP() << "the delivered data is not beside the test program";
+        ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
+        LoadLanguageTable();
+        catalogue.Load("Ovning.crp");
+    }
+    const COvning& Find(const QString& kind, const QString& name) const {
+        for (const COvning* e = catalogue.First; e; e = e->Next)
+            if (e->Kind == kind && e->Names[2].contains(name)) return *e;
+        ADD_FAILURE() << "no exercise named like " << name.toStdString();
+        return *catalogue.First;
+    }
+    COvningar catalogue;
+};
+
+// A country's capital is the state's capital of the places file, for every
+// country any area or flag exercise asks; a few checked by name, in two
+// languages.
+TEST_F(LearningWindows, EveryCountryAskedHasItsFlagAndItsCapital) {
+    std::map<QString, QString> capitals;
+    for (const COvning* e = catalogue.First; e; e = e->Next) {
+        if (e->Kind != "AREA" && e->Kind != "FLAGG") continue;
+        const TExerciseItems items(*e);
+        for (const TItemInfo& item : items.Items()) {
+            if (item.FlagFile.isEmpty()) continue;
+            SCOPED_TRACE(item.Key.toStdString() + " in exercise " + std::to_string(e->Number));
+            // Western Sahara's capital is disputed; the places file holds none there.
+            if (item.Key != "EH") {
+                EXPECT_FALSE(item.Capital.isEmpty()) << item.Name.toStdString();
+            }
+            EXPECT_TRUE(QFile::exists(ProgramFile("flags/" + item.FlagFile)));
+            capitals[item.Key] = item.Capital;
+        }
+    }
+    const std::map<QString, QString> known{
+        {"AU", "Canberra"},      {"CA", "Ottawa"},       {"BR", "Brasília"},   {"TR", "Ankara"},
+        {"NG", "Abuja"},         {"CH", "Bern"},         {"NL", "Amsterdam"},  {"MM", "Naypyidaw"},
+        {"SE", "Stockholm"},     {"CI", "Yamoussoukro"}, {"NZ", "Wellington"}, {"MA", "Rabat"},
+        {"GB-SCT", "Edinburgh"}, {"GB-WLS", "Cardiff"}};
+    for (const auto& [key, capital] : known) EXPECT_EQ(capitals[key], capital) << key.toStdString();
+    EXPECT_GE(capitals.size(), 190u);
+
+    CurrentLanguage = 1;
+    const TExerciseItems swedish(Find("AREA", "Countries of Europe"));
+    ASSERT_TRUE(swedish.Find("DK"));
+    EXPECT_EQ(swedish.Find("DK")->Name, "Danmark");
+    EXPECT_EQ(swedish.Find("DK")->Capital, "Köpenhamn");
+    CurrentLanguage = 2;
+}
+
+// Only the misses are listed, each once with every wrong answer by name, the
+// flag and capital of a country; picking a line asks to show it, and
+// "Practise these" gives exactly the missed keys.
+TEST_F(LearningWindows, TheReviewListsTheMissesWithWhatWasChosenAndPractisesThem) {
+    std::unique_ptr<COvning> run = CreateExercise("AREA");
+    run->CopyCatalogueFields(Find("AREA", "Countries of Europe"));
+    run->RunRecord = {{"SE", 3, {"NO", "FI"}}, {"FR", 1, {}}, {"AT", 2, {"CH"}}};
+    run->Percent = 67;
+    const TExerciseItems items(*run);
+    TReviewWindow review(*run, items, nullptr);
+    EXPECT_EQ(review.MissedKeys(), (QStringList{"SE", "AT"}));
+    ASSERT_EQ(review.lstItems->count(), 2);
+    const QString sweden = review.lstItems->item(0)->text();
+    EXPECT_TRUE(sweden.startsWith("Sweden\n")) << sweden.toStdString();
+    EXPECT_TRUE(sweden.contains("Capital: Stockholm"));
+    EXPECT_TRUE(sweden.contains("You chose: Norway, Finland"));
+    EXPECT_FALSE(review.lstItems->item(0)->icon().isNull());
+    EXPECT_TRUE(review.lblSummary->text().contains("2 of 3"))
+        << review.lblSummary->text().toStdString();
+
+    QSignalSpy shown(&review, &TReviewWindow::showItem);
+    review.lstItems->setCurrentRow(1);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.at(0).at(0).toString(), "AT");
+    QSignalSpy practise(&review, &TReviewWindow::practise);
+    review.cmdPractise->click();
+    ASSERT_EQ(practise.size(), 1);
+    EXPECT_EQ(practise.at(0).at(0).toStringList(), (QStringList{"SE", "AT"}));
+
+    // A practice run without a miss: its result, and nothing to practise.
+    run->Practice = true;
+    run->Percent = 100;
+    run->RunRecord = {{"SE", 1, {}}};
+    TReviewWindow clean(*run, items, nullptr);
+    EXPECT_FALSE(clean.cmdPractise->isEnabled());
+    EXPECT_TRUE(clean.lblSummary->text().contains("Practice run: 100 %"));
+    EXPECT_TRUE(clean.lblSummary->text().contains("All right"));
+}
+
+// Days of practice, on an injected clock: the boxes, the due dates and the
+// runs table follow the history; the menu's figures take the best full run
+// only and count the top box as learned.
+TEST_F(LearningWindows, ProgressAfterSeveralSimulatedDays) {
+    const COvning& entry = Find("FLAGG", "Flags");
+    const TExerciseItems items(entry);
+    const QStringList keys = items.Keys();
+    ASSERT_GE(keys.size(), 4);
+    QDateTime now(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC);
+    TResultsHistory history(Path("history.sqlite"), [&now] { return now; });
+    // keys[0] right at every run, keys[1] missed at the last, keys[2] once right.
+    const auto runOf = [&](bool practice, QStringList asked, QList<int> attempts, int percent) {
+        const int run = history.BeginRun(entry.Number, 2, practice);
+        for (int i = 0; i < asked.size(); ++i)
+            history.RecordQuestion(run, asked[i], attempts[i], {});
+        history.EndRun(run, percent, true);
+    };
+    const std::vector<int> days{0, 1, 3, 7, 21};
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        now = QDateTime(QDate(2026, 3, 2).addDays(days[d]), QTime(9, 0), Qt::UTC);
+        const bool last = d + 1 == days.size();
+        runOf(d % 2 == 1, {keys[0], keys[1]}, {1, last ? 3 : 1}, d % 2 == 1 ? 99 : 60 + int(d));
+    }
+    runOf(false, {keys[2]}, {1}, 50);
+    history.Flush();
+
+    const TProgressFigures figures = ProgressFiguresOf(history, entry.Number, keys);
+    EXPECT_EQ(figures.BestPercent, 64);  // the practice runs' 99 % don't count
+    EXPECT_EQ(figures.Learned, 1);       // keys[0], five times right
+    EXPECT_EQ(figures.Items, keys.size());
+    EXPECT_EQ(figures.ShortText(), QString("64 %  1/%1").arg(keys.size()));
+
+    TProgressWindow window(entry, items, &history, now, nullptr);
+    ASSERT_EQ(window.grdItems->rowCount(), keys.size());
+    // The least known first (box 1: keys[1] missed today; keys[2] once right),
+    // the learned one after them, those never asked last.
+    const auto row = [&](int r, int c) { return window.grdItems->item(r, c)->text(); };
+    EXPECT_EQ(row(0, 0), items.Find(keys[1])->Name);
+    EXPECT_EQ(row(0, 1), "1");
+    EXPECT_EQ(row(0, 2), "missed");
+    EXPECT_EQ(row(0, 3), "now");
+    EXPECT_EQ(row(1, 0), items.Find(keys[2])->Name);
+    EXPECT_EQ(row(1, 1), "2");
+    EXPECT_EQ(row(1, 2), "right at once");
+    EXPECT_NE(row(1, 3), "now");  // due a day later
+    EXPECT_EQ(row(2, 0), items.Find(keys[0])->Name);
+    EXPECT_EQ(row(2, 1), "5 (learned)");
+    EXPECT_EQ(row(window.grdItems->rowCount() - 1, 2), "never asked");
+    EXPECT_TRUE(window.lblSummary->text().startsWith("1 of"))
+        << window.lblSummary->text().toStdString();
+
+    ASSERT_EQ(window.grdRuns->rowCount(), 6);
+    EXPECT_EQ(window.grdRuns->item(0, 1)->text(), "50 %");  // newest first
+    EXPECT_EQ(window.grdRuns->item(1, 2)->text(), "full run");
+    EXPECT_EQ(window.grdRuns->item(2, 2)->text(), "practice");
+}
+
+// The flags of a flag exercise, each with its country's name.
+TEST_F(LearningWindows, TheFlagGalleryShowsEveryFlagWithItsName) {
+    const COvning& entry = Find("FLAGG", "Flags");
+    const TExerciseItems items(entry);
+    TFlagGallery gallery(entry, items, nullptr);
+    EXPECT_EQ(gallery.CardCount(), int(items.Items().size()));
+    int flags = 0, named = 0;
+    for (const QLabel* label : gallery.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull()) ++flags;
+        for (const TItemInfo& item : items.Items())
+            if (label->text().contains("<b>" + item.Name.toHtmlEscaped() + "</b>")) ++named;
+    }
+    EXPECT_EQ(flags, gallery.CardCount());
+    EXPECT_EQ(named, gallery.CardCount());
+}
+
+}  // namespace
