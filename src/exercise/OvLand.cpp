@@ -120,7 +120,10 @@ void COvningLandArea::Wrong(const TAnswer& answer) {
         if (TMapExerciseScreen* screen = Screen()) {
             const int y = Map->LatToY(answer.Lat);
             const int x = Map->LonLatToX(answer.Lon, answer.Lat);
-            screen->ShowName(name, x, y, true);
+            if (named->FlagFile.isEmpty())
+                screen->ShowName(name, x, y, true);
+            else
+                screen->ShowNameWithFlag(name, named->FlagFile, x, y);
         }
     }
     if (Tries == 3) BlinkState = 1;

@@ -51,6 +51,12 @@ class TMapExerciseScreen : public TOvningsformular {
     virtual TPicture& imgKarta() = 0;
     // Shows or hides the name label with its centre on picture pixel (x, y).
     virtual void ShowName(const QString& text, int x, int y, bool visible) = 0;
+    // Shows the name of a country with its flag (a file of the flags folder)
+    // beside it; a screen without pictures shows the name alone.
+    virtual void ShowNameWithFlag(const QString& text, const QString& flagFile, int x, int y) {
+        (void)flagFile;
+        ShowName(text, x, y, true);
+    }
 };
 
 // The multiple-choice screen; the exercise draws the four answers itself.

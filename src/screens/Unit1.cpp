@@ -121,6 +121,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningKarta::tmrBlinkaTimer);
     connect(tmrNamnTimer, &QTimer::timeout, this, &TfrmOvningKarta::tmrNamnTimerTimer);
     connect(tmrRedraw_, &QTimer::timeout, this, &TfrmOvningKarta::RedrawForNewView);
+    SetUpHints();
 }
 
 TfrmOvningKarta::~TfrmOvningKarta() = default;
@@ -260,11 +261,34 @@ void TfrmOvningKarta::VisaProcent(int percent) {
 }
 
 void TfrmOvningKarta::ShowName(const QString& text, int x, int y, bool visible) {
+    PlaceName(text, QPixmap(), x, y, visible);
+}
+
+void TfrmOvningKarta::ShowNameWithFlag(const QString& text, const QString& flagFile, int x, int y) {
+    PlaceName(text, NameFlag(flagFile), x, y, true);
+}
+
+void TfrmOvningKarta::PlaceName(const QString& text, const QPixmap& flag, int x, int y,
+                                bool visible) {
     lblNamn->setVisible(visible);
     lblNamn->setText(text);
     const QFontMetrics metrics = lblNamn->fontMetrics();
-    const int width = metrics.horizontalAdvance(text) + 4;
-    const int height = metrics.height();
+    int width = metrics.horizontalAdvance(text) + 4;
+    int height = metrics.height();
+    if (flag.isNull()) {
+        imgNamnFlagga->hide();
+        lblNamn->setContentsMargins(0, 0, 0, 0);
+    } else {
+        // The flag at the left, the name centred in the rest.
+        const QSize size = flag.deviceIndependentSize().toSize();
+        const int left = size.width() + 3;
+        width += left;
+        height = std::max(height, size.height() + 2);
+        lblNamn->setContentsMargins(left, 0, 0, 0);
+        imgNamnFlagga->setPixmap(flag);
+        imgNamnFlagga->setGeometry(2, (height - size.height()) / 2, size.width(), size.height());
+        imgNamnFlagga->show();
+    }
     // The point is in the picture's pixels, the label in the window's.
     const qreal ratio = imgKartaBox->Picture().PixelRatio();
     if (ratio != 1) {
@@ -315,12 +339,14 @@ void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
     Answer.Lat = at.Lat;
     Answer.Lon = at.Lon;
     Answer.Index = 0;
+    const int triesBefore = exercise.Tries;
     if (exercise.Finished) {
         exercise.Wrong(Answer);
     } else if (exercise.IsRight(Answer)) {
         exercise.BlinkState = 0;
         exercise.Right();
         if (alive.expired() || !MessagesRanAndAlive(alive)) return;
+        QuestionAnswered();
         const QString question = exercise.NextQuestion();
         if (!question.isEmpty()) {
             VisaFraga(question);
@@ -335,6 +361,7 @@ void TfrmOvningKarta::imgKartaMouseDown(int x, int y) {
         exercise.Wrong(Answer);
     }
     if (alive.expired()) return;
+    if (triesBefore < 3 && exercise.Tries >= 3 && !exercise.Finished) HintStarted();
     busy_ = false;
     imgKartaBox->setEnabled(true);
 }
@@ -463,6 +490,7 @@ void TfrmOvningKarta::cmdStartaClick() {
     drawnRatio_ = imgKartaBox->Picture().PixelRatio();
     viewChanged_ = false;
     zoom_.SetHome(*MapObject);
+    ForgetHintZoom();
     VisaProcent(0);
     busy_ = false;
     imgKartaBox->setEnabled(true);
@@ -471,5 +499,6 @@ void TfrmOvningKarta::cmdStartaClick() {
 
 void TfrmOvningKarta::cmdAvslutaClick() {
     tmrBlinka->stop();
+    tmrShowItem->stop();
     TExerciseScreen::cmdAvslutaClick();
 }

@@ -3,9 +3,13 @@
 // run: a strip with question, percentage and buttons over the map picture.
 #pragma once
 
+#include <QHash>
+#include <QPixmap>
 #include <memory>
+#include <optional>
 
 #include "data/MapZoom.h"
+#include "exercise/ItemFocus.h"
 #include "exercise/ovning.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/Ovform.h"
@@ -37,6 +41,23 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void ShowPracticeNote(bool practice) override { SetPracticeNote(practice); }
     TPicture& imgKarta() override { return imgKartaBox->Picture(); }
     void ShowName(const QString& text, int x, int y, bool visible) override;
+    // With the country's flag, small, left of the name (the name alone when
+    // the flag file can't be read).
+    void ShowNameWithFlag(const QString& text, const QString& flagFile, int x, int y) override;
+
+    // For a review of a run: brings the item with this key (an area code in
+    // an area exercise, a place code in a place exercise, as AskedKey and the
+    // results history give them) into view and blinks it for about two and
+    // a half seconds. The view is the exercise's own, zoomed in on the item
+    // where it is small there, by the hint's rule (TItemFocus). Scores
+    // nothing and changes nothing of the run: answers, counts and the hint
+    // stay, and the map is drawn again from the run's state at the end.
+    // False when no area or place exercise runs or its map has no such item.
+    bool ShowItem(const QString& key);
+    // When the hint starts on a target that is small on the present view,
+    // the view zooms in on it, and after the answer goes back to the view
+    // before, unless the player zoomed or panned meanwhile. On by default.
+    bool HintZoom = true;
 
     // The map's view: zoom around a picture pixel (factor above 1: in), the
     // exercise's own view again. The map is drawn anew once the steps settle.
@@ -73,6 +94,8 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     QLabel* lblNamn;
     QTimer* tmrBlinka;
     QTimer* tmrNamnTimer;
+    QLabel* imgNamnFlagga;  // the flag in the name label
+    QTimer* tmrShowItem;    // the blinks of ShowItem
 
   protected:
     COvning* RunningExercise() const override { return Exercise; }
@@ -92,6 +115,14 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void tmrBlinkaTimer();
     void tmrNamnTimerTimer();
     void SetNameOpaque(bool opaque);
+    void PlaceName(const QString& text, const QPixmap& flag, int x, int y, bool visible);
+    // The hint's zoom (in Unit1Hints.cpp).
+    void SetUpHints();
+    void HintStarted();
+    void QuestionAnswered();  // back from the hint's zoom
+    void ForgetHintZoom();
+    void tmrShowItemTimer();
+    QPixmap NameFlag(const QString& flagFile);
     // Draws the map again for a new view or the picture's new size (keeping
     // the centre and the scale the player sees). Lets window messages run.
     void RedrawForNewView();
@@ -116,4 +147,9 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     bool dragging_ = false;  // and has moved far enough to pan
     QPoint pressAt_;
     QPoint dragAt_;
+    std::optional<TMapView> beforeHint_;  // the view the hint zoomed from
+    std::optional<TMapView> hintView_;    // and the one it zoomed to
+    QString shownItem_;                   // what ShowItem blinks
+    int showItemTicks_ = 0;               // its blinks still to come
+    QHash<QString, QPixmap> nameFlags_;   // by file and pixel ratio
 };

@@ -26,6 +26,7 @@ struct NameCall {
     int X = 0;
     int Y = 0;
     bool Visible = false;
+    QString Flag;  // the flag file shown beside the name
 };
 
 class FakeMapScreen : public TMapExerciseScreen {
@@ -36,7 +37,10 @@ class FakeMapScreen : public TMapExerciseScreen {
     void VisaFraga(const QString& text) override { questions << text; }
     void VisaProcent(int percent) override { percents << percent; }
     void ShowName(const QString& text, int x, int y, bool visible) override {
-        names << NameCall{text, x, y, visible};
+        names << NameCall{text, x, y, visible, {}};
+    }
+    void ShowNameWithFlag(const QString& text, const QString& flag, int x, int y) override {
+        names << NameCall{text, x, y, true, flag};
     }
 
     TPicture picture;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QString>
 #include <cmath>
@@ -119,6 +120,27 @@ TEST(Flags, EveryCountryHasAReadableFlagOfSixtyPixelsOrAHundredAndTwentyWide) {
         }
     }
     EXPECT_GT(checked.size(), 200u);
+}
+
+// A wrong click shows the clicked area's flag beside its name: a flag is
+// the area's own, named for its code (England's cross, never the flag of the
+// country a region lies in), and there at both sizes.
+TEST(Flags, EveryFlagIsTheAreasOwn) {
+    int flagged = 0, regions = 0;
+    for (const char* file : {"AREA1.crp", "AREA2.crp", "AREA3.crp", "AREA4.crp", "AREA5.crp"}) {
+        auto areas = LoadAreas(file);
+        for (int i = 0; i < areas->Count(); ++i) {
+            const CArea& a = areas->Area(i);
+            if (!IsCountryCode(a.Code)) ++regions;
+            if (a.FlagFile.isEmpty()) continue;
+            ++flagged;
+            EXPECT_EQ(a.FlagFile, a.Code.toLower() + ".bmp")
+                << file << ": " << a.Code.toStdString();
+            EXPECT_TRUE(QFile::exists(Dir + "/flags2x/" + a.FlagFile)) << a.FlagFile.toStdString();
+        }
+    }
+    EXPECT_GT(flagged, 200);
+    EXPECT_GT(regions, 100);
 }
 
 // Sea seeds must stay within the cap and never lie on land of a map that uses them.
