@@ -116,5 +116,8 @@ void CMapExplorer::Point(const TAnswer& answer) {
     TMapExerciseScreen* screen = Screen();
     if (!screen) return;
     const TFound found = At(answer);
-    screen->ShowName(found.Text, found.X, found.Y, !found.Text.isEmpty());
+    if (!found.FlagFile.isEmpty())
+        screen->ShowNameWithFlag(found.Text, found.FlagFile, found.X, found.Y);
+    else
+        screen->ShowName(found.Text, found.X, found.Y, !found.Text.isEmpty());
 }

@@ -30,9 +30,9 @@ class TExerciseScreen : public QWidget {
     // Shows or hides the note that the run is practice, not entered in the
     // top ten: in the window's title and on the screen itself.
     void SetPracticeNote(bool practice);
-    // Shows an item of the run on the screen, to review it; nothing where
+    // Shows an item of the run on the screen, to review it; false where
     // the screen has no map.
-    virtual void ShowItem(const QString& /*key*/) {}
+    virtual bool ShowItem(const QString& /*key*/) { return false; }
     const QLabel* PracticeNote() const { return practiceNote_; }
 
   protected:

@@ -53,7 +53,7 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     // nothing and changes nothing of the run: answers, counts and the hint
     // stay, and the map is drawn again from the run's state at the end.
     // False when no area or place exercise runs or its map has no such item.
-    bool ShowItem(const QString& key);
+    bool ShowItem(const QString& key) override;
     // When the hint starts on a target that is small on the present view,
     // the view zooms in on it, and after the answer goes back to the view
     // before, unless the player zoomed or panned meanwhile. On by default.
