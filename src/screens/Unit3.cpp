@@ -18,6 +18,7 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "app/OwnTexts.h"
+#include "app/Palette.h"
 #include "data/Fileread.h"
 #include "data/MapLoader.h"
 #include "data/UKarta.h"
@@ -324,7 +325,8 @@ void TfrmOvningFlagga::tmrRitaOmTimer() {
 
 void TfrmOvningFlagga::tmrBlinkaTimer() {
     if (BlinkCount == 0 || !Exercise) return;
-    DrawFlag(Exercise->CurrentPos, BlinkCount % 2 == 1 ? Colors::Lime : Colors::White, false);
+    const TPalette palette = CurrentPalette();
+    DrawFlag(Exercise->CurrentPos, palette.FlagHint[BlinkCount % 2 == 1 ? 0 : 1], false);
     ++BlinkCount;
 }
 
