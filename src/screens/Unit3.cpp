@@ -25,6 +25,7 @@
 #include "exercise/OvFlagga.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Rounding.h"
+#include "screens/FlagKeys.h"
 #include "screens/ScreenSupport.h"
 
 namespace {
@@ -96,6 +97,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : TExerciseScreen(parent, He
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningFlagga::cmdAvslutaClick);
     connect(tmrRitaOm, &QTimer::timeout, this, &TfrmOvningFlagga::tmrRitaOmTimer);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningFlagga::tmrBlinkaTimer);
+    new TFlagKeys(this);
 }
 
 TfrmOvningFlagga::~TfrmOvningFlagga() = default;
