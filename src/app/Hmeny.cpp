@@ -18,6 +18,8 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "app/Lang.h"
+#include "app/MenuKeys.h"
+#include "app/PaletteSwitch.h"
 #include "platform/MediaPlayers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
@@ -239,6 +241,8 @@ void TfrmHuvudmeny::BuildLayout() {
     cmdOm = button(290, 492, 124, 32, 5);
     cmdAvsluta = button(421, 492, 125, 32, 3);
     cmdStarta->setDefault(true);
+    chkColourBlind = new TPaletteSwitch(panPanel);
+    chkColourBlind->setGeometry(159, 527, 387, 18);
 
     tmrInstruktion = new QTimer(this);
     tmrInstruktion->setInterval(200);
@@ -246,6 +250,9 @@ void TfrmHuvudmeny::BuildLayout() {
     imgMap->installEventFilter(this);
     lstParts->viewport()->installEventFilter(this);
     lstParts->installEventFilter(this);
+    // Installed after the menu's own filter, so it sees the lists' keys first.
+    new TMenuKeys(
+        lstParts, cboOvningar, [this] { cmdStartaClick(); }, this);
     connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { cmdStartaClick(); });
     connect(cmdStarta, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdStartaClick);
     connect(cmdTioitopp, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdTioitoppClick);
@@ -291,6 +298,7 @@ void TfrmHuvudmeny::FormShow() {
             DrawContinent(1);
             LoadLanguageTable();
             TranslateCaptions(this);
+            chkColourBlind->Translate(CurrentLanguage);
             for (int number = 27; number <= 33; ++number) lstParts->addItem(LanguageText(number));
             lstParts->clearSelection();
             lstParts->setCurrentRow(-1);

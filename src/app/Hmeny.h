@@ -25,6 +25,7 @@ class TfrmLang;
 class TfrmOvningFlagga;
 class TfrmOvningKarta;
 class TfrmOvningMulti;
+class TPaletteSwitch;
 
 // Continent numbers 1..7 and the catalogue code each stands for ("" outside).
 constexpr int ContinentCount = 7;
@@ -119,6 +120,7 @@ class TfrmHuvudmeny : public QWidget {
     QPushButton* cmdHjalp;
     QPushButton* cmdOm;
     QPushButton* cmdAvsluta;
+    TPaletteSwitch* chkColourBlind;
     QTimer* tmrInstruktion;
 
   protected:

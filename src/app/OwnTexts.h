@@ -16,6 +16,7 @@ enum class TOwnText {
     HelpMissingText,    // with %1 for the page's file
     HistoryMovedAside,  // the results history was damaged; %1 where it was kept
     HistoryUnusable,    // the results history can't be written
+    ColourBlindSwitch,  // the main menu's check box for the colour-blind palette
 };
 
 // The text in the language (1 Swedish .. 6 Italian; others give English).
