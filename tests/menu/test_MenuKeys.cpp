@@ -110,7 +110,6 @@ TEST_F(MenuKeysTest, ASwitchThatCannotBeStoredSaysSoAndStillWorks) {
 TEST_F(MenuKeysTest, ArrowsTabAndEnterChooseAndStartAnExercise) {
     QListWidget* parts = menu->lstParts;
     QListWidget* exercises = menu->cboOvningar;
-    menu->show();
     parts->setFocus();
     Key(parts, Qt::Key_Down);
     EXPECT_EQ(parts->currentRow(), 0);
