@@ -26,6 +26,8 @@
 #include "learning/ProgressFigures.h"
 #include "learning/ProgressWindow.h"
 #include "learning/ReviewWindow.h"
+#include "app/MenuKeys.h"
+#include "app/PaletteSwitch.h"
 #include "platform/MediaPlayers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
@@ -255,6 +257,8 @@ void TfrmHuvudmeny::BuildLayout() {
     cmdPractise = button(159, learnTop, 127, 24, 0);
     cmdExplore = button(289, learnTop, 127, 24, 0);
     cmdProgress = button(419, learnTop, 127, 24, 0);
+    chkColourBlind = new TPaletteSwitch(panPanel);
+    chkColourBlind->setGeometry(159, 527, 387, 18);
 
     tmrInstruktion = new QTimer(this);
     tmrInstruktion->setInterval(200);
@@ -262,6 +266,9 @@ void TfrmHuvudmeny::BuildLayout() {
     imgMap->installEventFilter(this);
     lstParts->viewport()->installEventFilter(this);
     lstParts->installEventFilter(this);
+    // Installed after the menu's own filter, so it sees the lists' keys first.
+    new TMenuKeys(
+        lstParts, cboOvningar, [this] { cmdStartaClick(); }, this);
     connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { cmdStartaClick(); });
     connect(cmdStarta, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdStartaClick);
     connect(cmdTioitopp, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdTioitoppClick);
@@ -311,6 +318,7 @@ void TfrmHuvudmeny::FormShow() {
             DrawContinent(1);
             LoadLanguageTable();
             TranslateCaptions(this);
+            chkColourBlind->Translate(CurrentLanguage);
             for (int number = 27; number <= 33; ++number) lstParts->addItem(LanguageText(number));
             cmdPractise->setText(OwnText(TOwnText::MenuPractise, CurrentLanguage));
             cmdExplore->setText(OwnText(TOwnText::MenuExplore, CurrentLanguage));

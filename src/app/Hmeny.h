@@ -29,6 +29,7 @@ class TfrmOvningKarta;
 class TfrmOvningMulti;
 class TExerciseScreen;
 class TOvningsformular;
+class TPaletteSwitch;
 
 // Continent numbers 1..7 and the catalogue code each stands for ("" outside).
 constexpr int ContinentCount = 7;
@@ -141,6 +142,7 @@ class TfrmHuvudmeny : public QWidget {
     QPushButton* cmdPractise;
     QPushButton* cmdExplore;
     QPushButton* cmdProgress;
+    TPaletteSwitch* chkColourBlind;
     QTimer* tmrInstruktion;
 
   protected:

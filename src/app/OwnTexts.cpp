@@ -65,6 +65,10 @@ Row RowOf(TOwnText text) {
                 "uno nuevo.",
                 "La cronologia dei risultati era danneggiata. È stata conservata come %1 ed è "
                 "iniziata una nuova cronologia."};
+        case TOwnText::ColourBlindSwitch:
+            return {"Färger för färgblinda spelare",        "Colours for colour-blind players",
+                    "Couleurs pour les joueurs daltoniens", "Farben für farbenblinde Spieler",
+                    "Colores para jugadores daltónicos",    "Colori per giocatori daltonici"};
         case TOwnText::HistoryUnusable:
             return {
                 "Resultathistoriken kan inte sparas. Du kan spela som vanligt, men dina "

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Generell.h"
+#include "app/Palette.h"
 #include "data/Fileread.h"
 #include "platform/Picture.h"
 #include "platform/Rounding.h"
@@ -749,21 +750,9 @@ bool CKarta::SelectedAreaColour(const CArea& area, TColor& colour) const {
         colour = AreaColor;
         return true;
     }
-    switch (area.Attempts) {
-        case 1:
-            colour = Colors::White;
-            return true;
-        case 2:
-            colour = MakeColor(255, 255, 128);
-            return true;
-        case 3:
-            colour = Colors::Yellow;
-            return true;
-        default:
-            if (area.Attempts <= 0) return false;
-            colour = Colors::Red;
-            return true;
-    }
+    if (area.Attempts <= 0) return false;
+    colour = CurrentPalette().AreaColourForTries(area.Attempts);
+    return true;
 }
 
 void CKarta::ColourSelectedAreas() {
@@ -824,16 +813,7 @@ void CKarta::DrawPlaces() {
 }
 
 TColor CKarta::PlaceLabelColour(qint32 attempts) {
-    switch (attempts) {
-        case 1:
-            return Colors::White;
-        case 2:
-            return MakeColor(255, 255, 160);
-        case 3:
-            return Colors::Yellow;
-        default:
-            return HighlightColor;
-    }
+    return CurrentPalette().PlaceLabelColourForTries(attempts);
 }
 
 void CKarta::DrawPlace(const COrt& place, TColor colour) {

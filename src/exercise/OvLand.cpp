@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Generell.h"
+#include "app/Palette.h"
 #include "data/UKarta.h"
 #include "platform/Random.h"
 #include "screens/Ovform.h"
@@ -132,11 +133,11 @@ void COvningLandArea::Wrong(const TAnswer& answer) {
 void COvningLandArea::Blink() {
     if (!Map) return;
     if (BlinkState == 1) {
-        HintColour = CorrectColor;
+        HintColour = CurrentPalette().AreaHint[0];
         Map->ColourAreasByCode(CurrentKey, HintColour);
         BlinkState = 2;
     } else if (BlinkState == 2 && Tries > 3) {
-        HintColour = Colors::Green;
+        HintColour = CurrentPalette().AreaHint[1];
         Map->ColourAreasByCode(CurrentKey, HintColour);
         BlinkState = 1;
     }

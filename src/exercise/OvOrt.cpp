@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Generell.h"
+#include "app/Palette.h"
 #include "data/UKarta.h"
 #include "platform/Random.h"
 #include "screens/Ovform.h"
@@ -148,11 +149,11 @@ void COvningOrt::Wrong(const TAnswer& answer) {
 void COvningOrt::Blink() {
     if (!Map || !CurrentPlace) return;
     if (BlinkState == 1) {
-        HintColour = CorrectColor;
+        HintColour = CurrentPalette().PlaceHint[0];
         Map->DrawPlace(*CurrentPlace, HintColour);
         BlinkState = 2;
     } else if (BlinkState == 2 && Tries > 3) {
-        HintColour = Colors::Black;
+        HintColour = CurrentPalette().PlaceHint[1];
         Map->DrawPlace(*CurrentPlace, HintColour);
         BlinkState = 1;
     }

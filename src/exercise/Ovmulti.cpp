@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "app/Generell.h"
+#include "app/Palette.h"
 #include "data/UKarta.h"
 #include "platform/Random.h"
 #include "screens/Ovform.h"
@@ -133,7 +134,8 @@ QString COvningMulti::ClickedKey(const TAnswer& answer) const {
 void COvningMulti::Right() {
     COvning::Right();
     if (TMultiExerciseScreen* screen = Screen())
-        screen->DrawAnswer(screen->AnswerBox(RightPos), Colors::Green, Answers[RightPos]);
+        screen->DrawMarkedAnswer(screen->AnswerBox(RightPos), CurrentPalette().RightAnswer,
+                                 Answers[RightPos], TAnswerMark::Right);
     if (!LetMessagesRun()) return;
     Ticked = false;
     while (!Ticked) {
@@ -151,7 +153,8 @@ void COvningMulti::Wrong(const TAnswer& answer) {
     COvning::Wrong(answer);
     if (answer.Index < 1 || answer.Index > 4) return;
     if (TMultiExerciseScreen* screen = Screen())
-        screen->DrawAnswer(screen->AnswerBox(answer.Index), HighlightColor, Answers[answer.Index]);
+        screen->DrawMarkedAnswer(screen->AnswerBox(answer.Index), CurrentPalette().WrongAnswer,
+                                 Answers[answer.Index], TAnswerMark::Wrong);
 }
 
 void COvningMulti::Blink() {

@@ -59,6 +59,9 @@ class TMapExerciseScreen : public TOvningsformular {
     }
 };
 
+// What an answer box says besides its colour.
+enum class TAnswerMark { None, Right, Wrong };
+
 // The multiple-choice screen; the exercise draws the four answers itself.
 // A screen that stops its one-second timer while the exercise waits in
 // Right must call the exercise's Blink, or be destroyed, to end the wait.
@@ -68,4 +71,9 @@ class TMultiExerciseScreen : public TOvningsformular {
     virtual TPicture& AnswerBox(int position) = 0;
     // Fills the box with the colour inside a black frame and centres the text in it.
     virtual void DrawAnswer(TPicture& box, TColor colour, const QString& text) = 0;
+    // The same with a sign of right or wrong beside the text, so the answer
+    // does not rest on its colour alone; a screen without signs draws the colour.
+    virtual void DrawMarkedAnswer(TPicture& box, TColor colour, const QString& text, TAnswerMark) {
+        DrawAnswer(box, colour, text);
+    }
 };

@@ -18,12 +18,14 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "app/OwnTexts.h"
+#include "app/Palette.h"
 #include "data/Fileread.h"
 #include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "exercise/OvFlagga.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Rounding.h"
+#include "screens/FlagKeys.h"
 #include "screens/ScreenSupport.h"
 
 namespace {
@@ -95,6 +97,7 @@ TfrmOvningFlagga::TfrmOvningFlagga(QWidget* parent) : TExerciseScreen(parent, He
     connect(cmdAvsluta, &QPushButton::clicked, this, &TfrmOvningFlagga::cmdAvslutaClick);
     connect(tmrRitaOm, &QTimer::timeout, this, &TfrmOvningFlagga::tmrRitaOmTimer);
     connect(tmrBlinka, &QTimer::timeout, this, &TfrmOvningFlagga::tmrBlinkaTimer);
+    new TFlagKeys(this);
 }
 
 TfrmOvningFlagga::~TfrmOvningFlagga() = default;
@@ -324,7 +327,8 @@ void TfrmOvningFlagga::tmrRitaOmTimer() {
 
 void TfrmOvningFlagga::tmrBlinkaTimer() {
     if (BlinkCount == 0 || !Exercise) return;
-    DrawFlag(Exercise->CurrentPos, BlinkCount % 2 == 1 ? Colors::Lime : Colors::White, false);
+    const TPalette palette = CurrentPalette();
+    DrawFlag(Exercise->CurrentPos, palette.FlagHint[BlinkCount % 2 == 1 ? 0 : 1], false);
     ++BlinkCount;
 }
 

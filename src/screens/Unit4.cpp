@@ -22,6 +22,7 @@
 #include "data/UKarta.h"
 #include "exercise/Ovmulti.h"
 #include "scores/Decorations.h"
+#include "screens/AnswerMarks.h"
 #include "screens/ScreenSupport.h"
 
 namespace {
@@ -225,6 +226,12 @@ void TfrmOvningMulti::DrawAnswer(TPicture& box, TColor colour, const QString& te
     canvas.TextOut((width - canvas.TextWidth(text)) / 2, (height - canvas.TextHeight(text)) / 2,
                    text);
     box.NotifyChanged();
+}
+
+void TfrmOvningMulti::DrawMarkedAnswer(TPicture& box, TColor colour, const QString& text,
+                                       TAnswerMark mark) {
+    DrawAnswer(box, colour, text);
+    DrawAnswerMark(box, mark);
 }
 
 void TfrmOvningMulti::Answer(int position) {

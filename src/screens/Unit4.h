@@ -40,6 +40,8 @@ class TfrmOvningMulti : public TExerciseScreen, public TMultiExerciseScreen {
     void ShowPracticeNote(bool practice) override { SetPracticeNote(practice); }
     TPicture& AnswerBox(int position) override;
     void DrawAnswer(TPicture& box, TColor colour, const QString& text) override;
+    void DrawMarkedAnswer(TPicture& box, TColor colour, const QString& text,
+                          TAnswerMark mark) override;
 
     // One answer at position 1..4 (ignored while a right answer shows or after the run).
     // Lets window messages run (the second a right answer shows, the top-ten form).

@@ -72,4 +72,18 @@ TEST(OwnTexts, KeysAndTheHelpWindowAreNamedAsTheHelpPagesNameThem) {
     }
 }
 
+// The palette switch's caption: in every language, and quoted word for word
+// where the main menu's help page tells the player to tick it.
+TEST(OwnTexts, ThePaletteSwitchIsCaptionedInEveryLanguageAsItsHelpQuotesIt) {
+    const QString english = OwnText(TOwnText::ColourBlindSwitch, 2);
+    for (int language = 1; language <= 6; ++language) {
+        SCOPED_TRACE(Codes[language - 1]);
+        const QString own = OwnText(TOwnText::ColourBlindSwitch, language);
+        EXPECT_FALSE(own.trimmed().isEmpty());
+        if (language != 2) EXPECT_NE(own, english);
+        const QString page = Plain(Page(language, "mainmenu.html")).replace(QChar(0xA0), ' ');
+        EXPECT_TRUE(page.contains(own)) << own.toStdString();
+    }
+}
+
 }  // namespace

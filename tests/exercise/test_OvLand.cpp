@@ -3,9 +3,11 @@
 // of a right answer, colours by attempts, the hint, and clicks that count nothing.
 #include <gtest/gtest.h>
 
+#include <QSet>
 #include <QTimer>
 
 #include "FakeScreens.h"
+#include "app/Palette.h"
 #include "exercise/OvLand.h"
 #include "history/ResultsHistory.h"
 
@@ -136,6 +138,41 @@ TEST_F(AreaTest, TheHintLightsAtTheThirdWrongClickAndBlinksFromTheFourth) {
     EXPECT_EQ(ColourAt(asked), Colors::Green);
     area.Blink();
     EXPECT_EQ(ColourAt(asked), Colors::Lime);
+}
+
+// With the colour-blind palette the same run paints the safe colours: by
+// tries for the answers, and the hint's two phases.
+TEST_F(AreaTest, TheColourBlindPaletteColoursTriesAndTheHint) {
+    UseColourBlindPalette(true);
+    const TPalette safe = TPalette::ColourBlindSafe();
+    area.Start(screen);
+    const QString hinted = area.CurrentKey;
+    const TAnswer wrong = At(OtherOpenKey());
+    for (int i = 0; i < 4; ++i) area.Wrong(wrong);
+    area.BlinkState = 1;
+    area.Blink();
+    EXPECT_EQ(ColourAt(hinted), safe.AreaHint[0]);
+    area.Blink();
+    EXPECT_EQ(ColourAt(hinted), safe.AreaHint[1]);
+    area.Right();
+    QStringList order{hinted};
+    QString question = area.NextQuestion();
+    for (int wrongs : {0, 1, 2}) {
+        order << area.CurrentKey;
+        question = Answer(wrongs);
+    }
+    ASSERT_EQ(order.size(), 4);
+    EXPECT_EQ(ColourAt(order[0]), safe.AreaColourForTries(5));
+    EXPECT_EQ(ColourAt(order[1]), safe.AreaColourForTries(1));
+    EXPECT_EQ(ColourAt(order[2]), safe.AreaColourForTries(2));
+    EXPECT_EQ(ColourAt(order[3]), safe.AreaColourForTries(3));
+    // Four different colours, none of them the usual ones for two tries or more.
+    EXPECT_EQ(QSet<TColor>(
+                  {ColourAt(order[0]), ColourAt(order[1]), ColourAt(order[2]), ColourAt(order[3])})
+                  .size(),
+              4);
+    EXPECT_NE(ColourAt(order[2]), PaleYellow);
+    EXPECT_NE(ColourAt(order[0]), Colors::Red);
 }
 
 // The picture drawn again from the run's state alone is the picture the run

@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "app/Palette.h"
 #include "platform/Random.h"
 
 SharedStateSnapshot::SharedStateSnapshot()
@@ -15,6 +16,7 @@ SharedStateSnapshot::SharedStateSnapshot()
       frameColor_(FrameColor),
       highlightColor_(HighlightColor),
       correctColor_(CorrectColor),
+      colourBlindPalette_(ColourBlindPaletteOn()),
       templateBitmap_(TemplateBitmap),
       soundOutput_(CurrentSoundOutput()),
       topTenForm_(CurrentTopTenForm()),
@@ -33,6 +35,7 @@ SharedStateSnapshot::~SharedStateSnapshot() {
     FrameColor = frameColor_;
     HighlightColor = highlightColor_;
     CorrectColor = correctColor_;
+    UseColourBlindPalette(colourBlindPalette_);
     TemplateBitmap = templateBitmap_;
     SetSoundOutput(soundOutput_);
     SetTopTenForm(topTenForm_);

@@ -31,6 +31,7 @@ class SharedStateSnapshot {
     TColor frameColor_;
     TColor highlightColor_;
     TColor correctColor_;
+    bool colourBlindPalette_;
     QImage templateBitmap_;
     TSoundOutput* soundOutput_;
     TTopTenForm topTenForm_;
