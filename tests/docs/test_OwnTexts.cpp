@@ -80,7 +80,9 @@ TEST(OwnTexts, ThePaletteSwitchIsCaptionedInEveryLanguageAsItsHelpQuotesIt) {
         SCOPED_TRACE(Codes[language - 1]);
         const QString own = OwnText(TOwnText::ColourBlindSwitch, language);
         EXPECT_FALSE(own.trimmed().isEmpty());
-        if (language != 2) EXPECT_NE(own, english);
+        if (language != 2) {
+            EXPECT_NE(own, english);
+        }
         const QString page = Plain(Page(language, "mainmenu.html")).replace(QChar(0xA0), ' ');
         EXPECT_TRUE(page.contains(own)) << own.toStdString();
     }
