@@ -34,8 +34,9 @@ void TExerciseScreen::closeEvent(QCloseEvent* event) {
 }
 
 void TExerciseScreen::SetPracticeNote(bool practice) {
+    practice_ = practice;
     const QString text = OwnText(TOwnText::PracticeNote, CurrentLanguage);
-    setWindowTitle(practice ? QStringLiteral("Glomira \u2013 ") + text : QStringLiteral("Glomira"));
+    TitlePracticeNote();
     if (!practice && !practiceNote_) return;
     if (!practiceNote_) {
         practiceNote_ = new QLabel(this);
@@ -48,6 +49,23 @@ void TExerciseScreen::SetPracticeNote(bool practice) {
     practiceNote_->move(PracticeNoteCorner(practiceNote_->size()));
     practiceNote_->setVisible(practice);
     practiceNote_->raise();
+}
+
+void TExerciseScreen::TitlePracticeNote() {
+    // The screen's own title stays (the captions may set it again later);
+    // the note follows it.
+    const QString suffix =
+        QStringLiteral(" \u2013 ") + OwnText(TOwnText::PracticeNote, CurrentLanguage);
+    QString title = windowTitle();
+    const bool noted = title.endsWith(suffix);
+    if (noted == practice_) return;
+    if (noted) title.chop(suffix.size());
+    setWindowTitle(practice_ ? title + suffix : title);
+}
+
+void TExerciseScreen::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange) TitlePracticeNote();
 }
 
 QPoint TExerciseScreen::PracticeNoteCorner(QSize note) const {

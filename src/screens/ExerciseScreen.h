@@ -41,11 +41,14 @@ class TExerciseScreen : public QWidget {
     // A run not over yet ends here, for the results history.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Where the practice note sits: its top-left corner in the window.
     virtual QPoint PracticeNoteCorner(QSize note) const;
 
   private:
     const int helpTopic_;
+    void TitlePracticeNote();
+    bool practice_ = false;
     QLabel* practiceNote_ = nullptr;  // made when first needed
 };
 

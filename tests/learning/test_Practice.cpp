@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/OwnTexts.h"
 #include "data/UKarta.h"
 #include "exercise/AnswerPixel.h"
 #include "exercise/ExerciseItems.h"
@@ -81,7 +82,7 @@ class DeliveredData : public ScreenTest {
                                     int((((p - 1) / 4) + 0.5) * screen.CellHeight));
                 QTest::mouseClick(screen.imgFlags, Qt::LeftButton, {}, centre);
             }
-            note = screen.PracticeNote() && screen.PracticeNote()->isVisible();
+            note = Noted(screen);
             return asked;
         }
         if (ScreenKindFor(run.Kind) == TScreenKind::MultipleChoice) {
@@ -99,7 +100,7 @@ class DeliveredData : public ScreenTest {
                                   QPoint(10, 10));
                 Settle();
             }
-            note = screen.PracticeNote() && screen.PracticeNote()->isVisible();
+            note = Noted(screen);
             return asked;
         }
         TfrmOvningKarta screen;
@@ -126,8 +127,17 @@ class DeliveredData : public ScreenTest {
             QTest::mouseClick(screen.imgKartaBox, Qt::LeftButton, {}, *hit);
             Settle();
         }
-        note = screen.PracticeNote() && screen.PracticeNote()->isVisible();
+        note = Noted(screen);
         return asked;
+    }
+
+    // The screen says the run is practice: a note on it, and in its title
+    // after the screen's own.
+    static bool Noted(const TExerciseScreen& screen) {
+        const QString note = OwnText(TOwnText::PracticeNote, CurrentLanguage);
+        return screen.PracticeNote() && screen.PracticeNote()->isVisible() &&
+               screen.PracticeNote()->text() == note && screen.windowTitle().endsWith(note) &&
+               screen.windowTitle().size() > note.size() + 3;
     }
 
     COvningar catalogue;
