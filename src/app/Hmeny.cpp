@@ -280,7 +280,11 @@ void TfrmHuvudmeny::BuildLayout() {
     connect(cmdPractise, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdPractiseClick);
     connect(cmdExplore, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdExploreClick);
     connect(cmdProgress, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdProgressClick);
-    SetRunReview([this](COvning& run, TOvningsformular* owner) { OpenReview(run, owner); });
+    InstallRunReview(this, [this](int number, const QStringList& keys) {
+        for (const COvning* entry = Catalogue ? Catalogue->First : nullptr; entry;
+             entry = entry->Next)
+            if (entry->Number == number) return StartPractice(*entry, keys);
+    });
     OpenHelpOnF1(this, 101);  // the main window's own topic, as its help button
 }
 
@@ -465,41 +469,6 @@ void TfrmHuvudmeny::cmdProgressClick() {
         ShowMessage(TMessageKind::Error,
                     FailureText(QStringLiteral("show the progress"), MessageOf(e), false));
     }
-}
-
-void TfrmHuvudmeny::OpenReview(COvning& run, TOvningsformular* owner) {
-    auto* screen = dynamic_cast<TExerciseScreen*>(owner);
-    QWidget* parent = screen ? static_cast<QWidget*>(screen) : this;
-    TReviewWindow* review = nullptr;
-    try {
-        review = new TReviewWindow(run, TExerciseItems(run), parent);
-    } catch (const std::exception& e) {
-        LogFailure(e, QStringLiteral("reviewing exercise %1").arg(run.Number));
-        return;  // the run is over and scored; only its review is lost
-    }
-    const QPointer<TExerciseScreen> shown(screen);
-    connect(review, &TReviewWindow::showItem, this, [shown](const QString& key) {
-        if (shown) shown->ShowItem(key);
-    });
-    // The catalogue's entry, so a practice of a practice starts afresh.
-    const int number = run.Number;
-    connect(review, &TReviewWindow::practise, this, [this, number](const QStringList& keys) {
-        // After the click is done: starting releases the screen the review belongs to.
-        QTimer::singleShot(0, this, [this, number, keys] {
-            for (const COvning* entry = Catalogue ? Catalogue->First : nullptr; entry;
-                 entry = entry->Next)
-                if (entry->Number == number) {
-                    StartPractice(*entry, keys);
-                    return;
-                }
-        });
-    });
-    if (screen) {
-        // Beside the screen's right edge, over the map's least busy corner.
-        const QRect area = screen->geometry();
-        review->move(area.right() - review->width() - 16, area.top() + 48);
-    }
-    review->show();
 }
 
 void TfrmHuvudmeny::DrawContinent(int continent) {

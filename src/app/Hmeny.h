@@ -159,8 +159,6 @@ class TfrmHuvudmeny : public QWidget {
     int SelectedContinentLine() const;
     // Each exercise line's best percentage and learned items, from the history.
     void ShowProgressFigures();
-    // After a run: what it missed, over its screen.
-    void OpenReview(COvning& run, TOvningsformular* owner);
 
     RangeArray<QImage, 1, ContinentCount> pictures_;  // Europe .. the whole world, from resources
     // The same as shown: drawn at twice the size on a high-DPI screen.

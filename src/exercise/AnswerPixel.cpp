@@ -56,3 +56,30 @@ std::optional<QPoint> AnswerPixel(const CKarta& map, COvning& exercise) {
     }
     return std::nullopt;
 }
+
+std::optional<QPoint> MissPixel(const CKarta& map, COvning& exercise) {
+    if (exercise.Finished || exercise.AskedKey().isEmpty()) return std::nullopt;
+    const auto counts = [&](QPoint at) {
+        if (!map.InsideImage(at.x(), at.y())) return false;
+        const GeoPoint clicked = map.ClickPoint(at.x(), at.y());
+        TAnswer answer;
+        answer.Lat = clicked.Lat;
+        answer.Lon = clicked.Lon;
+        return !exercise.IsRight(answer) && !exercise.IsAnswered(answer) &&
+               !exercise.ClickedKey(answer).isEmpty();
+    };
+    std::vector<QPoint> tries;
+    if (map.Areas)
+        for (const auto& a : map.Areas->Areas)
+            if (a->Selected && !a->Answered)
+                for (const GeoPoint& seed : {a->Seed1, a->Seed2})
+                    tries.emplace_back(map.LonLatToX(seed.Lon, seed.Lat), map.LatToY(seed.Lat));
+    if (map.Places && dynamic_cast<COvningOrt*>(&exercise))
+        for (const COrt* p = map.Places->First; p; p = p->Next)
+            if (p->Selected && !p->Answered)
+                tries.emplace_back(map.LonLatToX(float(p->Longitude), float(p->Latitude)),
+                                   map.LatToY(float(p->Latitude)));
+    for (const QPoint& p : tries)
+        if (counts(p)) return p;
+    return std::nullopt;
+}

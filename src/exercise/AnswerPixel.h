@@ -14,3 +14,8 @@ class COvning;
 // on the picture; for a place: its dot. None when no question is open, the
 // exercise is of another kind, or no pixel of the picture answers it.
 std::optional<QPoint> AnswerPixel(const CKarta& map, COvning& exercise);
+
+// A click that answers the open question wrong, and counts: inside another
+// area of the exercise not answered yet, or on another place's dot. None
+// where there is no such item on the picture.
+std::optional<QPoint> MissPixel(const CKarta& map, COvning& exercise);

@@ -8,13 +8,18 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/Generell.h"
 #include "app/OwnTexts.h"
+#include "data/Fileread.h"
 #include "exercise/ovning.h"
+#include "screens/ExerciseScreen.h"
+#include "screens/Ovform.h"
 #include "screens/ScreenSupport.h"
 
 namespace {
@@ -104,4 +109,36 @@ TReviewWindow::TReviewWindow(const COvning& run, const TExerciseItems& items, QW
         close();
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void InstallRunReview(QObject* context,
+                      std::function<void(int exercise, const QStringList& keys)> practise) {
+    const QPointer<QObject> alive(context);
+    SetRunReview([alive, practise](COvning& run, TOvningsformular* owner) {
+        if (!alive) return;
+        auto* screen = dynamic_cast<TExerciseScreen*>(owner);
+        TReviewWindow* review = nullptr;
+        try {
+            review = new TReviewWindow(run, TExerciseItems(run), screen);
+        } catch (const std::exception& e) {
+            LogFailure(e, QStringLiteral("reviewing exercise %1").arg(run.Number));
+            return;  // the run is over and scored; only its review is lost
+        }
+        const QPointer<TExerciseScreen> shown(screen);
+        QObject::connect(review, &TReviewWindow::showItem, alive, [shown](const QString& key) {
+            if (shown) shown->ShowItem(key);
+        });
+        const int number = run.Number;
+        QObject::connect(review, &TReviewWindow::practise, alive,
+                         [alive, practise, number](const QStringList& keys) {
+                             QTimer::singleShot(
+                                 0, alive, [practise, number, keys] { practise(number, keys); });
+                         });
+        if (screen) {
+            // At the screen's right edge, below its strip.
+            const QRect area = screen->geometry();
+            review->move(area.right() - review->width() - 16, area.top() + 48);
+        }
+        review->show();
+    });
 }

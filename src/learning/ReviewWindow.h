@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "exercise/ExerciseItems.h"
 
@@ -39,3 +40,10 @@ class TReviewWindow : public QWidget {
   private:
     QStringList missed_;
 };
+
+// Makes the end of every run open its review over its screen (see
+// SetRunReview). "Practise these" calls practise with the run's exercise
+// number and the keys, once the click is done: starting a run may release
+// the screen the review belongs to. context owns the connections.
+void InstallRunReview(QObject* context,
+                      std::function<void(int exercise, const QStringList& keys)> practise);

@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "data/UKarta.h"
 #include "data/ovningar.h"
 #include "exercise/AnswerPixel.h"
+#include "learning/ReviewWindow.h"
 #include "platform/MediaPlayers.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/ScreenSupport.h"
@@ -44,35 +46,63 @@ void ListExercises(const COvningar& catalogue) {
 // question once the map is drawn, as "<question>\t<x> <y>" with the point
 // that answers it in the window's coordinates and " marker" when it lies in
 // an area's marker ("-" when no point answers), and "end <percent>" when the
-// run is over.
-void PrintAnswers(TfrmOvningKarta& screen, QTimer& timer) {
-    static QString last;
-    if (!screen.Exercise || !screen.MapObject) return;
-    QTextStream out(stdout);
-    // The question reads "-" once the last one is answered, while the
-    // top-ten form is still open.
-    if (screen.Exercise->Finished || screen.lblFraga->text() == QLatin1String("-")) {
-        out << "end " << screen.Exercise->Percent << Qt::endl;
-        timer.stop();
-        return;
+// run is over. The first `misses` questions of each run are first given a
+// point that answers them wrong, on a line of its own ending in " miss".
+class TAnswerPrinter {
+  public:
+    explicit TAnswerPrinter(int misses) : misses_(misses) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Print(); });
     }
-    if (screen.RedrawPending()) return;
-    const QString question = screen.lblFraga->text();
-    if (question == last) return;
-    last = question;
-    out << question << '\t';
-    if (const auto pixel = AnswerPixel(*screen.MapObject, *screen.Exercise)) {
-        const qreal ratio = screen.imgKartaBox->Picture().PixelRatio();
-        const QPoint at = screen.imgKartaBox->mapTo(
-            &screen, QPoint(qRound(pixel->x() / ratio), qRound(pixel->y() / ratio)));
-        out << at.x() << ' ' << at.y();
-        if (screen.MapObject->Markers().At(*pixel)) out << " marker";
-    } else {
-        out << '-';
+    // Follows the run on this screen from its first question.
+    void Follow(TfrmOvningKarta* screen) {
+        screen_ = screen;
+        last_.clear();
+        asked_ = 0;
+        timer_.start(50);
     }
-    out << Qt::endl;
-}
 
+  private:
+    QPoint InWindow(QPoint pixel) const {
+        const qreal ratio = screen_->imgKartaBox->Picture().PixelRatio();
+        return screen_->imgKartaBox->mapTo(
+            screen_, QPoint(qRound(pixel.x() / ratio), qRound(pixel.y() / ratio)));
+    }
+    void Print() {
+        if (!screen_ || !screen_->Exercise || !screen_->MapObject) return;
+        QTextStream out(stdout);
+        // The question reads "-" once the last one is answered, while the
+        // top-ten form is still open.
+        if (screen_->Exercise->Finished || screen_->lblFraga->text() == QLatin1String("-")) {
+            out << "end " << screen_->Exercise->Percent << Qt::endl;
+            timer_.stop();
+            return;
+        }
+        if (screen_->RedrawPending()) return;
+        const QString question = screen_->lblFraga->text();
+        if (question == last_) return;
+        last_ = question;
+        if (asked_++ < misses_)
+            if (const auto miss = MissPixel(*screen_->MapObject, *screen_->Exercise)) {
+                const QPoint at = InWindow(*miss);
+                out << question << '\t' << at.x() << ' ' << at.y() << " miss" << Qt::endl;
+            }
+        out << question << '\t';
+        if (const auto pixel = AnswerPixel(*screen_->MapObject, *screen_->Exercise)) {
+            const QPoint at = InWindow(*pixel);
+            out << at.x() << ' ' << at.y();
+            if (screen_->MapObject->Markers().At(*pixel)) out << " marker";
+        } else {
+            out << '-';
+        }
+        out << Qt::endl;
+    }
+
+    QPointer<TfrmOvningKarta> screen_;
+    QTimer timer_;
+    QString last_;
+    int asked_ = 0;
+    const int misses_;
+};
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -95,11 +125,14 @@ int main(int argc, char** argv) {
                                  "program's). Flags, sounds and help stay beside the program.",
                                  "folder");
     const QCommandLineOption list("list", "List the catalogue's exercises and stop.");
+    const QCommandLineOption misses(
+        "misses", "With --answers: first a wrong point for the first n questions of each run.", "n",
+        "0");
     const QCommandLineOption answers(
         "answers",
         "Map exercises: print each question with the window point that answers it, "
         "and \"end <percent>\" after the run, for scripts that play with real clicks.");
-    parser.addOptions({language, dir, list, answers});
+    parser.addOptions({language, dir, list, answers, misses});
     parser.process(app);
 
     bool ok = false;
@@ -136,21 +169,37 @@ int main(int argc, char** argv) {
 
     TMediaPlayers players;
     InstallTopTenForm();
-    // Created as the main menu creates it, but owned here.
-    std::unique_ptr<TExerciseScreen> screen(CreateExerciseScreen(entry->Kind, nullptr));
+    // Created as the main menu creates it, but owned here; so are the
+    // practice runs the review starts.
+    std::unique_ptr<TExerciseScreen> screen;
+    std::unique_ptr<COvning> practice, previous;
+    TAnswerPrinter printer(parser.value(misses).toInt());
+    const bool printing = parser.isSet(answers);
+    const auto start = [&](COvning& run) {
+        if (screen) screen.release()->deleteLater();  // its review may still be closing
+        screen.reset(CreateExerciseScreen(run.Kind, nullptr));
+        screen->StartExercise(run);
+        if (auto* map = dynamic_cast<TfrmOvningKarta*>(screen.get()); map && printing)
+            printer.Follow(map);
+    };
+    QObject context;
+    InstallRunReview(&context, [&](int, const QStringList& keys) {
+        previous = std::move(practice);
+        practice = COvning::PracticeOf(*entry, keys);
+        try {
+            start(*practice);
+        } catch (const std::exception& e) {
+            Fail(QString::fromStdString(e.what()), 1);
+        }
+    });
     try {
-        screen->StartExercise(*entry);
+        start(*entry);
     } catch (const std::exception& e) {
         return Fail(QString::fromStdString(e.what()), 1);
     }
-    QTimer answerTimer;
-    if (auto* map = dynamic_cast<TfrmOvningKarta*>(screen.get()); map && parser.isSet(answers)) {
-        QObject::connect(&answerTimer, &QTimer::timeout,
-                         [map, &answerTimer] { PrintAnswers(*map, answerTimer); });
-        answerTimer.start(50);
-    }
     const int result = app.exec();
     screen.reset();
+    SetRunReview({});
     SetTopTenForm(nullptr);
     return result;
 }
