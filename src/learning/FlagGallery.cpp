@@ -55,4 +55,5 @@ TFlagGallery::TFlagGallery(const COvning& entry, const TExerciseItems& items, QW
     layout->addWidget(scroll, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(640, 560);
+    if (parent) move(parent->geometry().center() - rect().center());
 }

@@ -26,6 +26,7 @@ QTableWidget* Table(const QStringList& headings, int rows, QWidget* parent) {
     auto* table = new QTableWidget(rows, int(headings.size()), parent);
     table->setHorizontalHeaderLabels(headings);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -121,4 +122,5 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
     layout->addWidget(grdRuns, 2);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(520, 620);
+    if (parent) move(parent->geometry().center() - rect().center());
 }

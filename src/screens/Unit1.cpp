@@ -131,6 +131,9 @@ void TfrmOvningKarta::StartExercise(COvning& entry) {
     if (!MessagesRanAndAlive(alive)) return;
     cmdAvsluta->setEnabled(false);
     Exercise = &entry;
+    // Exploring scores nothing: no percentage, no list to enter.
+    lblProcent->setVisible(!entry.Explores());
+    cmdTopp->setVisible(!entry.Explores());
 
     MaximiseAndWait();
     if (alive.expired()) return;

@@ -14,6 +14,11 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "app/Hmeny.h"
+#include "exercise/ExerciseItems.h"
+#include "exercise/OvFlagga.h"
+#include "history/ResultsHistory.h"
+#include "learning/FlagGallery.h"
+#include "learning/ProgressFigures.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
 #include "screens/Unit1.h"
@@ -289,6 +294,69 @@ TEST_F(MainMenuTest, Shape2TakesARandomColour) {
         seen.insert(c);
     }
     EXPECT_GT(seen.size(), 1);
+}
+
+// Practise asks the chosen exercise's due items; when none is due it says
+// when the next one is, and starts nothing. The list shows the figures.
+TEST_F(MainMenuTest, PractiseAsksTheDueItemsOrSaysWhenTheNextFallsDue) {
+    TResultsHistory history(Path("history.sqlite"));
+    SetResultsHistory(&history);
+    const COvning* entry = FirstOfKind("FLAGG");
+    ASSERT_NE(entry, nullptr);
+    const QStringList keys = TExerciseItems::KeysOf(*entry);
+    ASSERT_GE(keys.size(), 4);
+    const auto run = [&](const QString& missed) {
+        const int r = history.BeginRun(entry->Number, 2, false);
+        for (const QString& key : keys) history.RecordQuestion(r, key, key == missed ? 2 : 1, {});
+        history.EndRun(r, 90, true);
+        history.Flush();
+    };
+    run(keys[1]);  // everything learned a box up, but keys[1], due at once
+    menu->SattVarldsdel(1);
+    ChooseExercise(entry->Names[2]);
+    const QListWidgetItem* line = menu->cboOvningar->selectedItems().first();
+    EXPECT_EQ(line->data(ProgressFiguresRole).toString(), QString("90 %  0/%1").arg(keys.size()));
+    menu->cmdPractiseClick();
+    ASSERT_TRUE(menu->FlagScreen) << messages.join('\n').toStdString();
+    ASSERT_TRUE(menu->FlagScreen->Exercise);
+    EXPECT_TRUE(menu->FlagScreen->Exercise->Practice);
+    EXPECT_EQ(menu->FlagScreen->Exercise->AskOnly, QStringList{keys[1]});
+    menu->FormActivate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    run({});  // now nothing is due before tomorrow
+    ChooseExercise(entry->Names[2]);
+    messages.clear();
+    menu->cmdPractiseClick();
+    EXPECT_FALSE(menu->FlagScreen || menu->MapScreen || menu->MultiScreen);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Nothing in this exercise is due"))
+        << messages[0].toStdString();
+    const QString tomorrow = QLocale("en").toString(QDate::currentDate().addDays(1), "d");
+    EXPECT_TRUE(messages[0].contains(tomorrow)) << messages[0].toStdString();
+    SetResultsHistory(nullptr);
+}
+
+// Explore opens a flag exercise's gallery, and a map exercise's map with
+// nothing asked.
+TEST_F(MainMenuTest, ExploreOpensTheFlagsOrTheMapToLookAt) {
+    const COvning* flags = FirstOfKind("FLAGG");
+    menu->SattVarldsdel(1);
+    ChooseExercise(flags->Names[2]);
+    menu->cmdExploreClick();
+    const auto galleries = menu->findChildren<TFlagGallery*>();
+    ASSERT_EQ(galleries.size(), 1);
+    EXPECT_EQ(galleries[0]->CardCount(), flags->ItemCount);
+    EXPECT_FALSE(menu->FlagScreen);
+
+    const COvning* area = FirstOfKind("AREA");
+    ChooseExercise(area->Names[2]);
+    menu->cmdExploreClick();
+    ASSERT_TRUE(menu->MapScreen) << messages.join('\n').toStdString();
+    ASSERT_TRUE(menu->MapScreen->Exercise);
+    EXPECT_TRUE(menu->MapScreen->Exercise->Explores());
+    EXPECT_TRUE(menu->MapScreen->lblProcent->isHidden());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 }  // namespace
