@@ -12,9 +12,10 @@ bin_dir=$(cd "$1" && pwd)
 shift
 . "$(dirname "$0")/private_x.sh"
 
-# The data in a folder of its own, so the runs write scores.hgh there.
+# A program folder of its own: the runs write scores.hgh beside the program.
 mkdir -p "$work/data"
-cp "$bin_dir"/*.crp "$bin_dir"/*.bmp "$work/data/"
+cp "$bin_dir/glomira-play" "$bin_dir"/*.crp "$bin_dir"/*.WAV "$bin_dir"/*.mid "$bin_dir"/*.gif \
+   "$bin_dir"/*.bmp "$work/data/"
 start_private_x 1366x768
 
 shot() {
@@ -24,10 +25,10 @@ shot() {
 play() {  # exercise, fewest marker clicks
     local exercise=$1 least=$2 out="$work/answers-$1" window="" asked=0 markers=0 seen=0
     : >"$out"
-    "$bin_dir/glomira-play" -d "$work/data" --answers "$exercise" >"$out" 2>"$work/log-$1" &
+    "$work/data/glomira-play" -d "$work/data" --answers "$exercise" >"$out" 2>"$work/log-$1" &
     game_pid=$!
     local total
-    total=$(awk -v n="$exercise" '$1 == n' <("$bin_dir/glomira-play" -d "$work/data" --list) | wc -l)
+    total=$(awk -v n="$exercise" '$1 == n' <("$work/data/glomira-play" -d "$work/data" --list) | wc -l)
     [ "$total" -eq 1 ] || fail "no exercise $exercise"
     for _ in $(seq 1200); do
         kill -0 "$game_pid" 2>/dev/null || fail "exercise $exercise ended early: $(cat "$work/log-$1")"
