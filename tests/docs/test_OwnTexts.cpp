@@ -88,4 +88,23 @@ TEST(OwnTexts, ThePaletteSwitchIsCaptionedInEveryLanguageAsItsHelpQuotesIt) {
     }
 }
 
+// The main menu's learning buttons and the review's practice button: quoted
+// word for word in the main menu's help page of each language.
+TEST(OwnTexts, TheLearningButtonsAreQuotedInTheMainMenusHelp) {
+    for (int language = 1; language <= 6; ++language) {
+        SCOPED_TRACE(Codes[language - 1]);
+        const QString page = Plain(Page(language, "mainmenu.html")).replace(QChar(0xA0), ' ');
+        for (TOwnText text : {TOwnText::MenuPractise, TOwnText::MenuExplore,
+                              TOwnText::MenuProgress, TOwnText::PractiseThese}) {
+            const QString caption = OwnText(text, language);
+            const bool quoted = page.contains(QString::fromUtf8("\u201D") + caption) ||
+                                page.contains(QString::fromUtf8("\u201C") + caption) ||
+                                page.contains(QString::fromUtf8("\u201E") + caption) ||
+                                page.contains(QString::fromUtf8("\u00AB") + caption) ||
+                                page.contains(QString::fromUtf8("\u00AB ") + caption);
+            EXPECT_TRUE(quoted) << caption.toStdString();
+        }
+    }
+}
+
 }  // namespace
