@@ -511,7 +511,8 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
 
     // A region is sea when most of its points asked lie outside every
     // outline: one at an open coast, or beside an outline left undrawn, may
-    // hold some land too. Beyond the date line nothing is drawn: no sea there.
+    // hold some land too. Past the date line only the islands drawn there
+    // (Samoa, Tonga, Polynesia) are on the map; farther east nothing: no sea.
     // A region's vote stops once its majority is certain: most regions are
     // land through and through, and each point asked costs polygon tests.
     const std::size_t regions = std::size_t(landRegions_.Count());
@@ -529,7 +530,7 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
         if (outside[k] * 2 > votes || inside * 2 >= votes) continue;  // decided
         const int x = (run.x0 + run.x1) / 2;
         const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
-        if (at.Lon < -180 || at.Lon > 180) continue;
+        if (!OnTheMap(at.Lon)) continue;
         ++asked[k];
         if (!OnLandOrLake(at, lastFound[k])) ++outside[k];
     }
@@ -539,6 +540,15 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
             if (outside[k] * 2 > asked[k]) landRegions_.Paint(image, int(k), sea);
     }
     FindPartPixels();
+}
+
+bool CKarta::OnTheMap(float lon) const {
+    if (lon >= -180 && lon <= 180) return true;
+    if (lon < -180) return false;
+    double east = 180;
+    if (Areas)
+        for (const auto& area : Areas->Areas) east = std::max(east, area->East);
+    return lon <= east;
 }
 
 bool CKarta::MostlyOutsideOutlines(int region) const {
@@ -553,7 +563,7 @@ bool CKarta::MostlyOutsideOutlines(int region) const {
         const TColourRegions::TRun& run = landRegions_.RunOf(region, k);
         const int x = (run.x0 + run.x1) / 2;
         const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
-        if (at.Lon < -180 || at.Lon > 180) continue;
+        if (!OnTheMap(at.Lon)) continue;
         ++asked;
         if (!OnLandOrLake(at, found)) ++outside;
     }
@@ -580,7 +590,7 @@ void CKarta::FindPartPixels() {
         seen[k] = 1;
         const int x = (run.x0 + run.x1) / 2;
         const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
-        if (at.Lon < -180 || at.Lon > 180) continue;
+        if (!OnTheMap(at.Lon)) continue;
         if (const CArea* owner = InnermostAreaAt(at))
             partPixels_.byArea[owner].push_back({x, run.y});
     }

@@ -208,6 +208,9 @@ class CKarta {
     // outline and lake (up to 15, spread over its rows); true when none can
     // be asked (beyond the date line).
     bool MostlyOutsideOutlines(int region) const;
+    // Whether the map draws anything at this longitude: the world from -180
+    // to 180, and past the date line as far as the islands drawn there.
+    bool OnTheMap(float lon) const;
     // The innermost area whose outline holds the point, as a click finds it.
     const CArea* InnermostAreaAt(const GeoPoint& point) const;
 };

@@ -363,3 +363,50 @@ TEST_P(SeaAtOtherSizes, NoSeaIsLeftGreyOrPaintedAsAnArea) {
 
 const Size OtherSizes[] = {{1362, 732}, {1020, 732}, {1436, 864}, {2556, 1404}, {700, 464}};
 INSTANTIATE_TEST_SUITE_P(Windows, SeaAtOtherSizes, testing::ValuesIn(OtherSizes));
+
+namespace {
+
+// Zoomed in on each island drawn past the date line (as the hint and the
+// review zoom to a small target), the ocean around it is sea: open water
+// there once kept the land colour, the whole picture beige round a speck.
+TEST(SeaPastTheDateLine, IsSeaWhenZoomedInOnTheIslandsDrawnThere) {
+    COvningar catalogue;
+    catalogue.Load(Dir + "/Ovning.crp");
+    COvning* oceania = nullptr;
+    for (COvning* e = catalogue.First; e; e = e->Next)
+        if (e->Kind == QLatin1String("AREA") && e->Continent == QLatin1String("AUS") &&
+            e->MapNo == 1)
+            oceania = e;
+    ASSERT_NE(oceania, nullptr);
+    const ExerciseOnPicture drawn(*oceania, QSize(1366, 705), Dir);
+    CKarta& map = drawn.Map();
+    int islands = 0;
+    for (const auto& area : map.Areas->Areas) {
+        if (area->East <= 180 || !area->Selected) continue;
+        ++islands;
+        SCOPED_TRACE(area->Code.toStdString());
+        // Kiribati spans the date line: its islands east of it.
+        const GeoPoint centre{float((area->North + area->South) / 2),
+                              float((area->East + std::max(area->West, 181.0)) / 2)};
+        map.ShowAt(centre, QPoint(683, 352), 3.0);
+        ASSERT_TRUE(oceania->RedrawMap());
+        // Points of the picture well clear of every outline: all sea.
+        int open = 0, sea = 0;
+        for (int y = 10; y < 705; y += 25)
+            for (int x = 10; x < 1366; x += 25) {
+                bool clear = true;
+                for (int dy = -6; dy <= 6 && clear; dy += 3)
+                    for (int dx = -6; dx <= 6 && clear; dx += 3)
+                        clear = !map.Areas->AreaAt(map.ClickPoint(x + dx, y + dy));
+                if (!clear) continue;
+                ++open;
+                if ((drawn.Pixel(x, y) & 0xFFFFFFu) == (map.SeaColor & 0xFFFFFFu)) ++sea;
+            }
+        // A pixel or two may be another island's marker.
+        EXPECT_GT(open, 100);
+        EXPECT_GE(sea * 100, open * 99) << sea << " of " << open;
+    }
+    EXPECT_GE(islands, 3);  // Samoa, Tonga and Kiribati's eastern islands
+}
+
+}  // namespace
