@@ -18,23 +18,13 @@
 
 namespace {
 
-class LearningWindows : public ScreenTest {
+class LearningWindows : public DeliveredDataTest {
   protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
-            GTEST_SKIP() << "the delivered data is not beside the test program";
-        ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
-        LoadLanguageTable();
-        catalogue.Load("Ovning.crp");
-    }
     const COvning& Find(const QString& kind, const QString& name) const {
-        for (const COvning* e = catalogue.First; e; e = e->Next)
-            if (e->Kind == kind && e->Names[2].contains(name)) return *e;
-        ADD_FAILURE() << "no exercise named like " << name.toStdString();
-        return *catalogue.First;
+        const COvning* found = Named(kind, name);
+        if (!found) ADD_FAILURE() << "no exercise named like " << name.toStdString();
+        return found ? *found : *catalogue.First;
     }
-    COvningar catalogue;
 };
 
 // A country's capital is the state's capital of the places file, for every

@@ -28,17 +28,10 @@ namespace {
 
 constexpr int MaxQuestions = 200;
 
-class DeliveredData : public ScreenTest {
+class DeliveredData : public DeliveredDataTest {
   protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
-            GTEST_SKIP() << "the delivered data is not beside the test program";
-        SoundsOn = false;
-        ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
-        LoadLanguageTable();
-        catalogue.Load("Ovning.crp");
-        TemplateBitmap.load(ProgramFile("bmptest.bmp"));
+        DeliveredDataTest::SetUp();
         SetRunReview([this](COvning& run, TOvningsformular*) {
             reviewed << run.Number;
             reviewedPercent = run.Percent;
@@ -48,16 +41,14 @@ class DeliveredData : public ScreenTest {
     void TearDown() override {
         SetRunReview({});
         SetResultsHistory(nullptr);
-        ScreenTest::TearDown();
+        DeliveredDataTest::TearDown();
     }
 
-    // The first exercise of the kind whose name contains the text.
     const COvning& Find(const QString& kind, const QString& name) const {
-        for (const COvning* e = catalogue.First; e; e = e->Next)
-            if (e->Kind == kind && e->Names[2].contains(name)) return *e;
-        ADD_FAILURE() << "no " << kind.toStdString() << " exercise named like "
-                      << name.toStdString();
-        return *catalogue.First;
+        const COvning* found = Named(kind, name);
+        if (!found)
+            ADD_FAILURE() << "no " << kind.toStdString() << " exercise like " << name.toStdString();
+        return found ? *found : *catalogue.First;
     }
 
     // Plays the run on its screen to its end; the first question is first
@@ -140,7 +131,6 @@ class DeliveredData : public ScreenTest {
                screen.windowTitle().size() > note.size() + 3;
     }
 
-    COvningar catalogue;
     QList<int> reviewed;
     int reviewedPercent = -1;
     std::vector<COvning::TAskedItem> reviewedRecord;

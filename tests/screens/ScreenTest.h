@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QList>
 #include <QStringList>
 #include <QTest>
@@ -139,4 +140,35 @@ class ScreenTest : public GlomiraTest {
     QStringList messages;
     QList<int> topTen;  // percentages handed to the top-ten form
     std::function<void()> onTopTen;
+};
+
+// The same on the delivered data beside the test program, made the current
+// directory: its catalogue, language texts and template. Skips when the data
+// is not there.
+class DeliveredDataTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
+            GTEST_SKIP() << "the delivered data is not beside the test program";
+        SoundsOn = false;
+        ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
+        LoadLanguageTable();
+        catalogue.Load("Ovning.crp");
+        TemplateBitmap.load(ProgramFile("bmptest.bmp"));
+    }
+
+    COvning* ByNumber(int number) const {
+        for (COvning* e = catalogue.First; e; e = e->Next)
+            if (e->Number == number) return e;
+        return nullptr;
+    }
+    // The first exercise of the kind whose English name contains the text.
+    COvning* Named(const QString& kind, const QString& name) const {
+        for (COvning* e = catalogue.First; e; e = e->Next)
+            if (e->Kind == kind && e->Names[2].contains(name)) return e;
+        return nullptr;
+    }
+
+    COvningar catalogue;
 };

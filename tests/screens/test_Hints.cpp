@@ -24,25 +24,14 @@ constexpr int MaxQuestions = 80;
 const QStringList Tiny{"LI", "VA", "MT"};
 const QStringList Large{"FR", "DE", "ES", "UA", "PL", "SE", "NO", "FI", "IT", "RO", "GB"};
 
-class HintTest : public ScreenTest {
+class HintTest : public DeliveredDataTest {
   protected:
     void SetUp() override {
-        ScreenTest::SetUp();
+        DeliveredDataTest::SetUp();
         CorrectColor = MakeColor(250, 0, 250);  // a colour no map has
-        if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
-            GTEST_SKIP() << "the delivered data is not beside the test program";
-        SoundsOn = false;
-        ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
-        LoadLanguageTable();
-        catalogue.Load("Ovning.crp");
-        TemplateBitmap.load(ProgramFile("bmptest.bmp"));
     }
 
-    COvning* Exercise(int number) const {
-        for (COvning* e = catalogue.First; e; e = e->Next)
-            if (e->Number == number) return e;
-        return nullptr;
-    }
+    COvning* Exercise(int number) const { return ByNumber(number); }
     // The first area exercise of regions of one country (none with flags of their own).
     COvning* RegionExercise() const {
         for (COvning* e = catalogue.First; e; e = e->Next)
@@ -137,7 +126,6 @@ class HintTest : public ScreenTest {
         return n;
     }
 
-    COvningar catalogue;
     COvning* entry = nullptr;
     std::unique_ptr<TfrmOvningKarta> screen;
 };

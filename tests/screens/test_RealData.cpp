@@ -19,20 +19,13 @@ namespace {
 
 constexpr int MaxQuestions = 200;
 
-class DeliveredExercise : public ScreenTest, public testing::WithParamInterface<int> {
+class DeliveredExercise : public DeliveredDataTest, public testing::WithParamInterface<int> {
   protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        if (!QFile::exists(ProgramFile("Ovning.crp")) || !QFile::exists(ProgramFile("lang.crp")))
-            GTEST_SKIP() << "the delivered data is not beside the test program";
-        SoundsOn = false;
-        ASSERT_TRUE(QDir::setCurrent(ProgramDirectory()));
-        LoadLanguageTable();
-        catalogue.Load("Ovning.crp");
-        for (COvning* e = catalogue.First; e; e = e->Next)
-            if (e->Number == GetParam()) entry = e;
+        DeliveredDataTest::SetUp();
+        if (IsSkipped()) return;
+        entry = ByNumber(GetParam());
         if (!entry) GTEST_SKIP() << "no exercise " << GetParam();
-        TemplateBitmap.load(ProgramFile("bmptest.bmp"));
     }
 
     void PlayOnMapScreen() {
@@ -80,7 +73,6 @@ class DeliveredExercise : public ScreenTest, public testing::WithParamInterface<
         EXPECT_TRUE(screen.RunOver);
     }
 
-    COvningar catalogue;
     COvning* entry = nullptr;
 };
 
