@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QWidget>
 
 #include "app/Generell.h"
@@ -44,7 +45,14 @@ QImage LoadFlagPicture(const QString& flagFile, qreal ratio) {
     if (!file.open(QIODevice::ReadOnly)) return {};
     QImageReader reader(&file, "bmp");
     QImage flag = reader.read();
-    if (!flag.isNull()) flag.setDevicePixelRatio(twice ? 2 : 1);
+    if (flag.isNull()) return flag;
+    // A thin grey edge, so a white field doesn't melt into a white list.
+    flag = flag.convertToFormat(QImage::Format_RGB32);
+    QPainter edge(&flag);
+    edge.setPen(QColor(150, 150, 150));
+    edge.drawRect(flag.rect().adjusted(0, 0, -1, -1));
+    edge.end();
+    flag.setDevicePixelRatio(twice ? 2 : 1);
     return flag;
 }
 

@@ -26,8 +26,8 @@ class TWaitCursor {
 };
 
 // A country's flag picture (file relative to the flags folder) at the
-// device-pixel ratio, from the twice-size set where there is one; null when
-// it can't be read.
+// device-pixel ratio, from the twice-size set where there is one, with a
+// thin grey edge; null when it can't be read.
 class QImage;
 QImage LoadFlagPicture(const QString& flagFile, qreal ratio);
 
