@@ -27,6 +27,7 @@
 #include "learning/FlagGallery.h"
 #include "learning/ProgressFigures.h"
 #include "learning/ProgressWindow.h"
+#include "learning/ResultsExportDialog.h"
 #include "learning/ReviewWindow.h"
 #include "platform/MediaPlayers.h"
 #include "platform/MessageBoxes.h"
@@ -463,6 +464,12 @@ void TfrmHuvudmeny::cmdProgressClick() {
         TWaitCursor wait;
         auto* window = new TProgressWindow(*entry, TExerciseItems(*entry), CurrentResultsHistory(),
                                            QDateTime::currentDateTimeUtc(), this);
+        connect(window, &TProgressWindow::exportResults, this, [this, window](int number) {
+            const TResultsHistory* history = CurrentResultsHistory();
+            if (!history || !Catalogue) return;
+            TResultsExportDialog dialog(*Catalogue, *history, number, window);
+            dialog.exec();
+        });
         window->show();
     } catch (const std::exception& e) {
         LogFailure(e, QStringLiteral("showing the progress of exercise %1").arg(entry->Number));

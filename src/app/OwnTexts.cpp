@@ -225,6 +225,49 @@ Row RowOf(TOwnText text) {
                 "Todas las banderas del ejercicio, con el nombre de su país. No se cuenta nada.",
                 "Tutte le bandiere dell'esercizio, con il nome del loro paese. Non si conta "
                 "nulla."};
+        case TOwnText::CsvDate:
+            return {"Datum", "Date", "Date", "Datum", "Fecha", "Data"};
+        case TOwnText::CsvTime:
+            return {"Tid", "Time", "Heure", "Uhrzeit", "Hora", "Ora"};
+        case TOwnText::CsvSignature:
+            return {"Signatur", "Signature", "Signature", "Unterschrift", "Firma", "Firma"};
+        case TOwnText::CsvExercise:
+            return {"Övning", "Exercise", "Exercice", "Übung", "Ejercicio", "Esercizio"};
+        case TOwnText::CsvPercent:
+            return {"Procent", "Percentage", "Pourcentage", "Prozent", "Porcentaje", "Percentuale"};
+        case TOwnText::CsvMissed:
+            return {"Missade", "Missed", "Manqués", "Verfehlt", "Fallados", "Sbagliati"};
+        case TOwnText::ExportResults:
+            return {"Exportera resultat…",     "Export results…",      "Exporter les résultats…",
+                    "Ergebnisse exportieren…", "Exportar resultados…", "Esporta risultati…"};
+        case TOwnText::ExportThisExercise:
+            return {"Bara den här övningen", "This exercise only",  "Cet exercice seulement",
+                    "Nur diese Übung",       "Solo este ejercicio", "Solo questo esercizio"};
+        case TOwnText::ExportAllExercises:
+            return {"Alla övningar", "All exercises",        "Tous les exercices",
+                    "Alle Übungen",  "Todos los ejercicios", "Tutti gli esercizi"};
+        case TOwnText::ExportFrom:
+            return {"Från", "From", "Du", "Von", "Desde", "Dal"};
+        case TOwnText::ExportTo:
+            return {"Till", "To", "Au", "Bis", "Hasta", "Al"};
+        case TOwnText::ExportFileKind:
+            return {"Kommaseparerade värden (*.csv)",
+                    "Comma-separated values (*.csv)",
+                    "Valeurs séparées par des virgules (*.csv)",
+                    "Kommagetrennte Werte (*.csv)",
+                    "Valores separados por comas (*.csv)",
+                    "Valori separati da virgole (*.csv)"};
+        case TOwnText::ExportDone:
+            return {"Omgångar sparade i %1: %2.",         "Runs saved in %1: %2.",
+                    "Parties enregistrées dans %1 : %2.", "In %1 gespeicherte Runden: %2.",
+                    "Partidas guardadas en %1: %2.",      "Partite salvate in %1: %2."};
+        case TOwnText::ExportFailed:
+            return {"Resultaten kunde inte sparas i %1: %2",
+                    "The results could not be saved in %1: %2",
+                    "Les résultats n'ont pas pu être enregistrés dans %1 : %2",
+                    "Die Ergebnisse konnten nicht in %1 gespeichert werden: %2",
+                    "No se pudieron guardar los resultados en %1: %2",
+                    "Non è stato possibile salvare i risultati in %1: %2"};
         case TOwnText::Count:
             break;
     }

@@ -54,7 +54,21 @@ enum class TOwnText {
     ExploreTitle,       // the explore window; %1 the exercise
     ExploreHint,        // the explore window's instruction
     ExploreFlagsHint,   // the explore window's instruction for flags
-    Count               // not a text: how many there are
+    CsvDate,
+    CsvTime,
+    CsvSignature,
+    CsvExercise,
+    CsvPercent,
+    CsvMissed,
+    ExportResults,
+    ExportThisExercise,
+    ExportAllExercises,
+    ExportFrom,
+    ExportTo,
+    ExportFileKind,
+    ExportDone,
+    ExportFailed,
+    Count  // not a text: how many there are
 };
 
 // The text in the language (1 Swedish .. 6 Italian; others give English).

@@ -258,30 +258,55 @@ void TResultsHistory::SetSignature(int run, const QString& signature) {
     });
 }
 
+namespace {
+const char* const RunColumns =
+    "SELECT id, exercise, language, started, ended, percent, practice, finished, signature"
+    " FROM runs ";
+
+std::vector<THistoryRun> ReadRuns(QSqlQuery& q) {
+    std::vector<THistoryRun> out;
+    if (!q.exec()) return out;
+    while (q.next()) {
+        THistoryRun r;
+        r.id = q.value(0).toLongLong();
+        r.exercise = q.value(1).toInt();
+        r.language = q.value(2).toInt();
+        r.started = FromStamp(q.value(3));
+        r.ended = FromStamp(q.value(4));
+        r.percent = q.value(5).isNull() ? -1 : q.value(5).toInt();
+        r.practice = q.value(6).toInt() != 0;
+        r.finished = q.value(7).toInt() != 0;
+        r.signature = q.value(8).toString();
+        out.push_back(r);
+    }
+    return out;
+}
+}  // namespace
+
 std::vector<THistoryRun> TResultsHistory::Runs(int exercise) const {
     return Ask<std::vector<THistoryRun>>([exercise](THistoryStore& s) {
-        std::vector<THistoryRun> out;
-        if (!s.Usable()) return out;
+        if (!s.Usable()) return std::vector<THistoryRun>();
         QSqlQuery q(s.Db());
-        q.prepare(QStringLiteral(
-            "SELECT id, exercise, language, started, ended, percent, practice, finished,"
-            " signature FROM runs WHERE exercise = ? ORDER BY started DESC, id DESC"));
+        q.prepare(QString::fromLatin1(RunColumns) +
+                  QStringLiteral("WHERE exercise = ? ORDER BY started DESC, id DESC"));
         q.addBindValue(exercise);
-        if (!q.exec()) return out;
-        while (q.next()) {
-            THistoryRun r;
-            r.id = q.value(0).toLongLong();
-            r.exercise = q.value(1).toInt();
-            r.language = q.value(2).toInt();
-            r.started = FromStamp(q.value(3));
-            r.ended = FromStamp(q.value(4));
-            r.percent = q.value(5).isNull() ? -1 : q.value(5).toInt();
-            r.practice = q.value(6).toInt() != 0;
-            r.finished = q.value(7).toInt() != 0;
-            r.signature = q.value(8).toString();
-            out.push_back(r);
-        }
-        return out;
+        return ReadRuns(q);
+    });
+}
+
+std::vector<THistoryRun> TResultsHistory::RunsStarted(const QDateTime& from,
+                                                      const QDateTime& to) const {
+    // The stamps are ISO text of one form, so they compare as text.
+    const QString first = from.isValid() ? Stamp(from) : QStringLiteral("0");
+    const QString last = to.isValid() ? Stamp(to) : QStringLiteral("~");
+    return Ask<std::vector<THistoryRun>>([first, last](THistoryStore& s) {
+        if (!s.Usable()) return std::vector<THistoryRun>();
+        QSqlQuery q(s.Db());
+        q.prepare(QString::fromLatin1(RunColumns) +
+                  QStringLiteral("WHERE started >= ? AND started < ? ORDER BY started, id"));
+        q.addBindValue(first);
+        q.addBindValue(last);
+        return ReadRuns(q);
     });
 }
 

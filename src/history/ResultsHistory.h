@@ -78,6 +78,9 @@ class TResultsHistory {
 
     // Reading, newest run first.
     std::vector<THistoryRun> Runs(int exercise) const;
+    // Every exercise's runs started from `from` up to (not including) `to`,
+    // oldest first; an invalid time leaves that end open.
+    std::vector<THistoryRun> RunsStarted(const QDateTime& from, const QDateTime& to) const;
     std::vector<THistoryQuestion> Questions(qint64 runId) const;
     // Every question asked in the exercise's runs, full and practice, in
     // the order they were answered, placed in the boxes.

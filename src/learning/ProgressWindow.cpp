@@ -2,6 +2,7 @@
 // TProgressWindow: the tables of an exercise's items and runs.
 #include "ProgressWindow.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -113,14 +114,22 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
                            : Text(TOwnText::RunClosed));
     }
 
+    cmdExport = new QPushButton(Text(TOwnText::ExportResults), this);
+    cmdExport->setEnabled(history != nullptr);
+    const int number = entry.Number;
+    connect(cmdExport, &QPushButton::clicked, this, [this, number] { emit exportResults(number); });
     auto* close = new QPushButton(Text(TOwnText::Close), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdExport);
+    buttons->addStretch();
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblSummary);
     layout->addWidget(grdItems, 3);
     layout->addWidget(runsTitle);
     layout->addWidget(grdRuns, 2);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
     resize(520, 620);
     if (parent) move(parent->geometry().center() - rect().center());
 }

@@ -9,6 +9,7 @@
 
 class COvning;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 class TExerciseItems;
 class TResultsHistory;
@@ -26,4 +27,8 @@ class TProgressWindow : public QWidget {
     QLabel* lblSummary;
     QTableWidget* grdItems;  // name, box, last result, due
     QTableWidget* grdRuns;   // date, result, kind of run
+    QPushButton* cmdExport;  // the class's results to a file
+
+  signals:
+    void exportResults(int exercise);
 };

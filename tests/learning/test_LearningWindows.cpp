@@ -2,9 +2,11 @@
 // The review, progress and flag windows on the delivered data: what they
 // list, the names, flags and capitals they show, and the figures the main
 // menu takes from a history of several simulated days.
+#include <QDateEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 
@@ -13,6 +15,7 @@
 #include "learning/FlagGallery.h"
 #include "learning/ProgressFigures.h"
 #include "learning/ProgressWindow.h"
+#include "learning/ResultsExportDialog.h"
 #include "learning/ReviewWindow.h"
 #include "screens/ScreenTest.h"
 
@@ -172,6 +175,40 @@ TEST_F(LearningWindows, TheFlagGalleryShowsEveryFlagWithItsName) {
     }
     EXPECT_EQ(flags, gallery.CardCount());
     EXPECT_EQ(named, gallery.CardCount());
+}
+
+// The export window writes the chosen exercise's full runs with the names a
+// player reads: the exercise's, and the missed countries'.
+TEST_F(LearningWindows, TheExportWindowWritesTheClassResultsWithNames) {
+    const COvning& entry = Find("AREA", "Countries of Europe");
+    TResultsHistory history(Path("history.sqlite"));
+    const int run = history.BeginRun(entry.Number, 2, false);
+    history.RecordQuestion(run, "SE", 3, {"NO", "FI"});
+    history.RecordQuestion(run, "FR", 1, {});
+    history.EndRun(run, 83, true);
+    history.SetSignature(run, "Alva");
+    const int other = history.BeginRun(entry.Number + 1, 2, false);
+    history.EndRun(other, 100, true);
+    history.Flush();
+
+    TResultsExportDialog dialog(catalogue, history, entry.Number, nullptr);
+    ASSERT_TRUE(dialog.optThis->isChecked());
+    EXPECT_EQ(dialog.Filter().Exercise, entry.Number);
+    EXPECT_EQ(dialog.Filter().To, QDate::currentDate());
+    const QString file = Path("class.csv");
+    ASSERT_TRUE(dialog.ExportTo(file));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].endsWith(": 1.")) << messages[0].toStdString();
+    QFile csv(file);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].endsWith(",Alva,Countries of Europe,83,Sweden")) << lines[1].toStdString();
+
+    dialog.optAll->setChecked(true);
+    EXPECT_EQ(dialog.Filter().Exercise, 0);
+    ASSERT_TRUE(dialog.ExportTo(file));
+    EXPECT_TRUE(messages.last().endsWith(": 2.")) << messages.last().toStdString();
 }
 
 }  // namespace
