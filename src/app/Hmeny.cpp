@@ -230,7 +230,7 @@ void TfrmHuvudmeny::BuildLayout() {
     lstParts->setFont(small);
     cboOvningar = new QListWidget(panPanel);
     cboOvningar->setGeometry(265, 148, 281, listHeight);
-    cboOvningar->setItemDelegate(new TProgressFiguresDelegate(cboOvningar));
+    cboOvningar->setItemDelegate(new TSideNoteDelegate(cboOvningar));
     for (QListWidget* list : {lstParts, cboOvningar}) {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setTextElideMode(Qt::ElideRight);

@@ -6,7 +6,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStyledItemDelegate>
+
+#include "screens/SideNoteDelegate.h"
 
 class TResultsHistory;
 
@@ -24,14 +25,5 @@ struct TProgressFigures {
 TProgressFigures ProgressFiguresOf(const TResultsHistory& history, int exercise,
                                    const QStringList& itemKeys);
 
-// The list line's data role holding ShortText.
-constexpr int ProgressFiguresRole = Qt::UserRole + 1;
-
-// Paints a list line's text, and its figures right-aligned in grey.
-class TProgressFiguresDelegate : public QStyledItemDelegate {
-    Q_OBJECT
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-};
+// The list line's side note (TSideNoteDelegate) holds ShortText.
+constexpr int ProgressFiguresRole = SideNoteRole;

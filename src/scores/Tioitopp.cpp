@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
@@ -17,8 +18,10 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "exercise/ovning.h"
+#include "history/ResultDates.h"
 #include "platform/MessageBoxes.h"
 #include "scores/Decorations.h"
+#include "screens/SideNoteDelegate.h"
 
 namespace {
 
@@ -81,6 +84,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     grdLista = new QTableWidget(ScoreRanks, 3, this);
     grdLista->setGeometry(GridLeft, GridTop, GridWidth, GridHeight);
     grdLista->horizontalHeader()->hide();
+    grdLista->setItemDelegateForColumn(1, new TSideNoteDelegate(grdLista));
     grdLista->verticalHeader()->hide();
     grdLista->verticalHeader()->setMinimumSectionSize(GridRowHeight);
     grdLista->verticalHeader()->setDefaultSectionSize(GridRowHeight);
@@ -190,6 +194,7 @@ void TfrmTioitopp::LoadAndEnter(const QString& fileName, int percentage) {
 
 void TfrmTioitopp::FillGrid() {
     const TScoreList& list = ScoreTable[ExerciseNumber];
+    std::vector<std::pair<QString, int>> results;
     for (int rank = 1; rank <= ScoreRanks; ++rank) {
         const TScoreEntry& entry = list[rank];
         SetCell(grdLista, rank - 1, 0, QString::number(rank));
@@ -197,7 +202,21 @@ void TfrmTioitopp::FillGrid() {
         SetCell(grdLista, rank - 1, 2,
                 entry.ScorePercent > 0 ? QString::number(entry.ScorePercent) + QStringLiteral(" %")
                                        : QString());
+        results.emplace_back(entry.Signature, entry.ScorePercent);
     }
+    // Beside each signature, the day it was played, where the history knows.
+    const TResultsHistory* history = CurrentResultsHistory();
+    const std::vector<QDateTime> dates =
+        history ? DatesOfResults(history->Runs(ExerciseNumber), results)
+                : std::vector<QDateTime>(results.size());
+    const QLocale locale(LanguageCode(CurrentLanguage));
+    for (int row = 0; row < ScoreRanks; ++row)
+        if (QTableWidgetItem* cell = grdLista->item(row, 1))
+            cell->setData(SideNoteRole,
+                          dates[std::size_t(row)].isValid()
+                              ? locale.toString(dates[std::size_t(row)].toLocalTime().date(),
+                                                QLocale::ShortFormat)
+                              : QString());
 }
 
 void TfrmTioitopp::txtNySignaturExit() {

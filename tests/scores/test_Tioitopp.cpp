@@ -15,9 +15,12 @@
 
 #include "app/ShellTest.h"
 #include "data/ovningar.h"
+#include "history/ResultDates.h"
+#include "history/ResultsHistory.h"
 #include "scores/Tioitopp.h"
 #include "screens/Ovform.h"
 #include "screens/ScreenSupport.h"
+#include "screens/SideNoteDelegate.h"
 #include "support/ScoreFiles.h"
 
 namespace {
@@ -385,6 +388,56 @@ TEST_F(TioitoppTest, AResultHandedToShowTopTenReachesTheScoreFile) {
     EXPECT_EQ(saved[12][1].Signature, "Ada");
     EXPECT_EQ(saved[12][2].ScorePercent, 90);
     EXPECT_EQ(saved[13][1].Signature, "Other");
+}
+
+// Beside each signature the day it was played, where the results history
+// has a full run of the exercise with that signature and percentage; the
+// same name and result twice are two runs, told apart by their days.
+TEST_F(TioitoppTest, EachResultTheHistoryKnowsShowsItsDate) {
+    StoreList({90, 80, 80, 70});
+    QDateTime now(QDate(2026, 10, 5), QTime(10, 0));
+    TResultsHistory history(Path("history.sqlite"), [&now] { return now; });
+    const auto run = [&](int day, const QString& signature, int percent, bool practice = false) {
+        now = QDateTime(QDate(2026, 10, day), QTime(10, 0));
+        const int r = history.BeginRun(12, 2, practice);
+        history.EndRun(r, percent, true);
+        history.SetSignature(r, signature);
+    };
+    run(1, "P1", 90);
+    run(2, "P2", 80);
+    run(3, "P3", 80);
+    run(4, "P4", 70, true);  // practice is never in the list
+    run(6, "P1", 55);        // another result of P1
+    history.Flush();
+    SetResultsHistory(&history);
+    form.LoadAndEnter(File(), -1);
+    SetResultsHistory(nullptr);
+    const QLocale english("en");
+    const auto date = [&](int row) {
+        return form.grdLista->item(row, 1)->data(SideNoteRole).toString();
+    };
+    EXPECT_EQ(date(0), english.toString(QDate(2026, 10, 1), QLocale::ShortFormat));
+    EXPECT_EQ(date(1), english.toString(QDate(2026, 10, 2), QLocale::ShortFormat));
+    EXPECT_EQ(date(2), english.toString(QDate(2026, 10, 3), QLocale::ShortFormat));
+    EXPECT_EQ(date(3), "");
+    EXPECT_EQ(date(4), "");
+    EXPECT_EQ(Cell(0, 1), "P1");  // the signature itself stays as it was
+}
+
+TEST(DatesOfResults, EachRunIsMatchedOnceNewestFirst) {
+    const auto at = [](int day) { return QDateTime(QDate(2026, 1, day), QTime(9, 0), Qt::UTC); };
+    std::vector<THistoryRun> runs(4);
+    runs[0] = {1, 12, 2, at(1), at(1), 80, false, true, "Bo"};
+    runs[1] = {2, 12, 2, at(5), at(5), 80, false, true, "Bo"};
+    runs[2] = {3, 12, 2, at(6), at(6), 80, false, false, "Bo"};  // closed early
+    runs[3] = {4, 12, 2, at(7), at(7), 90, false, true, ""};
+    const std::vector<QDateTime> dates =
+        DatesOfResults(runs, {{"Bo", 80}, {"Bo", 80}, {"Bo", 80}, {"", 90}});
+    ASSERT_EQ(dates.size(), 4u);
+    EXPECT_EQ(dates[0], at(5));
+    EXPECT_EQ(dates[1], at(1));
+    EXPECT_FALSE(dates[2].isValid());
+    EXPECT_FALSE(dates[3].isValid());  // an unsigned entry is nobody's
 }
 
 }  // namespace

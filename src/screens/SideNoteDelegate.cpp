@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// TSideNoteDelegate: the cell's text, giving way to its note at the right.
+#include "SideNoteDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+
+void TSideNoteDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+    const QString note = index.data(SideNoteRole).toString();
+    if (note.isEmpty()) return QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem line = option;
+    initStyleOption(&line, index);
+    const int noteWidth = line.fontMetrics.horizontalAdvance(note) + 8;
+    // The text gives way to the note, eliding at its end.
+    QStyleOptionViewItem text = line;
+    text.rect.setRight(line.rect.right() - noteWidth);
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    QStyleOptionViewItem background = line;
+    background.text.clear();
+    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+    text.backgroundBrush = Qt::NoBrush;
+    text.state &= ~QStyle::State_HasFocus;
+    QStyledItemDelegate::paint(painter, text, index);
+    painter->save();
+    const bool selected = line.state & QStyle::State_Selected;
+    painter->setPen(selected ? line.palette.color(QPalette::HighlightedText)
+                             : line.palette.color(QPalette::PlaceholderText));
+    painter->drawText(line.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, note);
+    painter->restore();
+}
