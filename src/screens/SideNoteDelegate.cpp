@@ -24,9 +24,16 @@ void TSideNoteDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     text.state &= ~QStyle::State_HasFocus;
     QStyledItemDelegate::paint(painter, text, index);
     painter->save();
+    // The text's own colour, fainter: readable on a light list and a dark grid alike.
     const bool selected = line.state & QStyle::State_Selected;
-    painter->setPen(selected ? line.palette.color(QPalette::HighlightedText)
-                             : line.palette.color(QPalette::PlaceholderText));
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    QColor colour =
+        selected ? line.palette.color(QPalette::HighlightedText)
+        : foreground.canConvert<QBrush>() && foreground.value<QBrush>().style() != Qt::NoBrush
+            ? foreground.value<QBrush>().color()
+            : line.palette.color(QPalette::Text);
+    colour.setAlpha(150);
+    painter->setPen(colour);
     painter->drawText(line.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, note);
     painter->restore();
 }
