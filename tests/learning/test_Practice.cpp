@@ -265,4 +265,36 @@ TEST_F(DeliveredData, ExploringNamesWhatIsThereAndCountsNothing) {
     EXPECT_TRUE(reviewed.isEmpty());
 }
 
+// Every exercise but the flags can be explored on the map screen: it opens,
+// names something somewhere on it, and reports nothing.
+TEST_F(DeliveredData, EveryMapAndMultipleChoiceExerciseCanBeExplored) {
+    int explored = 0;
+    for (const COvning* entry = catalogue.First; entry; entry = entry->Next) {
+        if (entry->Kind == "FLAGG") continue;
+        SCOPED_TRACE(entry->Number);
+        std::unique_ptr<COvning> explore = COvning::ExploreOf(*entry);
+        TfrmOvningKarta screen;
+        screen.StartExercise(*explore);
+        Settle();
+        ASSERT_TRUE(screen.MapObject);
+        auto& explorer = static_cast<CMapExplorer&>(*explore);
+        bool named = false;
+        for (int y = 5; y < 100 && !named; y += 7)
+            for (int x = 5; x < 100 && !named; x += 7) {
+                const GeoPoint at = screen.MapObject->ClickPoint(
+                    screen.imgKartaBox->Picture().Width() * x / 100,
+                    screen.imgKartaBox->Picture().Height() * y / 100);
+                TAnswer answer;
+                answer.Lat = at.Lat;
+                answer.Lon = at.Lon;
+                named = !explorer.At(answer).Text.isEmpty();
+            }
+        EXPECT_TRUE(named);
+        EXPECT_EQ(explorer.Asked, 0);
+        ++explored;
+    }
+    EXPECT_GE(explored, 70);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+}
+
 }  // namespace
