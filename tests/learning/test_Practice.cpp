@@ -281,9 +281,9 @@ TEST_F(DeliveredData, EveryMapAndMultipleChoiceExerciseCanBeExplored) {
         bool named = false;
         for (int y = 5; y < 100 && !named; y += 7)
             for (int x = 5; x < 100 && !named; x += 7) {
-                const GeoPoint at = screen.MapObject->ClickPoint(
-                    screen.imgKartaBox->Picture().Width() * x / 100,
-                    screen.imgKartaBox->Picture().Height() * y / 100);
+                const GeoPoint at =
+                    screen.MapObject->ClickPoint(screen.imgKartaBox->Picture().Width() * x / 100,
+                                                 screen.imgKartaBox->Picture().Height() * y / 100);
                 TAnswer answer;
                 answer.Lat = at.Lat;
                 answer.Lon = at.Lon;

@@ -15,6 +15,7 @@
 #include "exercise/AnswerPixel.h"
 #include "exercise/ItemFocus.h"
 #include "exercise/OvLand.h"
+#include "exercise/OvOrt.h"
 #include "screens/Unit1.h"
 
 namespace {
@@ -357,6 +358,42 @@ TEST_F(HintTest, ShowItemBlinksAnItemAndChangesNothingOfTheRun) {
     ASSERT_TRUE(WaitFor([&] { return !screen->RedrawPending(); }));
     EXPECT_EQ(View(), view);
     EXPECT_EQ(screen->imgKarta().Bitmap(), before);
+}
+
+// A city is always small: its hint zooms to it, the answer is judged in
+// that view, and the view comes back; ShowItem finds a city the same way.
+TEST_F(HintTest, TheHintAndShowItemZoomToACityAndTheViewComesBack) {
+    COvning* capitals = Named("ORT", "Capitals of Europe");
+    ASSERT_NE(capitals, nullptr);
+    Start(*capitals);
+    auto& places = static_cast<COvningOrt&>(*entry);
+    ASSERT_TRUE(places.CurrentPlace);
+    const QString asked = places.CurrentPlace->Code;
+    const TMapView before = View();
+    const double span = Span();
+    for (int i = 0; i < 3; ++i) {
+        const std::optional<QPoint> miss = MissPixel(Map(), *entry);
+        ASSERT_TRUE(miss);
+        const int wrong = entry->WrongCount;
+        ClickMap(*miss);
+        ASSERT_EQ(entry->WrongCount, wrong + 1);
+    }
+    ASSERT_NE(View(), before);
+    EXPECT_LE(Span(), span / 2);
+    const QPoint centre(screen->imgKarta().Width() / 2, screen->imgKarta().Height() / 2);
+    const COrt& city = *places.CurrentPlace;
+    const QPoint at(Map().LonLatToX(float(city.Longitude), float(city.Latitude)),
+                    Map().LatToY(float(city.Latitude)));
+    EXPECT_LE((at - centre).manhattanLength(), 6);
+    AnswerRight();
+    EXPECT_TRUE(city.Answered);
+    EXPECT_EQ(View(), before);
+
+    // The review's call: the city answered above, shown again, nothing counted.
+    const int counted = entry->Asked;
+    ASSERT_TRUE(screen->ShowItem(asked));
+    EXPECT_LE(Span(), span / 2);
+    EXPECT_EQ(entry->Asked, counted);
 }
 
 }  // namespace
