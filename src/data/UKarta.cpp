@@ -544,11 +544,13 @@ void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
 
 bool CKarta::OnTheMap(float lon) const {
     if (lon >= -180 && lon <= 180) return true;
-    if (lon < -180) return false;
-    double east = 180;
-    if (Areas)
-        for (const auto& area : Areas->Areas) east = std::max(east, area->East);
-    return lon <= east;
+    if (lon < -180 || !Areas) return false;
+    // The areas change only when a map is loaded or its insets go.
+    if (eastmost_.areas != Areas->Count()) {
+        eastmost_ = {Areas->Count(), 180};
+        for (const auto& area : Areas->Areas) eastmost_.lon = std::max(eastmost_.lon, area->East);
+    }
+    return lon <= eastmost_.lon;
 }
 
 bool CKarta::MostlyOutsideOutlines(int region) const {

@@ -211,6 +211,11 @@ class CKarta {
     // Whether the map draws anything at this longitude: the world from -180
     // to 180, and past the date line as far as the islands drawn there.
     bool OnTheMap(float lon) const;
+    struct TEastmost {
+        int areas = -1;  // the area count it was found for
+        double lon = 180;
+    };
+    mutable TEastmost eastmost_;
     // The innermost area whose outline holds the point, as a click finds it.
     const CArea* InnermostAreaAt(const GeoPoint& point) const;
 };
