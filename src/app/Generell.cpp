@@ -56,6 +56,25 @@ QString HistoryFile() {
     return QDir(folder).filePath(QStringLiteral("history.sqlite"));
 }
 
+namespace {
+QString OwnDataFile(const QString& name) {
+    QString folder = scoreFolder;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(folder);
+    }
+    return QDir(folder).filePath(name);
+}
+}  // namespace
+
+QString OwnExercisesFile() {
+    return OwnDataFile(QStringLiteral("own-exercises.crp"));
+}
+
+QString OwnHighScoreFile() {
+    return OwnDataFile(QStringLiteral("own-scores.hgh"));
+}
+
 QString HighScoreStartFile() {
     if (!scoreFolder.isEmpty()) return {};
     const QString beside = ProgramFile(QStringLiteral("scores.hgh"));

@@ -47,6 +47,11 @@ QString HighScoreStartFile();
 // The results history: history.sqlite in the player's own data folder, or
 // in the score folder while one is set.
 QString HistoryFile();
+// The player's own exercises, in catalogue format, and their high-score
+// file: own-exercises.crp and own-scores.hgh in the player's own data
+// folder, or in the score folder while one is set.
+QString OwnExercisesFile();
+QString OwnHighScoreFile();
 // Keeps scores.hgh in this folder instead (tests and tools that must not
 // touch the player's results); empty: the usual places.
 void SetScoreFolder(const QString& folder);

@@ -4,7 +4,9 @@
 #include "Hmeny.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QLocale>
@@ -38,6 +40,8 @@
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
+#include "teaching/OwnExercises.h"
+#include "teaching/TeacherTools.h"
 
 namespace {
 
@@ -68,6 +72,11 @@ QString MessageOf(const std::exception& e) {
     return QString::fromLocal8Bit(e.what());
 }
 
+}  // namespace
+
+namespace {
+// An own exercise's line holds its number.
+constexpr int OwnNumberRole = Qt::UserRole + 17;
 }  // namespace
 
 QString ContinentCode(int continent) {
@@ -128,6 +137,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
+    OwnExercises = std::make_unique<TOwnExercises>(OwnExercisesFile(), OwnHighScoreFile());
     BuildLayout();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -258,6 +268,10 @@ void TfrmHuvudmeny::BuildLayout() {
     cmdPractise = button(159, learnTop, 127, 24, 0);
     cmdExplore = button(289, learnTop, 127, 24, 0);
     cmdProgress = button(419, learnTop, 127, 24, 0);
+    // Beside the red dot, under Start.
+    cmdTeachers = button(159, 459, 180, 26, 0);
+    Teachers = new TTeacherTools(*OwnExercises, this);
+    cmdTeachers->setMenu(Teachers->Menu());
     chkColourBlind = new TPaletteSwitch(panPanel);
     chkColourBlind->setGeometry(159, 527, 387, 18);
 
@@ -282,10 +296,15 @@ void TfrmHuvudmeny::BuildLayout() {
     connect(cmdExplore, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdExploreClick);
     connect(cmdProgress, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdProgressClick);
     InstallRunReview(this, [this](int number, const QStringList& keys) {
-        for (const COvning* entry = Catalogue ? Catalogue->First : nullptr; entry;
-             entry = entry->Next)
-            if (entry->Number == number) return StartPractice(*entry, keys);
+        for (const COvning* entry : AllEntries())
+            if (entry->HistoryNumber() == number) return StartPractice(*entry, keys);
     });
+    Teachers->ChosenEntry = [this] { return ChosenEntry(); };
+    Teachers->Continent = [this] {
+        const QString code = ContinentCode(CurrentContinent);
+        return code.isEmpty() ? QStringLiteral("EUR") : code;
+    };
+    Teachers->Changed = [this](const COvning* choose) { OwnExercisesChanged(choose); };
     OpenHelpOnF1(this, 101);  // the main window's own topic, as its help button
 }
 
@@ -318,6 +337,7 @@ void TfrmHuvudmeny::FormShow() {
             TWaitCursor wait;
             Catalogue = std::make_unique<COvningar>();
             Catalogue->Load(QStringLiteral("Ovning.crp"));
+            LoadOwnExercises();
             CurrentContinent = 1;
             FyllOvningslista(1);
             DrawContinent(1);
@@ -328,6 +348,8 @@ void TfrmHuvudmeny::FormShow() {
             cmdPractise->setText(OwnText(TOwnText::MenuPractise, CurrentLanguage));
             cmdExplore->setText(OwnText(TOwnText::MenuExplore, CurrentLanguage));
             cmdProgress->setText(OwnText(TOwnText::MenuProgress, CurrentLanguage));
+            cmdTeachers->setText(OwnText(TOwnText::TeacherMenu, CurrentLanguage));
+            Teachers->Translate();
             lstParts->clearSelection();
             lstParts->setCurrentRow(-1);
         } catch (const std::exception& e) {
@@ -338,6 +360,10 @@ void TfrmHuvudmeny::FormShow() {
         }
     }
     ShowGifPicture(Image1, QStringLiteral("logo.gif"));
+    if (!fileToImport_.isEmpty() && Catalogue) {
+        const QString file = std::exchange(fileToImport_, QString());
+        QTimer::singleShot(0, this, [this, file] { Teachers->Import(file, true); });
+    }
 }
 
 void TfrmHuvudmeny::changeEvent(QEvent* event) {
@@ -370,6 +396,17 @@ void TfrmHuvudmeny::FyllOvningslista(int continent) {
     if (!Catalogue) return;
     for (const COvning* entry = Catalogue->First; entry; entry = entry->Next)
         if (entry->Continent == code) cboOvningar->addItem(entry->Names[CurrentLanguage]);
+    // The player's own follow, in italics; their lines know their number,
+    // as their names may repeat a delivered one's.
+    for (const COvning* entry = OwnExercises->First(); entry; entry = entry->Next) {
+        if (entry->Continent != code) continue;
+        auto* line = new QListWidgetItem(entry->Names[CurrentLanguage], cboOvningar);
+        line->setData(OwnNumberRole, entry->Number);
+        QFont italic = line->font();
+        italic.setItalic(true);
+        line->setFont(italic);
+        line->setToolTip(OwnText(TOwnText::OwnTip, CurrentLanguage));
+    }
     cboOvningar->clearSelection();
     cboOvningar->setCurrentRow(-1);
     ShowProgressFigures();
@@ -380,17 +417,19 @@ void TfrmHuvudmeny::ShowProgressFigures() {
     if (!history || !Catalogue) return;
     for (int row = 0; row < cboOvningar->count(); ++row) {
         QListWidgetItem* line = cboOvningar->item(row);
-        const COvning* entry = Catalogue->FindByName(line->text());
+        const COvning* entry = EntryOfLine(row);
         if (!entry) continue;
         const QStringList keys = ItemKeysOf(*entry);
-        const TProgressFigures figures = ProgressFiguresOf(*history, entry->Number, keys);
+        const TProgressFigures figures = ProgressFiguresOf(*history, entry->HistoryNumber(), keys);
         line->setData(ProgressFiguresRole, figures.ShortText());
-        line->setToolTip(figures.LongText(CurrentLanguage));
+        const QString tip = figures.LongText(CurrentLanguage);
+        line->setToolTip(entry->Own ? OwnText(TOwnText::OwnTip, CurrentLanguage) + '\n' + tip
+                                    : tip);
     }
 }
 
 QStringList TfrmHuvudmeny::ItemKeysOf(const COvning& entry) {
-    const auto known = itemKeys_.find(entry.Number);
+    const auto known = itemKeys_.find(entry.HistoryNumber());
     if (known != itemKeys_.end()) return known->second;
     QStringList keys;
     try {
@@ -398,14 +437,64 @@ QStringList TfrmHuvudmeny::ItemKeysOf(const COvning& entry) {
     } catch (const std::exception& e) {
         LogFailure(e, QStringLiteral("listing the items of exercise %1").arg(entry.Number));
     }
-    itemKeys_.emplace(entry.Number, keys);
+    itemKeys_.emplace(entry.HistoryNumber(), keys);
     return keys;
 }
 
 COvning* TfrmHuvudmeny::ChosenEntry() const {
     const auto selected = cboOvningar->selectedItems();
-    if (selected.isEmpty() || !Catalogue) return nullptr;
-    return Catalogue->FindByName(selected.first()->text());
+    if (selected.isEmpty()) return nullptr;
+    return EntryOfLine(cboOvningar->row(selected.first()));
+}
+
+COvning* TfrmHuvudmeny::EntryOfLine(int row) const {
+    const QListWidgetItem* line = cboOvningar->item(row);
+    if (!line || !Catalogue) return nullptr;
+    const QVariant own = line->data(OwnNumberRole);
+    if (own.isValid()) return OwnExercises->Find(own.toInt());
+    return Catalogue->FindByName(line->text());
+}
+
+std::vector<const COvning*> TfrmHuvudmeny::AllEntries() const {
+    std::vector<const COvning*> all =
+        Catalogue ? Catalogue->Entries() : std::vector<const COvning*>();
+    for (const COvning* entry : OwnExercises->Entries()) all.push_back(entry);
+    return all;
+}
+
+void TfrmHuvudmeny::LoadOwnExercises() {
+    try {
+        OwnExercises->Load();
+    } catch (const Exception& e) {
+        // Keep the file as it is for the player; the next save would
+        // otherwise write only what could be read.
+        LogFailure(e, QStringLiteral("reading the own exercises"));
+        const QString file = OwnExercises->FileName();
+        const QString aside =
+            file + QStringLiteral(".unreadable-") +
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+        QFile::copy(file, aside);
+        QTimer::singleShot(0, this, [aside, message = e.Message()] {
+            ShowMessage(TMessageKind::Error,
+                        OwnText(TOwnText::OwnUnreadable, CurrentLanguage).arg(aside, message));
+        });
+    }
+}
+
+void TfrmHuvudmeny::OwnExercisesChanged(const COvning* choose) {
+    // An edit may have changed what an own exercise asks.
+    std::erase_if(itemKeys_,
+                  [](const auto& known) { return known.first > COvning::OwnHistoryBase; });
+    if (choose) {
+        for (int continent = 1; continent <= ContinentCount; ++continent)
+            if (ContinentCode(continent) == choose->Continent && continent != CurrentContinent)
+                SattVarldsdel(continent);
+    }
+    const int number = choose ? choose->Number : 0;
+    FyllOvningslista(CurrentContinent);
+    for (int row = 0; row < cboOvningar->count() && number; ++row)
+        if (cboOvningar->item(row)->data(OwnNumberRole).toInt() == number)
+            cboOvningar->setCurrentRow(row);
 }
 
 void TfrmHuvudmeny::cmdPractiseClick() {
@@ -467,7 +556,7 @@ void TfrmHuvudmeny::cmdProgressClick() {
         connect(window, &TProgressWindow::exportResults, this, [this, window](int number) {
             const TResultsHistory* history = CurrentResultsHistory();
             if (!history || !Catalogue) return;
-            TResultsExportDialog dialog(*Catalogue, *history, number, window);
+            TResultsExportDialog dialog(AllEntries(), *history, number, window);
             dialog.exec();
         });
         window->show();

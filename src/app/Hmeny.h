@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/ColorScheme.h"
 #include "data/RangeArray.h"
@@ -29,7 +30,9 @@ class TfrmOvningKarta;
 class TfrmOvningMulti;
 class TExerciseScreen;
 class TOvningsformular;
+class TOwnExercises;
 class TPaletteSwitch;
+class TTeacherTools;
 
 // Continent numbers 1..7 and the catalogue code each stands for ("" outside).
 constexpr int ContinentCount = 7;
@@ -107,6 +110,10 @@ class TfrmHuvudmeny : public QWidget {
     void StartPractice(const COvning& entry, const QStringList& keys);
     // The exercise chosen in the list; null when none is.
     COvning* ChosenEntry() const;
+    // The delivered exercises, then the player's own.
+    std::vector<const COvning*> AllEntries() const;
+    // Offers to import a file of shared exercises once the menu is open.
+    void ImportOnOpening(const QString& fileName) { fileToImport_ = fileName; }
     // The keys a full run of the entry can ask (cached); empty when its
     // files can't be read.
     QStringList ItemKeysOf(const COvning& entry);
@@ -117,6 +124,7 @@ class TfrmHuvudmeny : public QWidget {
 
     int CurrentContinent = 0;
     std::unique_ptr<COvningar> Catalogue;
+    std::unique_ptr<TOwnExercises> OwnExercises;  // the player's own, listed after the delivered
     int PictureOffsetX = 0;
     int PictureOffsetY = 0;
     QPointer<TfrmOvningKarta> MapScreen;
@@ -142,6 +150,8 @@ class TfrmHuvudmeny : public QWidget {
     QPushButton* cmdPractise;
     QPushButton* cmdExplore;
     QPushButton* cmdProgress;
+    QPushButton* cmdTeachers;
+    TTeacherTools* Teachers;
     TPaletteSwitch* chkColourBlind;
     QTimer* tmrInstruktion;
 
@@ -157,6 +167,12 @@ class TfrmHuvudmeny : public QWidget {
     // Lets window messages run: the screen's start, or a failure's message box.
     void StartEntry(COvning& entry);
     int SelectedContinentLine() const;
+    // The exercise of a line of the exercise list.
+    COvning* EntryOfLine(int row) const;
+    // Reads the own exercises; a file that can't be read is kept aside.
+    void LoadOwnExercises();
+    // The own exercises changed: the lists again, with the entry chosen.
+    void OwnExercisesChanged(const COvning* choose);
     // Each exercise line's best percentage and learned items, from the history.
     void ShowProgressFigures();
 
@@ -167,7 +183,8 @@ class TfrmHuvudmeny : public QWidget {
     TfrmLang* languageScreen_ = nullptr;
     TfrmAbout* aboutScreen_ = nullptr;
     bool shown_ = false;
-    std::map<int, QStringList> itemKeys_;  // by exercise number
+    std::map<int, QStringList> itemKeys_;  // by history number
+    QString fileToImport_;
     // The practice runs started from here; the one before the last is kept
     // until the next, since its screen may still be closing.
     std::unique_ptr<COvning> practice_, previousPractice_;

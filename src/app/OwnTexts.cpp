@@ -268,6 +268,357 @@ Row RowOf(TOwnText text) {
                     "Die Ergebnisse konnten nicht in %1 gespeichert werden: %2",
                     "No se pudieron guardar los resultados en %1: %2",
                     "Non è stato possibile salvare i risultati in %1: %2"};
+        case TOwnText::RuleKind:
+            return {"%1 är ingen sorts övning.",        "%1 is not a kind of exercise.",
+                    "%1 n'est pas un type d'exercice.", "%1 ist keine Übungsart.",
+                    "%1 no es un tipo de ejercicio.",   "%1 non è un tipo di esercizio."};
+        case TOwnText::RuleNoName:
+            return {"Övningen har inget namn.",      "The exercise has no name.",
+                    "L'exercice n'a pas de nom.",    "Die Übung hat keinen Namen.",
+                    "El ejercicio no tiene nombre.", "L'esercizio non ha un nome."};
+        case TOwnText::RuleText:
+            return {
+                "%1 kan inte sparas: ett namn får ha högst 255 tecken från västeuropeiska språk.",
+                "%1 can't be stored: a name takes at most 255 characters of Western European "
+                "languages.",
+                "%1 ne peut pas être enregistré : un nom compte au plus 255 caractères des langues "
+                "d'Europe occidentale.",
+                "%1 kann nicht gespeichert werden: Ein Name hat höchstens 255 Zeichen "
+                "westeuropäischer Sprachen.",
+                "%1 no se puede guardar: un nombre admite como máximo 255 caracteres de lenguas de "
+                "Europa occidental.",
+                "%1 non può essere salvato: un nome ammette al massimo 255 caratteri delle lingue "
+                "dell'Europa occidentale."};
+        case TOwnText::RuleContinent:
+            return {"%1 är ingen världsdel som menyn visar.",
+                    "%1 is not a part of the world the menu lists.",
+                    "%1 n'est pas une partie du monde que le menu affiche.",
+                    "%1 ist kein Erdteil, den das Menü zeigt.",
+                    "%1 no es una parte del mundo que muestre el menú.",
+                    "%1 non è una parte del mondo elencata nel menu."};
+        case TOwnText::RuleView:
+            return {"Utsnittet ligger utanför kartan.", "The view lies outside the map.",
+                    "La vue sort de la carte.",         "Der Ausschnitt liegt außerhalb der Karte.",
+                    "La vista queda fuera del mapa.",   "La vista esce dalla carta."};
+        case TOwnText::RuleMap:
+            return {"Det finns ingen karta %1.", "There is no map %1.",
+                    "Il n'y a pas de carte %1.", "Es gibt keine Karte %1.",
+                    "No existe el mapa %1.",     "Non esiste la carta %1."};
+        case TOwnText::RulePlaceFile:
+            return {"Det finns ingen ortfil %1.",
+                    "There is no place file %1.",
+                    "Il n'y a pas de fichier de villes %1.",
+                    "Es gibt keine Ortsdatei %1.",
+                    "No existe el archivo de ciudades %1.",
+                    "Non esiste il file delle città %1."};
+        case TOwnText::RuleNoItems:
+            return {"Välj minst ett område.",          "Choose at least one item.",
+                    "Choisissez au moins un élément.", "Wählen Sie mindestens ein Gebiet.",
+                    "Elija al menos un elemento.",     "Scegliete almeno un elemento."};
+        case TOwnText::RuleUnknownKey:
+            return {"%1 finns inte på den här kartan.",    "%1 names nothing on this map.",
+                    "%1 ne désigne rien sur cette carte.", "%1 bezeichnet nichts auf dieser Karte.",
+                    "%1 no designa nada en este mapa.",    "%1 non indica nulla su questa carta."};
+        case TOwnText::RuleFlags:
+            return {"En flaggövning visar högst %1 flaggor; den här har %2.",
+                    "A flag exercise shows at most %1 flags; this one has %2.",
+                    "Un exercice de drapeaux en montre au plus %1 ; celui-ci en a %2.",
+                    "Eine Flaggenübung zeigt höchstens %1 Flaggen; diese hat %2.",
+                    "Un ejercicio de banderas muestra como máximo %1; este tiene %2.",
+                    "Un esercizio di bandiere ne mostra al massimo %1; questo ne ha %2."};
+        case TOwnText::RuleNoFlag:
+            return {"%1 har ingen flagga.", "%1 has no flag.",      "%1 n'a pas de drapeau.",
+                    "%1 hat keine Flagge.", "%1 no tiene bandera.", "%1 non ha una bandiera."};
+        case TOwnText::RuleNoPlace:
+            return {"%1 har ingen stad av det valda slaget.",
+                    "%1 has no city of the kind chosen.",
+                    "%1 n'a aucune ville du type choisi.",
+                    "%1 hat keine Stadt der gewählten Art.",
+                    "%1 no tiene ninguna ciudad del tipo elegido.",
+                    "%1 non ha città del tipo scelto."};
+        case TOwnText::RuleTooMany:
+            return {"En omgång frågar högst %1 frågor; det här valet ger %2.",
+                    "A run asks at most %1 questions; this choice gives %2.",
+                    "Une partie pose au plus %1 questions ; ce choix en donne %2.",
+                    "Eine Runde stellt höchstens %1 Fragen; diese Auswahl ergibt %2.",
+                    "Una partida hace como máximo %1 preguntas; esta selección da %2.",
+                    "Una partita pone al massimo %1 domande; questa scelta ne dà %2."};
+        case TOwnText::RuleChoices:
+            return {
+                "En flervalsfråga behöver %1 svar att välja mellan: det här valet ger %2 områden "
+                "och %3 städer.",
+                "A multiple-choice question needs %1 answers to choose from: this choice gives %2 "
+                "areas and %3 cities.",
+                "Une question à choix multiple demande %1 réponses : ce choix donne %2 zones et %3 "
+                "villes.",
+                "Eine Auswahlfrage braucht %1 Antworten: Diese Auswahl ergibt %2 Gebiete und %3 "
+                "Städte.",
+                "Una pregunta de opción múltiple necesita %1 respuestas: esta selección da %2 "
+                "zonas y %3 ciudades.",
+                "Una domanda a scelta multipla richiede %1 risposte: questa scelta dà %2 zone e %3 "
+                "città."};
+        case TOwnText::OwnExercisesFull:
+            return {"Du kan ha högst %1 egna övningar; det finns plats för %2 till.",
+                    "You can keep at most %1 own exercises; there is room for %2 more.",
+                    "Vous pouvez garder au plus %1 exercices personnels ; il reste de la place "
+                    "pour %2.",
+                    "Sie können höchstens %1 eigene Übungen haben; Platz ist noch für %2.",
+                    "Puede tener como máximo %1 ejercicios propios; queda sitio para %2 más.",
+                    "Potete tenere al massimo %1 esercizi personali; c'è ancora posto per %2."};
+        case TOwnText::ImportUnreadable:
+            return {"Filen kan inte läsas som Glomira-övningar: %1",
+                    "The file can't be read as Glomira exercises: %1",
+                    "Le fichier ne peut pas être lu comme exercices Glomira : %1",
+                    "Die Datei kann nicht als Glomira-Übungen gelesen werden: %1",
+                    "El archivo no se puede leer como ejercicios de Glomira: %1",
+                    "Il file non può essere letto come esercizi di Glomira: %1"};
+        case TOwnText::ImportTooBig:
+            return {"den är alldeles för stor.", "it is far too big.",   "il est bien trop gros.",
+                    "sie ist viel zu groß.",     "es demasiado grande.", "è troppo grande."};
+        case TOwnText::ImportFaultyExercise:
+            return {"Övningen ”%1” kan inte spelas:\n%2",
+                    "The exercise “%1” can't be played:\n%2",
+                    "L'exercice « %1 » ne peut pas être joué :\n%2",
+                    "Die Übung „%1“ kann nicht gespielt werden:\n%2",
+                    "El ejercicio «%1» no se puede jugar:\n%2",
+                    "L'esercizio «%1» non può essere giocato:\n%2"};
+        case TOwnText::ImportRefused:
+            return {
+                "Ingenting importerades från %1.\n\n%2", "Nothing was imported from %1.\n\n%2",
+                "Rien n'a été importé de %1.\n\n%2",     "Aus %1 wurde nichts importiert.\n\n%2",
+                "No se importó nada de %1.\n\n%2",       "Nulla è stato importato da %1.\n\n%2"};
+        case TOwnText::ImportDone:
+            return {"Importerat från %1:\n%2", "Imported from %1:\n%2", "Importé de %1 :\n%2",
+                    "Aus %1 importiert:\n%2",  "Importado de %1:\n%2",  "Importato da %1:\n%2"};
+        case TOwnText::ImportQuestion:
+            return {"Vill du importera övningarna i %1?", "Import the exercises in %1?",
+                    "Importer les exercices de %1 ?",     "Die Übungen aus %1 importieren?",
+                    "¿Importar los ejercicios de %1?",    "Importare gli esercizi di %1?"};
+        case TOwnText::TeacherMenu:
+            return {"För lärare",     "For teachers",  "Pour les enseignants",
+                    "Für Lehrkräfte", "Para docentes", "Per insegnanti"};
+        case TOwnText::NewExercise:
+            return {"Ny övning…",  "New exercise…",    "Nouvel exercice…",
+                    "Neue Übung…", "Nuevo ejercicio…", "Nuovo esercizio…"};
+        case TOwnText::EditExercise:
+            return {"Ändra övningen…",   "Edit exercise…",    "Modifier l'exercice…",
+                    "Übung bearbeiten…", "Editar ejercicio…", "Modifica esercizio…"};
+        case TOwnText::DeleteExercise:
+            return {"Ta bort övningen", "Delete exercise",    "Supprimer l'exercice",
+                    "Übung löschen",    "Eliminar ejercicio", "Elimina esercizio"};
+        case TOwnText::ExportExercises:
+            return {"Exportera egna övningar…",     "Export own exercises…",
+                    "Exporter mes exercices…",      "Eigene Übungen exportieren…",
+                    "Exportar ejercicios propios…", "Esporta esercizi personali…"};
+        case TOwnText::ImportExercises:
+            return {"Importera övningar…",  "Import exercises…",    "Importer des exercices…",
+                    "Übungen importieren…", "Importar ejercicios…", "Importa esercizi…"};
+        case TOwnText::PrintWorksheet:
+            return {"Arbetsblad…",   "Worksheet…",          "Fiche d'exercices…",
+                    "Arbeitsblatt…", "Hoja de ejercicios…", "Scheda di lavoro…"};
+        case TOwnText::DeleteQuestion:
+            return {"Ta bort din övning ”%1” och dess topplista?",
+                    "Delete your exercise “%1” and its top ten?",
+                    "Supprimer votre exercice « %1 » et son palmarès ?",
+                    "Ihre Übung „%1“ und ihre Bestenliste löschen?",
+                    "¿Eliminar su ejercicio «%1» y su clasificación?",
+                    "Eliminare il vostro esercizio «%1» e la sua classifica?"};
+        case TOwnText::OwnOnly:
+            return {"Välj först en av dina egna övningar (i kursiv stil).",
+                    "Choose one of your own exercises (in italics) first.",
+                    "Choisissez d'abord un de vos exercices (en italique).",
+                    "Wählen Sie zuerst eine Ihrer eigenen Übungen (kursiv).",
+                    "Elija primero uno de sus ejercicios (en cursiva).",
+                    "Scegliete prima uno dei vostri esercizi (in corsivo)."};
+        case TOwnText::OwnTip:
+            return {"Din egen övning",   "Your own exercise",   "Votre exercice",
+                    "Ihre eigene Übung", "Su propio ejercicio", "Il vostro esercizio"};
+        case TOwnText::ExerciseFiles:
+            return {"Glomira-övningar (*.glomira)",      "Glomira exercises (*.glomira)",
+                    "Exercices Glomira (*.glomira)",     "Glomira-Übungen (*.glomira)",
+                    "Ejercicios de Glomira (*.glomira)", "Esercizi di Glomira (*.glomira)"};
+        case TOwnText::ExportExercisesDone:
+            return {"%1 övningar sparade i %2.",         "%1 exercises saved in %2.",
+                    "%1 exercices enregistrés dans %2.", "%1 Übungen in %2 gespeichert.",
+                    "%1 ejercicios guardados en %2.",    "%1 esercizi salvati in %2."};
+        case TOwnText::ExportExercisesFailed:
+            return {"Övningarna kunde inte sparas i %1: %2",
+                    "The exercises could not be saved in %1: %2",
+                    "Les exercices n'ont pas pu être enregistrés dans %1 : %2",
+                    "Die Übungen konnten nicht in %1 gespeichert werden: %2",
+                    "No se pudieron guardar los ejercicios en %1: %2",
+                    "Non è stato possibile salvare gli esercizi in %1: %2"};
+        case TOwnText::NoOwnExercises:
+            return {"Du har inga egna övningar än: gör en med ”Ny övning…”.",
+                    "You have no own exercises yet: make one with “New exercise…”.",
+                    "Vous n'avez pas encore d'exercice personnel : créez-en un avec « Nouvel "
+                    "exercice… ».",
+                    "Sie haben noch keine eigenen Übungen: Legen Sie eine mit „Neue Übung…“ an.",
+                    "Todavía no tiene ejercicios propios: cree uno con «Nuevo ejercicio…».",
+                    "Non avete ancora esercizi personali: createne uno con «Nuovo esercizio…»."};
+        case TOwnText::SaveFailed:
+            return {"Övningen kunde inte sparas: %1",
+                    "Your exercise could not be saved: %1",
+                    "Votre exercice n'a pas pu être enregistré : %1",
+                    "Ihre Übung konnte nicht gespeichert werden: %1",
+                    "No se pudo guardar su ejercicio: %1",
+                    "Non è stato possibile salvare l'esercizio: %1"};
+        case TOwnText::OwnUnreadable:
+            return {"Dina egna övningar i %1 kunde inte läsas: %2",
+                    "Your own exercises in %1 could not be read: %2",
+                    "Vos exercices dans %1 n'ont pas pu être lus : %2",
+                    "Ihre eigenen Übungen in %1 konnten nicht gelesen werden: %2",
+                    "No se pudieron leer sus ejercicios de %1: %2",
+                    "Non è stato possibile leggere i vostri esercizi in %1: %2"};
+        case TOwnText::MakerNewTitle:
+            return {"Ny övning",  "New exercise",    "Nouvel exercice",
+                    "Neue Übung", "Nuevo ejercicio", "Nuovo esercizio"};
+        case TOwnText::MakerEditTitle:
+            return {"Ändra ”%1”",      "Edit “%1”",   "Modifier « %1 »",
+                    "„%1“ bearbeiten", "Editar «%1»", "Modifica «%1»"};
+        case TOwnText::MakerKindMap:
+            return {"1. Sort och karta", "1. Kind and map", "1. Type et carte",
+                    "1. Art und Karte",  "1. Tipo y mapa",  "1. Tipo e carta"};
+        case TOwnText::KindArea:
+            return {"Hitta områdena på kartan",       "Find the areas on the map",
+                    "Trouver les zones sur la carte", "Gebiete auf der Karte finden",
+                    "Encontrar las zonas en el mapa", "Trovare le zone sulla carta"};
+        case TOwnText::KindPlace:
+            return {"Hitta städerna på kartan",          "Find the cities on the map",
+                    "Trouver les villes sur la carte",   "Städte auf der Karte finden",
+                    "Encontrar las ciudades en el mapa", "Trovare le città sulla carta"};
+        case TOwnText::KindFlag:
+            return {"Välj flaggorna", "Pick the flags",      "Choisir les drapeaux",
+                    "Flaggen wählen", "Elegir las banderas", "Scegliere le bandiere"};
+        case TOwnText::KindMulti:
+            return {"Flerval: städer och områden",       "Multiple choice: cities and areas",
+                    "Choix multiple : villes et zones",  "Auswahl: Städte und Gebiete",
+                    "Opción múltiple: ciudades y zonas", "Scelta multipla: città e zone"};
+        case TOwnText::Map1:
+            return {"Världens länder",     "The world's countries", "Les pays du monde",
+                    "Die Länder der Welt", "Los países del mundo",  "I paesi del mondo"};
+        case TOwnText::Map2:
+            return {"Europas länder i detalj",         "Europe's countries in detail",
+                    "Les pays d'Europe en détail",     "Europas Länder im Detail",
+                    "Los países de Europa en detalle", "I paesi d'Europa in dettaglio"};
+        case TOwnText::Map3:
+            return {"Nordamerikas delstater och provinser",
+                    "North America's states and provinces",
+                    "États et provinces d'Amérique du Nord",
+                    "Bundesstaaten und Provinzen Nordamerikas",
+                    "Estados y provincias de América del Norte",
+                    "Stati e province del Nord America"};
+        case TOwnText::Map4:
+            return {"Regioner i europeiska länder", "Regions of European countries",
+                    "Régions de pays européens",    "Regionen europäischer Länder",
+                    "Regiones de países europeos",  "Regioni di paesi europei"};
+        case TOwnText::Map5:
+            return {"Regioner i andra länder",  "Regions of other countries",
+                    "Régions d'autres pays",    "Regionen anderer Länder",
+                    "Regiones de otros países", "Regioni di altri paesi"};
+        case TOwnText::MakerItems:
+            return {"2. Områden", "2. Items",     "2. Éléments",
+                    "2. Gebiete", "2. Elementos", "2. Elementi"};
+        case TOwnText::MakerSearch:
+            return {"Sök…", "Search…", "Rechercher…", "Suchen…", "Buscar…", "Cerca…"};
+        case TOwnText::PickOnMap:
+            return {"Välj på kartan…",       "Pick on the map…",   "Choisir sur la carte…",
+                    "Auf der Karte wählen…", "Elegir en el mapa…", "Scegli sulla carta…"};
+        case TOwnText::ChosenCount:
+            return {"%1 valda",   "%1 chosen",   "%1 choisis",
+                    "%1 gewählt", "%1 elegidos", "%1 scelti"};
+        case TOwnText::PickHint:
+            return {
+                "Klicka på områden för att ta med eller ta bort dem (%1 valda). Stäng kartan när "
+                "du är klar.",
+                "Click areas to take them in or leave them out (%1 chosen). Close the map when you "
+                "are done.",
+                "Cliquez sur les zones pour les ajouter ou les retirer (%1 choisies). Fermez la "
+                "carte quand vous avez fini.",
+                "Klicken Sie Gebiete an, um sie aufzunehmen oder wegzulassen (%1 gewählt). "
+                "Schließen Sie die Karte, wenn Sie fertig sind.",
+                "Haga clic en las zonas para incluirlas o quitarlas (%1 elegidas). Cierre el mapa "
+                "cuando termine.",
+                "Cliccate sulle zone per aggiungerle o toglierle (%1 scelte). Chiudete la carta "
+                "quando avete finito."};
+        case TOwnText::MakerPlaces:
+            return {"3. Städer", "3. Cities", "3. Villes", "3. Städte", "3. Ciudades", "3. Città"};
+        case TOwnText::CitiesCapitals:
+            return {"Huvudstäder", "Capitals", "Capitales", "Hauptstädte", "Capitales", "Capitali"};
+        case TOwnText::CitiesRegional:
+            return {"Regionhuvudstäder",  "Regional capitals",    "Chefs-lieux régionaux",
+                    "Regionshauptstädte", "Capitales regionales", "Capoluoghi regionali"};
+        case TOwnText::Cities5M:
+            return {"Huvudstäder och städer över 5 miljoner",
+                    "Capitals and cities over 5 million",
+                    "Capitales et villes de plus de 5 millions",
+                    "Hauptstädte und Städte über 5 Millionen",
+                    "Capitales y ciudades de más de 5 millones",
+                    "Capitali e città oltre 5 milioni"};
+        case TOwnText::Cities1M:
+            return {
+                "Huvudstäder och städer över 1 miljon",     "Capitals and cities over 1 million",
+                "Capitales et villes de plus d'un million", "Hauptstädte und Städte über 1 Million",
+                "Capitales y ciudades de más de 1 millón",  "Capitali e città oltre 1 milione"};
+        case TOwnText::Cities300k:
+            return {"Huvudstäder och städer över 300 000",    "Capitals and cities over 300,000",
+                    "Capitales et villes de plus de 300 000", "Hauptstädte und Städte über 300.000",
+                    "Capitales y ciudades de más de 300.000", "Capitali e città oltre 300.000"};
+        case TOwnText::CitiesAll:
+            return {"Alla städer", "All cities",         "Toutes les villes",
+                    "Alle Städte", "Todas las ciudades", "Tutte le città"};
+        case TOwnText::PlaceCount:
+            return {"Valet ger %1 städer.",         "The choice gives %1 cities.",
+                    "Ce choix donne %1 villes.",    "Die Auswahl ergibt %1 Städte.",
+                    "La selección da %1 ciudades.", "La scelta dà %1 città."};
+        case TOwnText::MakerLook:
+            return {"4. Utsnitt och färger",    "4. View and colours", "4. Vue et couleurs",
+                    "4. Ausschnitt und Farben", "4. Vista y colores",  "4. Vista e colori"};
+        case TOwnText::ViewFitted:
+            return {"Anpassat efter områdena",  "Fitted to the items",
+                    "Ajustée aux éléments",     "An die Gebiete angepasst",
+                    "Ajustada a los elementos", "Adattata agli elementi"};
+        case TOwnText::ViewShown:
+            return {"Som kartan senast visades",
+                    "As the map was last shown",
+                    "Comme la carte était affichée",
+                    "Wie die Karte zuletzt gezeigt wurde",
+                    "Como se mostró el mapa por última vez",
+                    "Come la carta era mostrata"};
+        case TOwnText::ColoursOwn:
+            return {"Kartans egna färger",  "The map's own colours", "Les couleurs de la carte",
+                    "Die Farben der Karte", "Los colores del mapa",  "I colori della carta"};
+        case TOwnText::ColoursChosen:
+            return {"De här färgerna:", "These colours:", "Ces couleurs :",
+                    "Diese Farben:",    "Estos colores:", "Questi colori:"};
+        case TOwnText::ColourLand:
+            return {"Land", "Land", "Terre", "Land", "Tierra", "Terra"};
+        case TOwnText::ColourAreas:
+            return {"Områden", "Areas", "Zones", "Gebiete", "Zonas", "Zone"};
+        case TOwnText::ColourSea:
+            return {"Hav", "Sea", "Mer", "Meer", "Mar", "Mare"};
+        case TOwnText::MakerName:
+            return {"5. Namn", "5. Name", "5. Nom", "5. Name", "5. Nombre", "5. Nome"};
+        case TOwnText::ListedUnder:
+            return {"Visas under",      "Listed under",   "Classé sous",
+                    "Aufgeführt unter", "En la lista de", "Elencato sotto"};
+        case TOwnText::NameFallback:
+            return {"som det första namnet", "as the first name",     "comme le premier nom",
+                    "wie der erste Name",    "como el primer nombre", "come il primo nome"};
+        case TOwnText::Save:
+            return {"Spara", "Save", "Enregistrer", "Speichern", "Guardar", "Salva"};
+        case TOwnText::Cancel:
+            return {"Avbryt", "Cancel", "Annuler", "Abbrechen", "Cancelar", "Annulla"};
+        case TOwnText::MakerReady:
+            return {"Klar att spara.",       "Ready to save.",      "Prêt à enregistrer.",
+                    "Bereit zum Speichern.", "Listo para guardar.", "Pronto per il salvataggio."};
+        case TOwnText::FlagSplit:
+            return {"Fler än %1 flaggor: de sparas som %2 numrerade övningar.",
+                    "More than %1 flags: they are saved as %2 numbered exercises.",
+                    "Plus de %1 drapeaux : ils sont enregistrés en %2 exercices numérotés.",
+                    "Mehr als %1 Flaggen: Sie werden als %2 nummerierte Übungen gespeichert.",
+                    "Más de %1 banderas: se guardan como %2 ejercicios numerados.",
+                    "Più di %1 bandiere: vengono salvate come %2 esercizi numerati."};
         case TOwnText::Count:
             break;
     }

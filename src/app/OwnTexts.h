@@ -68,7 +68,84 @@ enum class TOwnText {
     ExportFileKind,
     ExportDone,
     ExportFailed,
-    Count  // not a text: how many there are
+    RuleKind,               // a kind no screen plays; %1 the kind
+    RuleNoName,             // an exercise without a name
+    RuleText,               // a text the file can't hold; %1 the text
+    RuleContinent,          // %1 the continent code
+    RuleView,               // a view off the map
+    RuleMap,                // %1 the map number
+    RulePlaceFile,          // %1 the place file number
+    RuleNoItems,            // nothing chosen
+    RuleUnknownKey,         // %1 a key the map lacks
+    RuleFlags,              // %1 the most flags, %2 how many
+    RuleNoFlag,             // %1 a country without a flag picture
+    RuleNoPlace,            // %1 an area without a city of the kind chosen
+    RuleTooMany,            // %1 the most questions, %2 how many
+    RuleChoices,            // %1 answers needed, %2 areas, %3 cities
+    OwnExercisesFull,       // %1 the most own exercises, %2 room left
+    ImportUnreadable,       // %1 why
+    ImportTooBig,           // the reason for a huge file
+    ImportFaultyExercise,   // %1 the exercise, %2 its problems
+    ImportRefused,          // %1 the file, %2 why
+    ImportDone,             // %1 the file, %2 the exercises
+    ImportQuestion,         // %1 the file opened with the program
+    TeacherMenu,            // the main menu's button for teachers' tools
+    NewExercise,            // menu command
+    EditExercise,           // menu command
+    DeleteExercise,         // menu command
+    ExportExercises,        // menu command
+    ImportExercises,        // menu command
+    PrintWorksheet,         // menu command
+    DeleteQuestion,         // %1 the exercise
+    OwnOnly,                // editing a delivered exercise
+    OwnTip,                 // an own exercise's line
+    ExerciseFiles,          // file dialog filter
+    ExportExercisesDone,    // %1 how many, %2 the file
+    ExportExercisesFailed,  // %1 the file, %2 why
+    NoOwnExercises,         // nothing to export yet
+    SaveFailed,             // %1 why
+    OwnUnreadable,          // %1 the file, %2 why
+    MakerNewTitle,          // the maker's window
+    MakerEditTitle,         // the maker's window; %1 the exercise
+    MakerKindMap,           // step heading
+    KindArea,               // exercise kind
+    KindPlace,              // exercise kind
+    KindFlag,               // exercise kind
+    KindMulti,              // exercise kind
+    Map1,                   // map 1
+    Map2,                   // map 2
+    Map3,                   // map 3
+    Map4,                   // map 4
+    Map5,                   // map 5
+    MakerItems,             // step heading
+    MakerSearch,            // the search box's placeholder
+    PickOnMap,              // button
+    ChosenCount,            // %1 how many
+    PickHint,               // the map's instruction while picking; %1 how many
+    MakerPlaces,            // step heading
+    CitiesCapitals,         // city choice
+    CitiesRegional,         // city choice
+    Cities5M,               // city choice
+    Cities1M,               // city choice
+    Cities300k,             // city choice
+    CitiesAll,              // city choice
+    PlaceCount,             // %1 how many
+    MakerLook,              // step heading
+    ViewFitted,             // view choice
+    ViewShown,              // view choice
+    ColoursOwn,             // colour choice
+    ColoursChosen,          // colour choice
+    ColourLand,             // colour button
+    ColourAreas,            // colour button
+    ColourSea,              // colour button
+    MakerName,              // step heading
+    ListedUnder,            // the continent choice
+    NameFallback,           // the name fields' placeholder
+    Save,                   // button
+    Cancel,                 // button
+    MakerReady,             // no problems
+    FlagSplit,              // %1 flags a set, %2 exercises
+    Count                   // not a text: how many there are
 };
 
 // The text in the language (1 Swedish .. 6 Italian; others give English).

@@ -26,6 +26,9 @@ int main(int argc, char** argv) {
     TfrmLang languageScreen(&mainMenu);
     TfrmAbout aboutScreen(&mainMenu);
     mainMenu.SetScreens(&languageScreen, &aboutScreen);
+    // One argument: a file of shared exercises, as the desktop opens it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) mainMenu.ImportOnOpening(arguments.at(1));
     InstallTopTenForm();
     TResultsHistory history(HistoryFile());
     SetResultsHistory(&history);

@@ -2,6 +2,8 @@
 // COvningar: loads Ovning.crp into a list of exercise objects.
 #include "ovningar.h"
 
+#include <algorithm>
+
 #include "app/Generell.h"
 #include "data/Fileread.h"
 #include "exercise/OvFlagga.h"
@@ -23,12 +25,46 @@ COvningar::~COvningar() {
 }
 
 COvning* COvningar::Append(const QString& kind) {
-    auto entry = CreateExercise(kind);
+    return &Add(CreateExercise(kind));
+}
+
+COvning& COvningar::Add(std::unique_ptr<COvning> entry) {
     COvning* raw = entry.get();
+    raw->Next = nullptr;
     if (!entries_.empty()) entries_.back()->Next = raw;
     entries_.push_back(std::move(entry));
     if (!First) First = raw;
-    return raw;
+    return *raw;
+}
+
+COvning& COvningar::InsertBefore(const COvning* before, std::unique_ptr<COvning> entry) {
+    const auto at = std::find_if(entries_.begin(), entries_.end(),
+                                 [before](const auto& owned) { return owned.get() == before; });
+    if (at == entries_.end()) return Add(std::move(entry));
+    COvning* raw = entry.get();
+    raw->Next = (*at).get();
+    if (First == before) First = raw;
+    for (auto& other : entries_)
+        if (other->Next == before) other->Next = raw;
+    entries_.insert(at, std::move(entry));
+    return *raw;
+}
+
+void COvningar::Remove(const COvning* entry) {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [entry](const auto& owned) { return owned.get() == entry; });
+    if (found == entries_.end()) return;
+    COvning* next = entry->Next;
+    if (First == entry) First = next;
+    for (auto& other : entries_)
+        if (other->Next == entry) other->Next = next;
+    entries_.erase(found);
+}
+
+std::vector<const COvning*> COvningar::Entries() const {
+    std::vector<const COvning*> list;
+    for (const COvning* entry = First; entry; entry = entry->Next) list.push_back(entry);
+    return list;
 }
 
 void COvningar::Load(const QString& fileName) {

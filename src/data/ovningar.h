@@ -25,6 +25,15 @@ class COvningar {
     // FindByName; how the tools let a user name an exercise.
     COvning* FindByNumberOrName(const QString& wanted) const;
 
+    // The entry joins the end of the list.
+    COvning& Add(std::unique_ptr<COvning> entry);
+    // The entry joins the list just before another one.
+    COvning& InsertBefore(const COvning* before, std::unique_ptr<COvning> entry);
+    // Takes the entry out of the list and frees it; nothing for a stranger.
+    void Remove(const COvning* entry);
+    // The entries in list order.
+    std::vector<const COvning*> Entries() const;
+
     COvning* First = nullptr;
 
   private:

@@ -48,6 +48,7 @@ void CMapExplorer::Start(TOvningsformular& form) {
         Map->AreaColor = Colors::Silver;
     }
     COvning::Start(form);
+    BeforeDrawing();
     DrawMapAndAsk(*screen);
 }
 

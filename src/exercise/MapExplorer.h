@@ -44,8 +44,12 @@ class CMapExplorer : public COvning {
     };
     TFound At(const TAnswer& answer) const;
 
-  private:
+  protected:
+    // After the start selected the items, before the map is drawn.
+    virtual void BeforeDrawing() {}
     TMapExerciseScreen* Screen() const;
+
+  private:
     const COrt* PlaceNear(const TAnswer& answer) const;
 
     bool showsAreas_ = true;

@@ -53,7 +53,7 @@ void COvning::Wrong(const TAnswer& answer) {
 void COvning::Start(TOvningsformular& form) {
     Abandon();  // a restart ends the run before
     if (resultsHistory && !Explores())
-        historyRun_ = resultsHistory->BeginRun(Number, CurrentLanguage, Practice);
+        historyRun_ = resultsHistory->BeginRun(HistoryNumber(), CurrentLanguage, Practice);
     clickedInstead_.clear();
     RunRecord.clear();
     form.ShowPracticeNote(Practice);
@@ -100,6 +100,7 @@ void COvning::CopyCatalogueFields(const COvning& from) {
     CentreLongitude = from.CentreLongitude;
     ItemCount = from.ItemCount;
     Items = from.Items;
+    Own = from.Own;
 }
 
 std::unique_ptr<COvning> COvning::ExploreOf(const COvning& entry) {
@@ -218,8 +219,9 @@ void ShowTopTen(COvning& exercise, int percent, TOvningsformular* owner) {
     if (!topTenForm) return;
     request.ExerciseNumber = exercise.Number;
     request.ExerciseName = exercise.Names[CurrentLanguage];
-    request.FileName = HighScoreFile();
-    request.StartFrom = HighScoreStartFile();
+    // Own exercises keep their lists apart from the delivered ones'.
+    request.FileName = exercise.Own ? OwnHighScoreFile() : HighScoreFile();
+    request.StartFrom = exercise.Own ? QString() : HighScoreStartFile();
     request.Percent = percent;
     const std::weak_ptr<const void> alive =
         owner ? owner->LifeToken() : std::weak_ptr<const void>();

@@ -59,6 +59,13 @@ class COvning {
     RangeArray<QString, 1, MaxItems> Items;
     COvning* Next = nullptr;  // following entry in file order; owned by the catalogue
 
+    // One of the player's own exercises: its Number keys a list in the own
+    // high-score file, and the results history keeps it apart from the
+    // delivered exercise of the same number.
+    bool Own = false;
+    static constexpr int OwnHistoryBase = 1000;
+    int HistoryNumber() const { return Own ? OwnHistoryBase + Number : Number; }
+
     // Running state of the current run.
     TOvningsformular* Form = nullptr;    // set by Start; not owned
     CKarta* Map = nullptr;               // set by the screen before Start; not owned

@@ -12,7 +12,10 @@ std::vector<QDateTime> DatesOfResults(const std::vector<THistoryRun>& runs,
     std::sort(open.begin(), open.end(),
               [](const THistoryRun* a, const THistoryRun* b) { return a->started > b->started; });
     std::vector<QDateTime> dates;
-    for (const auto& [signature, percent] : results) {
+    for (const auto& result : results) {
+        // Named, not bound: clang before 16 cannot capture a structured binding.
+        const QString& signature = result.first;
+        const int percent = result.second;
         const auto match = std::find_if(open.begin(), open.end(), [&](const THistoryRun* run) {
             return run && run->signature == signature && run->percent == percent;
         });

@@ -49,7 +49,7 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
     setWindowTitle(Text(TOwnText::ProgressTitle).arg(entry.Names[CurrentLanguage]));
     const QLocale locale(LanguageCode(CurrentLanguage));
     const TLearningSchedule schedule =
-        history ? history->Schedule(entry.Number) : TLearningSchedule();
+        history ? history->Schedule(entry.HistoryNumber()) : TLearningSchedule();
 
     // The items by box: the least known first, those never asked last.
     struct TLine {
@@ -96,7 +96,7 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
     }
 
     std::vector<THistoryRun> runs =
-        history ? history->Runs(entry.Number) : std::vector<THistoryRun>();
+        history ? history->Runs(entry.HistoryNumber()) : std::vector<THistoryRun>();
     if (runs.size() > std::size_t(RecentRuns)) runs.resize(std::size_t(RecentRuns));
     auto* runsTitle = new QLabel(Text(TOwnText::ProgressRuns), this);
     grdRuns = Table({Text(TOwnText::ProgressDate), Text(TOwnText::ProgressPercent),
@@ -116,7 +116,7 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
 
     cmdExport = new QPushButton(Text(TOwnText::ExportResults), this);
     cmdExport->setEnabled(history != nullptr);
-    const int number = entry.Number;
+    const int number = entry.HistoryNumber();
     connect(cmdExport, &QPushButton::clicked, this, [this, number] { emit exportResults(number); });
     auto* close = new QPushButton(Text(TOwnText::Close), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -26,10 +26,10 @@ QString Text(TOwnText text) {
 constexpr int DefaultDays = 30;  // a month of lessons
 }  // namespace
 
-TResultsExportDialog::TResultsExportDialog(const COvningar& catalogue,
+TResultsExportDialog::TResultsExportDialog(std::vector<const COvning*> exercises,
                                            const TResultsHistory& history, int exercise,
                                            QWidget* parent)
-    : QDialog(parent), catalogue_(catalogue), history_(history), exercise_(exercise) {
+    : QDialog(parent), exercises_(std::move(exercises)), history_(history), exercise_(exercise) {
     setWindowTitle(Text(TOwnText::ExportResults).remove(QChar(0x2026)));
     optThis = new QRadioButton(Text(TOwnText::ExportThisExercise), this);
     optAll = new QRadioButton(Text(TOwnText::ExportAllExercises), this);
@@ -66,8 +66,8 @@ QString TResultsExportDialog::ItemName(int exercise, const QString& key) {
     auto known = items_.find(exercise);
     if (known == items_.end()) {
         std::unique_ptr<TExerciseItems> items;
-        for (const COvning* entry = catalogue_.First; entry && !items; entry = entry->Next) {
-            if (entry->Number != exercise) continue;
+        for (const COvning* entry : exercises_) {
+            if (items || entry->HistoryNumber() != exercise) continue;
             try {
                 items = std::make_unique<TExerciseItems>(*entry);
             } catch (const std::exception& e) {
@@ -81,8 +81,8 @@ QString TResultsExportDialog::ItemName(int exercise, const QString& key) {
 
 bool TResultsExportDialog::ExportTo(const QString& fileName) {
     const auto exerciseName = [this](int number) {
-        for (const COvning* entry = catalogue_.First; entry; entry = entry->Next)
-            if (entry->Number == number) return entry->Names[CurrentLanguage];
+        for (const COvning* entry : exercises_)
+            if (entry->HistoryNumber() == number) return entry->Names[CurrentLanguage];
         return QString::number(number);
     };
     const QString csv = ClassResultsCsv(

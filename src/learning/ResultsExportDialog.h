@@ -7,10 +7,11 @@
 #include <QDialog>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "history/ClassResults.h"
 
-class COvningar;
+class COvning;
 class QDateEdit;
 class QRadioButton;
 class TExerciseItems;
@@ -19,10 +20,10 @@ class TResultsHistory;
 class TResultsExportDialog : public QDialog {
     Q_OBJECT
   public:
-    // exercise is the one the window was opened for. The catalogue and the
-    // history outlive the dialog.
-    TResultsExportDialog(const COvningar& catalogue, const TResultsHistory& history, int exercise,
-                         QWidget* parent);
+    // exercise is the history number of the one the window was opened for;
+    // the exercises name the runs. They and the history outlive the dialog.
+    TResultsExportDialog(std::vector<const COvning*> exercises, const TResultsHistory& history,
+                         int exercise, QWidget* parent);
     ~TResultsExportDialog() override;
 
     // The choice on the window.
@@ -43,7 +44,7 @@ class TResultsExportDialog : public QDialog {
   private:
     QString ItemName(int exercise, const QString& key);
 
-    const COvningar& catalogue_;
+    std::vector<const COvning*> exercises_;  // the delivered and the own ones
     const TResultsHistory& history_;
     const int exercise_;
     std::map<int, std::unique_ptr<TExerciseItems>> items_;  // read when first named

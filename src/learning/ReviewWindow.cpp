@@ -128,7 +128,7 @@ void InstallRunReview(QObject* context,
         QObject::connect(review, &TReviewWindow::showItem, alive, [shown](const QString& key) {
             if (shown) shown->ShowItem(key);
         });
-        const int number = run.Number;
+        const int number = run.HistoryNumber();
         QObject::connect(review, &TReviewWindow::practise, alive,
                          [alive, practise, number](const QStringList& keys) {
                              QTimer::singleShot(

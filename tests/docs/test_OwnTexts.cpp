@@ -35,7 +35,8 @@ TEST(OwnTexts, EveryTextIsThereInEveryLanguageAndTranslated) {
             const QString own = OwnText(text, language);
             EXPECT_FALSE(own.trimmed().isEmpty());
             // Words some languages share with English are the only texts that may match it.
-            const QStringList shared = {"Name", "Date", "Capital: %1", "Signature"};
+            const QStringList shared = {"Name", "5. Name",     "Land",
+                                        "Date", "Capital: %1", "Signature"};
             if (language != 2 && !shared.contains(english)) {
                 EXPECT_NE(own, english);
             }

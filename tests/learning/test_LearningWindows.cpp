@@ -191,7 +191,7 @@ TEST_F(LearningWindows, TheExportWindowWritesTheClassResultsWithNames) {
     history.EndRun(other, 100, true);
     history.Flush();
 
-    TResultsExportDialog dialog(catalogue, history, entry.Number, nullptr);
+    TResultsExportDialog dialog(catalogue.Entries(), history, entry.Number, nullptr);
     ASSERT_TRUE(dialog.optThis->isChecked());
     EXPECT_EQ(dialog.Filter().Exercise, entry.Number);
     EXPECT_EQ(dialog.Filter().To, QDate::currentDate());
