@@ -87,7 +87,7 @@ void PlaceNumberLabels(std::vector<TNumberLabel>& labels, const QRectF& bounds) 
         label.Box = best;
         const QPointF near = NearestOnBox(best, label.Anchor);
         label.Leader =
-            std::hypot(near.x() - label.Anchor.x(), near.y() - label.Anchor.y()) > label.Keep + 2.5;
+            std::hypot(near.x() - label.Anchor.x(), near.y() - label.Anchor.y()) > label.Keep + 1.2;
         placed.push_back(best.adjusted(-Gap / 2, -Gap / 2, Gap / 2, Gap / 2));
     }
 }
