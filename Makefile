@@ -14,7 +14,7 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config \
   libqt6sql6-sqlite libgif-dev libfluidsynth-dev timgm6mb-soundfont fonts-liberation2
 # the test suite and its format check,
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev xvfb xdotool clang-format-14 \
-  python3 desktop-file-utils
+  python3 desktop-file-utils poppler-utils
 # and the developer's extras: benchmarks, fuzzing, rebuilding the data.
 DEV_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev clang-14 libclang-rt-14-dev \
   imagemagick librsvg2-bin

@@ -619,6 +619,85 @@ Row RowOf(TOwnText text) {
                     "Mehr als %1 Flaggen: Sie werden als %2 nummerierte Übungen gespeichert.",
                     "Más de %1 banderas: se guardan como %2 ejercicios numerados.",
                     "Più di %1 bandiere: vengono salvate come %2 esercizi numerati."};
+        case TOwnText::WorksheetMenu:
+            return {"Arbetsblad…",   "Worksheet…",          "Fiche d'exercices…",
+                    "Arbeitsblatt…", "Hoja de ejercicios…", "Scheda di esercizi…"};
+        case TOwnText::WorksheetTitle:
+            return {"Arbetsblad: %1",   "Worksheet: %1",          "Fiche d'exercices : %1",
+                    "Arbeitsblatt: %1", "Hoja de ejercicios: %1", "Scheda di esercizi: %1"};
+        case TOwnText::WorksheetIntro:
+            return {"Två sidor: bladet att fylla i och dess facit.",
+                    "Two pages: the sheet to fill in and its answer key.",
+                    "Deux pages : la fiche à remplir et son corrigé.",
+                    "Zwei Seiten: das Blatt zum Ausfüllen und die Lösungen.",
+                    "Dos páginas: la hoja para rellenar y sus soluciones.",
+                    "Due pagine: la scheda da compilare e le soluzioni."};
+        case TOwnText::WorksheetPaper:
+            return {"Papper", "Paper", "Papier", "Papier", "Papel", "Carta"};
+        case TOwnText::WorksheetSavePdf:
+            return {"Spara som PDF…",     "Save as PDF…",      "Enregistrer en PDF…",
+                    "Als PDF speichern…", "Guardar como PDF…", "Salva come PDF…"};
+        case TOwnText::WorksheetPrint:
+            return {"Skriv ut…", "Print…", "Imprimer…", "Drucken…", "Imprimir…", "Stampa…"};
+        case TOwnText::WorksheetPdfKind:
+            return {"PDF-dokument (*.pdf)",  "PDF documents (*.pdf)",  "Documents PDF (*.pdf)",
+                    "PDF-Dokumente (*.pdf)", "Documentos PDF (*.pdf)", "Documenti PDF (*.pdf)"};
+        case TOwnText::WorksheetSaved:
+            return {"Arbetsbladet sparades i %1.", "Worksheet saved in %1.",
+                    "Fiche enregistrée dans %1.",  "Arbeitsblatt gespeichert in %1.",
+                    "Hoja guardada en %1.",        "Scheda salvata in %1."};
+        case TOwnText::WorksheetFailed:
+            return {"Arbetsbladet kunde inte sparas i %1: %2",
+                    "The worksheet could not be saved in %1: %2",
+                    "La fiche n'a pas pu être enregistrée dans %1 : %2",
+                    "Das Arbeitsblatt konnte nicht in %1 gespeichert werden: %2",
+                    "No se pudo guardar la hoja en %1: %2",
+                    "Non è stato possibile salvare la scheda in %1: %2"};
+        case TOwnText::WorksheetPrintFailed:
+            return {"Arbetsbladet kunde inte skrivas ut: %1",
+                    "The worksheet could not be printed: %1",
+                    "La fiche n'a pas pu être imprimée : %1",
+                    "Das Arbeitsblatt konnte nicht gedruckt werden: %1",
+                    "No se pudo imprimir la hoja: %1",
+                    "Non è stato possibile stampare la scheda: %1"};
+        case TOwnText::WorksheetNotMade:
+            return {"Inget arbetsblad kan göras av den här övningen: %1",
+                    "No worksheet can be made of this exercise: %1",
+                    "Aucune fiche ne peut être faite de cet exercice : %1",
+                    "Aus dieser Übung lässt sich kein Arbeitsblatt machen: %1",
+                    "No se puede hacer una hoja de este ejercicio: %1",
+                    "Non si può fare una scheda di questo esercizio: %1"};
+        case TOwnText::WorksheetEmpty:
+            return {"den frågar ingenting", "it asks nothing",  "il ne demande rien",
+                    "sie fragt nichts",     "no pregunta nada", "non chiede nulla"};
+        case TOwnText::WorksheetName:
+            return {"Namn", "Name", "Nom", "Name", "Nombre", "Nome"};
+        case TOwnText::WorksheetDate:
+            return {"Datum", "Date", "Date", "Datum", "Fecha", "Data"};
+        case TOwnText::WorksheetKey:
+            return {"Facit", "Answer key", "Corrigé", "Lösungen", "Soluciones", "Soluzioni"};
+        case TOwnText::WorksheetMapTask:
+            return {
+                "Skriv vid varje nummer namnet på det som det markerar på kartan.",
+                "Write beside each number the name of what it marks on the map.",
+                "Écrivez à côté de chaque numéro le nom de ce qu'il désigne sur la carte.",
+                "Schreibe neben jede Nummer den Namen dessen, was sie auf der Karte bezeichnet.",
+                "Escribe junto a cada número el nombre de lo que señala en el mapa.",
+                "Scrivi accanto a ogni numero il nome di ciò che indica sulla carta."};
+        case TOwnText::WorksheetFlagTask:
+            return {"Skriv namnet på varje flaggas land.",
+                    "Write the name of each flag's country.",
+                    "Écrivez le nom du pays de chaque drapeau.",
+                    "Schreibe zu jeder Flagge den Namen ihres Landes.",
+                    "Escribe el nombre del país de cada bandera.",
+                    "Scrivi il nome del paese di ogni bandiera."};
+        case TOwnText::WorksheetChoiceTask:
+            return {"Ringa in rätt svar på varje fråga.",
+                    "Circle the right answer to each question.",
+                    "Entourez la bonne réponse à chaque question.",
+                    "Kreise bei jeder Frage die richtige Antwort ein.",
+                    "Rodea con un círculo la respuesta correcta de cada pregunta.",
+                    "Cerchia la risposta giusta di ogni domanda."};
         case TOwnText::Count:
             break;
     }

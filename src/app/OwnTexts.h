@@ -146,6 +146,25 @@ enum class TOwnText {
     MakerReady,             // no problems
     FlagSplit,              // %1 flags a set, %2 exercises
     Count                   // not a text: how many there are
+        WorksheetMenu,      // the button that opens the worksheet window
+    WorksheetTitle,         // the worksheet window; %1 the exercise
+    WorksheetIntro,         // what the worksheet window makes
+    WorksheetPaper,         // the paper size's label
+    WorksheetSavePdf,       // the button that saves a PDF file
+    WorksheetPrint,         // the button that prints
+    WorksheetPdfKind,       // the file dialog's filter
+    WorksheetSaved,         // %1 the file
+    WorksheetFailed,        // %1 the file, %2 why
+    WorksheetPrintFailed,   // %1 why
+    WorksheetNotMade,       // %1 why
+    WorksheetEmpty,         // why: nothing to ask
+    WorksheetName,          // the sheet's line for the pupil's name
+    WorksheetDate,          // the sheet's line for the date
+    WorksheetKey,           // the second page's heading
+    WorksheetMapTask,       // the task of a map sheet
+    WorksheetFlagTask,      // the task of a flag sheet
+    WorksheetChoiceTask,    // the task of a multiple-choice sheet
+    Count                   // not a text: how many there are
 };
 
 // The text in the language (1 Swedish .. 6 Italian; others give English).

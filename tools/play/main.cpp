@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include "screens/ExerciseScreen.h"
 #include "screens/ScreenSupport.h"
 #include "screens/Unit1.h"
+#include "worksheets/Worksheet.h"
 
 namespace {
 
@@ -132,7 +134,12 @@ int main(int argc, char** argv) {
         "answers",
         "Map exercises: print each question with the window point that answers it, "
         "and \"end <percent>\" after the run, for scripts that play with real clicks.");
-    parser.addOptions({language, dir, list, answers, misses});
+    const QCommandLineOption worksheet(
+        "worksheet", "Save the exercise's worksheet and its answer key as a PDF file, and stop.",
+        "file.pdf");
+    const QCommandLineOption paper("paper", "With --worksheet: A4 or Letter; default A4.", "size",
+                                   "A4");
+    parser.addOptions({language, dir, list, answers, misses, worksheet, paper});
     parser.process(app);
 
     bool ok = false;
@@ -140,6 +147,9 @@ int main(int argc, char** argv) {
     if (!ok || CurrentLanguage < 1 || CurrentLanguage > LanguageCount)
         return Fail(QStringLiteral("--language wants a number from 1 to 6."), 2);
     const QString folder = parser.isSet(dir) ? parser.value(dir) : ProgramDirectory();
+    // Named from where the tool was started.
+    const QString sheetFile =
+        parser.isSet(worksheet) ? QFileInfo(parser.value(worksheet)).absoluteFilePath() : QString();
     if (!QDir::setCurrent(folder)) return Fail(QStringLiteral("No folder ") + folder + '.', 2);
 
     UseColorSchemeOf(QGuiApplication::primaryScreen());
@@ -166,6 +176,18 @@ int main(int argc, char** argv) {
     if (!entry)
         return Fail(QStringLiteral("No exercise \"%1\" in the catalogue (see --list).").arg(wanted),
                     2);
+
+    if (parser.isSet(worksheet)) {
+        const QString size = parser.value(paper).toLower();
+        if (size != QLatin1String("a4") && size != QLatin1String("letter"))
+            return Fail(QStringLiteral("--paper wants A4 or Letter."), 2);
+        QString error;
+        if (!SaveWorksheetPdf(*entry, sheetFile,
+                              size == QLatin1String("a4") ? QPageSize::A4 : QPageSize::Letter,
+                              &error, QDir::currentPath()))
+            return Fail(error, 1);
+        return 0;
+    }
 
     TMediaPlayers players;
     InstallTopTenForm();
