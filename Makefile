@@ -12,9 +12,14 @@ CMAKE_GEN  := -G Ninja
 RUN_PACKAGES := cmake ninja-build g++ pkg-config \
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 \
   libqt6sql6-sqlite libgif-dev libfluidsynth-dev timgm6mb-soundfont fonts-liberation2
-# the test suite and its format check,
-TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev xvfb xdotool clang-format-14 \
-  python3 desktop-file-utils poppler-utils
+# the Debian package (dpkg-shlibdeps finds its library dependencies; CPack
+# finds the programs among the files with file),
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
+# the test suite and its format check, and the checks of the package and its
+# desktop files,
+TEST_PACKAGES := $(PACKAGE_PACKAGES) googletest libgtest-dev libgmock-dev xvfb xdotool \
+  clang-format-14 python3 desktop-file-utils appstream shared-mime-info man-db lintian \
+  poppler-utils
 # and the developer's extras: benchmarks, fuzzing, rebuilding the data.
 DEV_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev clang-14 libclang-rt-14-dev \
   imagemagick librsvg2-bin
@@ -27,17 +32,18 @@ FORMAT_FILES = $(shell find src tests tools bench fuzz -name node_modules -prune
 TESTS_BUILT = $(shell dpkg-query -W -f='$${Status}' libgtest-dev 2>/dev/null | \
   grep -q 'install ok installed' && echo ON || echo OFF)
 
-.PHONY: all deps-run deps-test deps-dev configure build run test test-sanitize bench fuzz \
-  format format-check clean
+.PHONY: all deps-run deps-package deps-test deps-dev configure build run package test \
+  test-sanitize bench fuzz format format-check clean
 
 all: build
 
 deps-run: PACKAGES = $(RUN_PACKAGES)
+deps-package: PACKAGES = $(PACKAGE_PACKAGES)
 deps-test: PACKAGES = $(TEST_PACKAGES)
 deps-dev: PACKAGES = $(DEV_PACKAGES)
 
 # Installs only what is missing; as root directly, otherwise through sudo.
-deps-run deps-test deps-dev:
+deps-run deps-package deps-test deps-dev:
 	@missing=""; \
 	for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
@@ -57,6 +63,11 @@ build: configure
 
 run: build
 	cd $(BUILD)/bin && ./glomira
+
+# The Debian package, $(BUILD)/glomira_<version>-1_<arch>.deb.
+package: deps-package
+	$(MAKE) build
+	cd $(BUILD) && cpack
 
 test: deps-test
 	$(MAKE) build
