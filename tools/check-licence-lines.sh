@@ -14,7 +14,7 @@ while IFS= read -r -d '' file; do
         echo "check-licence-lines: $file has no SPDX-License-Identifier line at its top"
         missing=$((missing + 1))
     fi
-done < <(find src tests tools bench fuzz .ci -name node_modules -prune -o -type f \
+done < <(find src tests tools bench fuzz .ci packaging -name node_modules -prune -o -type f \
     \( -name '*.cpp' -o -name '*.h' -o -name '*.js' -o -name '*.sh' -o -name CMakeLists.txt \
        -o -name Makefile -o -path .ci/run \) -print0)
 if [ "$checked" -eq 0 ]; then

@@ -43,10 +43,16 @@ QString ProgramFile(const QString& name) {
 QString HighScoreFile() {
     if (!scoreFolder.isEmpty()) return QDir(scoreFolder).filePath(QStringLiteral("scores.hgh"));
     const QString beside = ProgramFile(QStringLiteral("scores.hgh"));
-    if (QFileInfo(ProgramDirectory()).isWritable()) return beside;
+    if (ScoresBesideProgram(ProgramDirectory())) return beside;
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (own.isEmpty() || !QDir().mkpath(own)) return beside;
     return own + QStringLiteral("/scores.hgh");
+}
+
+bool ScoresBesideProgram(const QString& programDirectory) {
+    const QFileInfo folder(programDirectory);
+    const QString path = folder.canonicalFilePath();
+    return folder.isWritable() && !path.startsWith(QLatin1String("/usr/"));
 }
 
 QString HistoryFile() {

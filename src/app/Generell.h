@@ -40,6 +40,11 @@ QString ProgramFile(const QString& name);
 // program's folder cannot be written, in the player's own data folder; in
 // the score folder instead while one is set.
 QString HighScoreFile();
+// Whether scores.hgh may live in this program folder: it can be written,
+// and it is not where the system's package manager installs programs (even
+// an administrator's results belong in their own folder, or removing the
+// package would leave the folder behind).
+bool ScoresBesideProgram(const QString& programDirectory);
 // The list a player's own high-score file starts from until it exists: the
 // scores.hgh installed beside the program. Empty when HighScoreFile() is
 // that file itself, or while a score folder is set.

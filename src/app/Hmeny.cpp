@@ -42,6 +42,7 @@
 #include "screens/Unit4.h"
 #include "teaching/OwnExercises.h"
 #include "teaching/TeacherTools.h"
+#include "worksheets/WorksheetDialog.h"
 
 namespace {
 
@@ -268,8 +269,9 @@ void TfrmHuvudmeny::BuildLayout() {
     cmdPractise = button(159, learnTop, 127, 24, 0);
     cmdExplore = button(289, learnTop, 127, 24, 0);
     cmdProgress = button(419, learnTop, 127, 24, 0);
-    // Beside the red dot, under Start.
+    // Either side of the red dot, under Start and High scores.
     cmdTeachers = button(159, 459, 180, 26, 0);
+    cmdWorksheet = button(366, 459, 180, 26, 0);
     Teachers = new TTeacherTools(*OwnExercises, this);
     cmdTeachers->setMenu(Teachers->Menu());
     chkColourBlind = new TPaletteSwitch(panPanel);
@@ -295,6 +297,7 @@ void TfrmHuvudmeny::BuildLayout() {
     connect(cmdPractise, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdPractiseClick);
     connect(cmdExplore, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdExploreClick);
     connect(cmdProgress, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdProgressClick);
+    connect(cmdWorksheet, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdWorksheetClick);
     InstallRunReview(this, [this](int number, const QStringList& keys) {
         for (const COvning* entry : AllEntries())
             if (entry->HistoryNumber() == number) return StartPractice(*entry, keys);
@@ -349,6 +352,7 @@ void TfrmHuvudmeny::FormShow() {
             cmdExplore->setText(OwnText(TOwnText::MenuExplore, CurrentLanguage));
             cmdProgress->setText(OwnText(TOwnText::MenuProgress, CurrentLanguage));
             cmdTeachers->setText(OwnText(TOwnText::TeacherMenu, CurrentLanguage));
+            cmdWorksheet->setText(OwnText(TOwnText::WorksheetMenu, CurrentLanguage));
             Teachers->Translate();
             lstParts->clearSelection();
             lstParts->setCurrentRow(-1);
@@ -544,6 +548,12 @@ void TfrmHuvudmeny::cmdExploreClick() {
     previousPractice_ = std::move(practice_);
     practice_ = std::move(explore);
     StartEntry(*practice_);
+}
+
+void TfrmHuvudmeny::cmdWorksheetClick() {
+    const COvning* entry = ChosenEntry();
+    if (!entry) return;
+    ShowWorksheetDialog(this, *entry);
 }
 
 void TfrmHuvudmeny::cmdProgressClick() {

@@ -105,6 +105,8 @@ class TfrmHuvudmeny : public QWidget {
     void cmdExploreClick();
     // The chosen exercise's items by box and its recent runs.
     void cmdProgressClick();
+    // The chosen exercise's worksheet, to print or save as PDF.
+    void cmdWorksheetClick();
     // Starts a practice run of the entry asking only the keys. Lets window
     // messages run.
     void StartPractice(const COvning& entry, const QStringList& keys);
@@ -151,6 +153,7 @@ class TfrmHuvudmeny : public QWidget {
     QPushButton* cmdExplore;
     QPushButton* cmdProgress;
     QPushButton* cmdTeachers;
+    QPushButton* cmdWorksheet;
     TTeacherTools* Teachers;
     TPaletteSwitch* chkColourBlind;
     QTimer* tmrInstruktion;

@@ -313,8 +313,8 @@ Row RowOf(TOwnText text) {
                     "Non esiste il file delle città %1."};
         case TOwnText::RuleNoItems:
             return {"Välj minst ett område.",          "Choose at least one item.",
-                    "Choisissez au moins un élément.", "Wählen Sie mindestens ein Gebiet.",
-                    "Elija al menos un elemento.",     "Scegliete almeno un elemento."};
+                    "Choisissez au moins un élément.", "Wähle mindestens ein Gebiet.",
+                    "Elige al menos un elemento.",     "Scegli almeno un elemento."};
         case TOwnText::RuleUnknownKey:
             return {"%1 finns inte på den här kartan.",    "%1 names nothing on this map.",
                     "%1 ne désigne rien sur cette carte.", "%1 bezeichnet nichts auf dieser Karte.",
@@ -362,9 +362,9 @@ Row RowOf(TOwnText text) {
                     "You can keep at most %1 own exercises; there is room for %2 more.",
                     "Vous pouvez garder au plus %1 exercices personnels ; il reste de la place "
                     "pour %2.",
-                    "Sie können höchstens %1 eigene Übungen haben; Platz ist noch für %2.",
-                    "Puede tener como máximo %1 ejercicios propios; queda sitio para %2 más.",
-                    "Potete tenere al massimo %1 esercizi personali; c'è ancora posto per %2."};
+                    "Du kannst höchstens %1 eigene Übungen haben; Platz ist noch für %2.",
+                    "Puedes tener como máximo %1 ejercicios propios; queda sitio para %2 más.",
+                    "Puoi tenere al massimo %1 esercizi personali; c'è ancora posto per %2."};
         case TOwnText::ImportUnreadable:
             return {"Filen kan inte läsas som Glomira-övningar: %1",
                     "The file can't be read as Glomira exercises: %1",
@@ -413,26 +413,23 @@ Row RowOf(TOwnText text) {
         case TOwnText::ImportExercises:
             return {"Importera övningar…",  "Import exercises…",    "Importer des exercices…",
                     "Übungen importieren…", "Importar ejercicios…", "Importa esercizi…"};
-        case TOwnText::PrintWorksheet:
-            return {"Arbetsblad…",   "Worksheet…",          "Fiche d'exercices…",
-                    "Arbeitsblatt…", "Hoja de ejercicios…", "Scheda di lavoro…"};
         case TOwnText::DeleteQuestion:
             return {"Ta bort din övning ”%1” och dess topplista?",
                     "Delete your exercise “%1” and its top ten?",
                     "Supprimer votre exercice « %1 » et son palmarès ?",
-                    "Ihre Übung „%1“ und ihre Bestenliste löschen?",
-                    "¿Eliminar su ejercicio «%1» y su clasificación?",
-                    "Eliminare il vostro esercizio «%1» e la sua classifica?"};
+                    "Deine Übung „%1“ und ihre Bestenliste löschen?",
+                    "¿Eliminar tu ejercicio «%1» y su clasificación?",
+                    "Eliminare il tuo esercizio «%1» e la sua classifica?"};
         case TOwnText::OwnOnly:
             return {"Välj först en av dina egna övningar (i kursiv stil).",
                     "Choose one of your own exercises (in italics) first.",
                     "Choisissez d'abord un de vos exercices (en italique).",
-                    "Wählen Sie zuerst eine Ihrer eigenen Übungen (kursiv).",
-                    "Elija primero uno de sus ejercicios (en cursiva).",
-                    "Scegliete prima uno dei vostri esercizi (in corsivo)."};
+                    "Wähle zuerst eine deiner eigenen Übungen (kursiv).",
+                    "Elige primero uno de tus ejercicios (en cursiva).",
+                    "Scegli prima uno dei tuoi esercizi (in corsivo)."};
         case TOwnText::OwnTip:
-            return {"Din egen övning",   "Your own exercise",   "Votre exercice",
-                    "Ihre eigene Übung", "Su propio ejercicio", "Il vostro esercizio"};
+            return {"Din egen övning",    "Your own exercise",   "Votre exercice",
+                    "Deine eigene Übung", "Tu propio ejercicio", "Il tuo esercizio"};
         case TOwnText::ExerciseFiles:
             return {"Glomira-övningar (*.glomira)",      "Glomira exercises (*.glomira)",
                     "Exercices Glomira (*.glomira)",     "Glomira-Übungen (*.glomira)",
@@ -453,23 +450,23 @@ Row RowOf(TOwnText text) {
                     "You have no own exercises yet: make one with “New exercise…”.",
                     "Vous n'avez pas encore d'exercice personnel : créez-en un avec « Nouvel "
                     "exercice… ».",
-                    "Sie haben noch keine eigenen Übungen: Legen Sie eine mit „Neue Übung…“ an.",
-                    "Todavía no tiene ejercicios propios: cree uno con «Nuevo ejercicio…».",
-                    "Non avete ancora esercizi personali: createne uno con «Nuovo esercizio…»."};
+                    "Du hast noch keine eigenen Übungen: Lege eine mit „Neue Übung…“ an.",
+                    "Todavía no tienes ejercicios propios: crea uno con «Nuevo ejercicio…».",
+                    "Non hai ancora esercizi personali: creane uno con «Nuovo esercizio…»."};
         case TOwnText::SaveFailed:
             return {"Övningen kunde inte sparas: %1",
                     "Your exercise could not be saved: %1",
                     "Votre exercice n'a pas pu être enregistré : %1",
-                    "Ihre Übung konnte nicht gespeichert werden: %1",
-                    "No se pudo guardar su ejercicio: %1",
+                    "Deine Übung konnte nicht gespeichert werden: %1",
+                    "No se pudo guardar tu ejercicio: %1",
                     "Non è stato possibile salvare l'esercizio: %1"};
         case TOwnText::OwnUnreadable:
             return {"Dina egna övningar i %1 kunde inte läsas: %2",
                     "Your own exercises in %1 could not be read: %2",
                     "Vos exercices dans %1 n'ont pas pu être lus : %2",
-                    "Ihre eigenen Übungen in %1 konnten nicht gelesen werden: %2",
-                    "No se pudieron leer sus ejercicios de %1: %2",
-                    "Non è stato possibile leggere i vostri esercizi in %1: %2"};
+                    "Deine eigenen Übungen in %1 konnten nicht gelesen werden: %2",
+                    "No se pudieron leer tus ejercicios de %1: %2",
+                    "Non è stato possibile leggere i tuoi esercizi in %1: %2"};
         case TOwnText::MakerNewTitle:
             return {"Ny övning",  "New exercise",    "Nouvel exercice",
                     "Neue Übung", "Nuevo ejercicio", "Nuovo esercizio"};
@@ -535,12 +532,12 @@ Row RowOf(TOwnText text) {
                 "are done.",
                 "Cliquez sur les zones pour les ajouter ou les retirer (%1 choisies). Fermez la "
                 "carte quand vous avez fini.",
-                "Klicken Sie Gebiete an, um sie aufzunehmen oder wegzulassen (%1 gewählt). "
-                "Schließen Sie die Karte, wenn Sie fertig sind.",
-                "Haga clic en las zonas para incluirlas o quitarlas (%1 elegidas). Cierre el mapa "
-                "cuando termine.",
-                "Cliccate sulle zone per aggiungerle o toglierle (%1 scelte). Chiudete la carta "
-                "quando avete finito."};
+                "Klicke Gebiete an, um sie aufzunehmen oder wegzulassen (%1 gewählt). "
+                "Schließe die Karte, wenn du fertig bist.",
+                "Haz clic en las zonas para incluirlas o quitarlas (%1 elegidas). Cierra el mapa "
+                "cuando termines.",
+                "Clicca sulle zone per aggiungerle o toglierle (%1 scelte). Chiudi la carta "
+                "quando hai finito."};
         case TOwnText::MakerPlaces:
             return {"3. Städer", "3. Cities", "3. Villes", "3. Städte", "3. Ciudades", "3. Città"};
         case TOwnText::CitiesCapitals:

@@ -95,7 +95,6 @@ enum class TOwnText {
     DeleteExercise,         // menu command
     ExportExercises,        // menu command
     ImportExercises,        // menu command
-    PrintWorksheet,         // menu command
     DeleteQuestion,         // %1 the exercise
     OwnOnly,                // editing a delivered exercise
     OwnTip,                 // an own exercise's line
@@ -145,8 +144,7 @@ enum class TOwnText {
     Cancel,                 // button
     MakerReady,             // no problems
     FlagSplit,              // %1 flags a set, %2 exercises
-    Count                   // not a text: how many there are
-        WorksheetMenu,      // the button that opens the worksheet window
+    WorksheetMenu,          // the button that opens the worksheet window
     WorksheetTitle,         // the worksheet window; %1 the exercise
     WorksheetIntro,         // what the worksheet window makes
     WorksheetPaper,         // the paper size's label

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include "app/Generell.h"
 #include "exercise/ovning.h"
@@ -88,6 +89,16 @@ class NoSound : public TSoundOutput {
 };
 
 // Whatever a test changes of the shared state is back once its snapshot goes.
+TEST(HighScoreFile, NeverLiesInAFolderThePackageManagerInstalled) {
+    // Writable for an administrator, but removing the package would leave
+    // the results behind, and they are the administrator's own.
+    EXPECT_FALSE(ScoresBesideProgram("/usr/lib"));
+    EXPECT_FALSE(ScoresBesideProgram("/usr/bin"));
+    QTemporaryDir writable;
+    EXPECT_TRUE(ScoresBesideProgram(writable.path()));
+    EXPECT_FALSE(ScoresBesideProgram(writable.filePath("missing")));
+}
+
 TEST_F(LanguageTableTest, ASnapshotPutsBackEverythingShared) {
     const QString dirBefore = QDir::currentPath();
     const int languageBefore = CurrentLanguage;

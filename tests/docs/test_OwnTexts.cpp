@@ -95,8 +95,11 @@ TEST(OwnTexts, TheLearningButtonsAreQuotedInTheMainMenusHelp) {
     for (int language = 1; language <= 6; ++language) {
         SCOPED_TRACE(Codes[language - 1]);
         const QString page = Plain(Page(language, "mainmenu.html")).replace(QChar(0xA0), ' ');
-        for (TOwnText text : {TOwnText::MenuPractise, TOwnText::MenuExplore, TOwnText::MenuProgress,
-                              TOwnText::PractiseThese}) {
+        for (TOwnText text :
+             {TOwnText::MenuPractise, TOwnText::MenuExplore, TOwnText::MenuProgress,
+              TOwnText::PractiseThese, TOwnText::TeacherMenu, TOwnText::NewExercise,
+              TOwnText::EditExercise, TOwnText::DeleteExercise, TOwnText::ExportExercises,
+              TOwnText::ImportExercises, TOwnText::PickOnMap, TOwnText::WorksheetMenu}) {
             const QString caption = OwnText(text, language);
             const bool quoted = page.contains(QString::fromUtf8("\u201D") + caption) ||
                                 page.contains(QString::fromUtf8("\u201C") + caption) ||
