@@ -2,6 +2,9 @@
 // Window-bound shared routines.
 #include "GenerellUi.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -90,4 +93,9 @@ void OpenHelpOnF1(QWidget* form, int topic) {
 void TClickLabel::mousePressEvent(QMouseEvent* event) {
     emit mouseDown(event->button());
     QLabel::mousePressEvent(event);
+}
+
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }

@@ -65,3 +65,8 @@ class TClickLabel : public QLabel {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
+
+// Where a file dialog starts: the player's documents folder, or their home
+// folder where there is none (a file dialog given a missing folder opens
+// the program's own).
+QString DocumentsFolder();

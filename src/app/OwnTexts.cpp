@@ -435,9 +435,9 @@ Row RowOf(TOwnText text) {
                     "Exercices Glomira (*.glomira)",     "Glomira-Übungen (*.glomira)",
                     "Ejercicios de Glomira (*.glomira)", "Esercizi di Glomira (*.glomira)"};
         case TOwnText::ExportExercisesDone:
-            return {"%1 övningar sparade i %2.",         "%1 exercises saved in %2.",
-                    "%1 exercices enregistrés dans %2.", "%1 Übungen in %2 gespeichert.",
-                    "%1 ejercicios guardados en %2.",    "%1 esercizi salvati in %2."};
+            return {"Övningar sparade i %2: %1.",          "Exercises saved in %2: %1.",
+                    "Exercices enregistrés dans %2 : %1.", "In %2 gespeicherte Übungen: %1.",
+                    "Ejercicios guardados en %2: %1.",     "Esercizi salvati in %2: %1."};
         case TOwnText::ExportExercisesFailed:
             return {"Övningarna kunde inte sparas i %1: %2",
                     "The exercises could not be saved in %1: %2",

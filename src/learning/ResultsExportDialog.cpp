@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/Generell.h"
+#include "app/GenerellUi.h"
 #include "app/OwnTexts.h"
 #include "data/Fileread.h"
 #include "data/ovningar.h"
@@ -100,9 +101,9 @@ bool TResultsExportDialog::ExportTo(const QString& fileName) {
 }
 
 void TResultsExportDialog::accept() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString fileName = QFileDialog::getSaveFileName(
-        this, windowTitle(), QDir(folder).filePath(QStringLiteral("glomira-results.csv")),
+        this, windowTitle(),
+        QDir(DocumentsFolder()).filePath(QStringLiteral("glomira-results.csv")),
         Text(TOwnText::ExportFileKind));
     if (fileName.isEmpty()) return;  // the window stays for another try
     if (ExportTo(fileName)) QDialog::accept();

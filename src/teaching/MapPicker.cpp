@@ -47,7 +47,14 @@ QString CMapPicker::NextQuestion() {
 
 bool CMapPicker::RedrawMap() {
     if (Map) view_ = {true, Map->TopLatitude, Map->BottomLatitude, Map->CentreLongitude};
-    return CMapExplorer::RedrawMap();
+    if (!CMapExplorer::RedrawMap()) return false;
+    // The chosen areas over the graticule, as a run shows its answers.
+    for (const QString& code : chosen_) {
+        const CArea* area = Map->Areas ? Map->Areas->FindByCode(code) : nullptr;
+        TColor colour = Map->AreaColor;
+        if (area && Map->SelectedAreaColour(*area, colour)) Map->ColourAreasByCode(code, colour);
+    }
+    return true;
 }
 
 void CMapPicker::Wrong(const TAnswer& answer) {

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/Generell.h"
+#include "app/GenerellUi.h"
 #include "app/OwnTexts.h"
 #include "data/Fileread.h"
 #include "exercise/ovning.h"
@@ -35,11 +36,6 @@ QString Text(TOwnText text) {
 
 QString FileFilter() {
     return Text(TOwnText::ExerciseFiles);
-}
-
-QString DocumentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 // A file name from an exercise's name: letters, digits and spaces kept.

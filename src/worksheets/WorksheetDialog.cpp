@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/Generell.h"
+#include "app/GenerellUi.h"
 #include "app/OwnTexts.h"
 #include "exercise/ovning.h"
 #include "platform/MessageBoxes.h"
@@ -93,8 +94,7 @@ QString TWorksheetDialog::SuggestedFile() const {
         if (unsafe.contains(c) || c.unicode() < 32) c = QLatin1Char('-');
     name = name.trimmed();
     if (name.isEmpty()) name = QStringLiteral("worksheet");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    return QDir(DocumentsFolder()).filePath(name + QStringLiteral(".pdf"));
 }
 
 bool TWorksheetDialog::SaveTo(const QString& fileName) {

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#include "app/GenerellUi.h"
 #include "app/OwnTexts.h"
 #include "screens/ScreenTest.h"
 #include "worksheets/Worksheet.h"
@@ -28,8 +29,7 @@ TEST_F(WorksheetWindow, OffersTheExercisesNameAsAPdfInTheDocumentsFolder) {
     std::unique_ptr<COvning> own = CreateExercise("AREA");
     own->Names[CurrentLanguage] = "Rivers: A/B \"test\"";
     TWorksheetDialog dialog(*own, nullptr);
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EXPECT_EQ(dialog.SuggestedFile(), QDir(documents).filePath("Rivers- A-B -test-.pdf"));
+    EXPECT_EQ(dialog.SuggestedFile(), QDir(DocumentsFolder()).filePath("Rivers- A-B -test-.pdf"));
     EXPECT_TRUE(dialog.windowTitle().contains("Rivers"));
     // Both papers are there to choose.
     EXPECT_EQ(dialog.cboPaper->count(), 2);
