@@ -79,6 +79,8 @@ country's flag, or choose one of four answers about cities and their
 countries. Every click is scored, hints appear after three wrong tries and
 the best results enter each exercise's top ten. A review after each run,
 practice of the items that are due and maps to explore help to learn.
+Teachers make their own exercises on the map, share them as files and
+print worksheets with answer keys.
 
 The maps follow the borders recognised by the United Nations. The
 interface speaks Swedish, English, French, German, Spanish and Italian.")
