@@ -14,6 +14,7 @@
 #include "app/Generell.h"
 #include "app/GenerellUi.h"
 #include "app/Hmeny.h"
+#include "data/CatalogueWriter.h"
 #include "exercise/ExerciseItems.h"
 #include "exercise/OvFlagga.h"
 #include "history/ResultsHistory.h"
@@ -59,12 +60,21 @@ class MainMenuTest : public GlomiraTest {
         SetMessageSink([this](TMessageKind, const QString& text) { messages << text; });
         SoundsOn = false;
         CurrentLanguage = 2;
+        // The player's own exercises and scores stay in the test's folder.
+        SetScoreFolder(dir_.path());
+        Open();
+    }
+    void Open() {
+        menu.reset();
         menu = std::make_unique<TfrmHuvudmeny>();
         menu->FormShow();
         SoundsOn = false;
         ASSERT_TRUE(menu->Catalogue) << messages.join('\n').toStdString();
     }
-    void TearDown() override { menu.reset(); }
+    void TearDown() override {
+        menu.reset();
+        SetScoreFolder({});
+    }
 
     // A control point of the map where the continent's picture is lime and
     // the others agree with the whole-world picture only for that continent.
@@ -357,6 +367,48 @@ TEST_F(MainMenuTest, ExploreOpensTheFlagsOrTheMapToLookAt) {
     EXPECT_TRUE(menu->MapScreen->Exercise->Explores());
     EXPECT_TRUE(menu->MapScreen->lblProcent->isHidden());
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(MainMenuTest, OwnExercisesAreListedAfterTheDeliveredAndChosenByTheirOwnLine) {
+    // An own exercise may share a delivered one's name; its line still means it.
+    auto own = CreateExercise("AREA");
+    own->CopyCatalogueFields(*menu->Catalogue->First);
+    own->ItemCount = 3;
+    own->Items[1] = "SE";
+    own->Items[2] = "NO";
+    own->Items[3] = "FI";
+    SaveCatalogue({own.get()}, OwnExercisesFile());
+    Open();
+    const QString name = menu->Catalogue->First->Names[2];
+    const auto lines = menu->cboOvningar->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_FALSE(lines[0]->font().italic());
+    EXPECT_TRUE(lines[1]->font().italic());
+    EXPECT_EQ(menu->cboOvningar->row(lines[1]), menu->cboOvningar->count() - 1);
+    lines[1]->setSelected(true);
+    ASSERT_TRUE(menu->ChosenEntry());
+    EXPECT_TRUE(menu->ChosenEntry()->Own);
+    EXPECT_EQ(menu->ChosenEntry()->ItemCount, 3);
+    lines[1]->setSelected(false);
+    lines[0]->setSelected(true);
+    EXPECT_EQ(menu->ChosenEntry(), menu->Catalogue->First);
+}
+
+TEST_F(MainMenuTest, AnUnreadableOwnFileIsKeptAsideAndReported) {
+    QFile damaged(OwnExercisesFile());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x03abc");  // a kind cut short
+    damaged.close();
+    Open();
+    QTest::qWait(10);  // the message follows the opening
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_TRUE(messages.last().contains("could not be read")) << messages.last().toStdString();
+    const QStringList aside =
+        QDir(dir_.path()).entryList({"own-exercises.crp.unreadable-*"}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(QDir(dir_.path()).filePath(aside.first()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("\x03abc"));
 }
 
 }  // namespace

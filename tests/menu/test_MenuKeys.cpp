@@ -31,9 +31,13 @@ class MenuKeysTest : public GlomiraTest {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path("config"));
         SetMessageSink([this](TMessageKind, const QString& text) { messages << text; });
         CurrentLanguage = 2;
+        SetScoreFolder(dir_.path());  // no player's own exercises
         Open();
     }
-    void TearDown() override { menu.reset(); }
+    void TearDown() override {
+        menu.reset();
+        SetScoreFolder({});
+    }
 
     void Open() {
         menu.reset();
