@@ -127,10 +127,7 @@ void TExerciseMaker::BuildLayout() {
     lblChosen = new QLabel(this);
 
     cboCities = new QComboBox(this);
-    for (const TCityChoice& choice : CityChoices) {
-        (void)choice;
-        cboCities->addItem(QString());
-    }
+    for (std::size_t i = 0; i < std::size(CityChoices); ++i) cboCities->addItem(QString());
     lblPlaces = new QLabel(this);
 
     // Two separate choices: each pair in a widget of its own.

@@ -65,6 +65,27 @@ QFont FittingFont(const QString& text, double width, int points, bool bold, QStr
     return Font(points, bold);
 }
 
+enum class TSheetSide { Sheet, Key };
+
+// An item's number, right-aligned in its box, then a line to write its name
+// on, or on the key the name itself.
+void PaintNumberedLine(QPainter& p, const TSheetItem& item, TSheetSide side, double numberLeft,
+                       double numberWidth, double from, double to, double base, int size) {
+    p.setPen(Qt::black);
+    p.setFont(Font(size, true));
+    p.drawText(QRectF(numberLeft, base - size - 2, numberWidth, size + 4),
+               Qt::AlignRight | Qt::AlignBottom, QString::number(item.Number) + QLatin1Char('.'));
+    if (side == TSheetSide::Key) {
+        QString shown;
+        p.setFont(FittingFont(item.Name, to - from, size, false, shown));
+        p.drawText(QRectF(from, base - size - 2, to - from, size + 4),
+                   Qt::AlignLeft | Qt::AlignBottom, shown);
+    } else {
+        p.setPen(QPen(QColor(60, 60, 60), 0.5));
+        p.drawLine(QPointF(from, base + 1), QPointF(to, base + 1));
+    }
+}
+
 // The results history must not see the runs a worksheet makes.
 class THistoryAside {
   public:
@@ -497,20 +518,8 @@ void TWorksheet::PaintList(QPainter& p, bool key) const {
     for (int i = 0; i < n; ++i) {
         const double x = listRect_.left() + (i / rows) * columnWidth;
         const double base = listRect_.top() + (i % rows + 1) * rowHeight_ - 4;
-        p.setPen(Qt::black);
-        p.setFont(Font(size, true));
-        p.drawText(QRectF(x, base - size - 2, 22, size + 4), Qt::AlignRight | Qt::AlignBottom,
-                   QString::number(items_[std::size_t(i)].Number) + QLatin1Char('.'));
-        const double from = x + 26, to = x + columnWidth - 8;
-        if (key) {
-            QString shown;
-            p.setFont(FittingFont(items_[std::size_t(i)].Name, to - from, size, false, shown));
-            p.drawText(QRectF(from, base - size - 2, to - from, size + 4),
-                       Qt::AlignLeft | Qt::AlignBottom, shown);
-        } else {
-            p.setPen(QPen(QColor(60, 60, 60), 0.5));
-            p.drawLine(QPointF(from, base + 1), QPointF(to, base + 1));
-        }
+        PaintNumberedLine(p, items_[std::size_t(i)], key ? TSheetSide::Key : TSheetSide::Sheet, x,
+                          22, x + 26, x + columnWidth - 8, base, size);
     }
 }
 
@@ -542,21 +551,8 @@ void TWorksheet::PaintFlags(QPainter& p, bool key) const {
         }
         const double base = y + 4 + flagH + 15;
         const int size = cellW >= 90 ? 10 : 8;
-        p.setPen(Qt::black);
-        p.setFont(Font(size, true));
-        const QString number = QString::number(items_[std::size_t(i)].Number) + QLatin1Char('.');
-        p.drawText(QRectF(x + 2, base - size - 2, 20, size + 4), Qt::AlignRight | Qt::AlignBottom,
-                   number);
-        const double from = x + 25, to = x + cellW - 6;
-        if (key) {
-            QString shown;
-            p.setFont(FittingFont(items_[std::size_t(i)].Name, to - from, size, false, shown));
-            p.drawText(QRectF(from, base - size - 2, to - from, size + 4),
-                       Qt::AlignLeft | Qt::AlignBottom, shown);
-        } else {
-            p.setPen(QPen(QColor(60, 60, 60), 0.5));
-            p.drawLine(QPointF(from, base + 1), QPointF(to, base + 1));
-        }
+        PaintNumberedLine(p, items_[std::size_t(i)], key ? TSheetSide::Key : TSheetSide::Sheet,
+                          x + 2, 20, x + 25, x + cellW - 6, base, size);
     }
 }
 
