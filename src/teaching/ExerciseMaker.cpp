@@ -19,6 +19,7 @@
 #include <cmath>
 
 #include "app/Generell.h"
+#include "app/GenerellUi.h"
 #include "app/OwnTexts.h"
 #include "data/Areor.h"
 #include "data/Fileread.h"
@@ -31,6 +32,7 @@ namespace {
 
 const char* const KindCodes[] = {"AREA", "ORT", "FLAGG", "MULTI"};
 constexpr int MapCount = 5;
+constexpr int MainMenuHelpTopic = 101;
 constexpr int NorthAmericaMap = 3;
 constexpr int NorthAmericaPlaceFile = 3;  // the US places where its insets draw them
 
@@ -76,6 +78,7 @@ TExerciseMaker::TExerciseMaker(TExerciseRules& rules, const COvning* editing,
     : QDialog(parent), rules_(rules) {
     BuildLayout();
     Translate();
+    OpenHelpOnF1(this, MainMenuHelpTopic);  // the main menu's page tells of the teachers' tools
     filling_ = true;
     colours_ = AreaStyle;
     cboContinent->setCurrentIndex(std::max(0, cboContinent->findData(continent)));
