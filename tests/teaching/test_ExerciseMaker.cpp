@@ -20,6 +20,7 @@
 #include "screens/ExerciseScreen.h"
 #include "screens/ScreenTest.h"
 #include "screens/Unit1.h"
+#include "teaching/CatalogueFields.h"
 #include "teaching/ExerciseMaker.h"
 #include "teaching/ExerciseRules.h"
 #include "teaching/OwnExercises.h"
@@ -59,7 +60,8 @@ TEST_F(MakerTest, AnExerciseMadeInTheMakerReadsBackAndPlaysToItsOwnTopTen) {
     TOwnExercises own(OwnExercisesFile(), OwnHighScoreFile());
     TTeacherTools tools(own, nullptr);
     tools.Continent = [] { return QStringLiteral("EUR"); };
-    tools.RunMaker = [this](TExerciseMaker& maker) {
+    std::unique_ptr<COvning> made;
+    tools.RunMaker = [&](TExerciseMaker& maker) {
         Choose(maker.cboKind, "ORT");
         Choose(maker.cboMap, 1);
         maker.txtSearch->setText("swe");
@@ -74,6 +76,7 @@ TEST_F(MakerTest, AnExerciseMadeInTheMakerReadsBackAndPlaysToItsOwnTopTen) {
         EXPECT_FALSE(maker.cmdSave->isEnabled());  // no name yet
         maker.txtNames[1]->setText("Nordic capitals");
         EXPECT_TRUE(maker.cmdSave->isEnabled()) << maker.lblProblems->text().toStdString();
+        made = maker.Draft();
         return int(QDialog::Accepted);
     };
     tools.NewExercise();
@@ -95,6 +98,10 @@ TEST_F(MakerTest, AnExerciseMadeInTheMakerReadsBackAndPlaysToItsOwnTopTen) {
     EXPECT_EQ(QStringList({e.Items[1], e.Items[2], e.Items[3], e.Items[4]}),
               QStringList({"SE", "NO", "FI", "DK"}));
     EXPECT_NE(e.LandColor, 0u);
+    // Every other field as the window made it; the number is given on saving.
+    ASSERT_TRUE(made);
+    made->Number = 1;
+    ExpectSameFields(e, *made);
 
     // Played to its end, its result goes to the own list of its number.
     COvning& entry = *own.First();

@@ -10,6 +10,7 @@
 #include "data/CatalogueWriter.h"
 #include "data/ovningar.h"
 #include "screens/ScreenTest.h"
+#include "teaching/CatalogueFields.h"
 #include "teaching/ExerciseFile.h"
 #include "teaching/ExerciseRules.h"
 #include "teaching/OwnExercises.h"
@@ -37,28 +38,6 @@ std::unique_ptr<COvning> Exercise(const QString& kind, const QString& name, int 
 }
 
 const QStringList Nordic = {"SE", "NO", "FI", "DK", "IS"};
-
-void ExpectSameFields(const COvning& a, const COvning& b) {
-    EXPECT_EQ(a.Kind, b.Kind);
-    for (int l = 1; l <= 6; ++l) EXPECT_EQ(a.Names[l], b.Names[l]) << "language " << l;
-    EXPECT_EQ(a.Number, b.Number);
-    EXPECT_EQ(a.MaxPlaceRank, b.MaxPlaceRank);
-    EXPECT_EQ(a.BorderWidth, b.BorderWidth);
-    EXPECT_EQ(a.RequirePlaceFlag1, b.RequirePlaceFlag1);
-    EXPECT_EQ(a.RequirePlaceFlag2, b.RequirePlaceFlag2);
-    EXPECT_EQ(a.ReservedFlag, b.ReservedFlag);
-    EXPECT_EQ(a.MapNo, b.MapNo);
-    EXPECT_EQ(a.PlaceFileNo, b.PlaceFileNo);
-    EXPECT_EQ(a.Continent, b.Continent);
-    EXPECT_EQ(a.LandColor, b.LandColor);
-    EXPECT_EQ(a.AreaColor, b.AreaColor);
-    EXPECT_EQ(a.SeaColor, b.SeaColor);
-    EXPECT_DOUBLE_EQ(a.TopLatitude, b.TopLatitude);
-    EXPECT_DOUBLE_EQ(a.BottomLatitude, b.BottomLatitude);
-    EXPECT_DOUBLE_EQ(a.CentreLongitude, b.CentreLongitude);
-    ASSERT_EQ(a.ItemCount, b.ItemCount);
-    for (int i = 1; i <= a.ItemCount; ++i) EXPECT_EQ(a.Items[i], b.Items[i]);
-}
 
 QByteArray Bytes(const QString& file) {
     QFile f(file);
