@@ -29,16 +29,15 @@ bool UsesPlaces(const QString& kind) {
 }
 
 // Marks the places the keys select, as a run's start does; returns them.
-std::vector<const COrt*> SelectedPlaces(const COrter& places, const COvning& entry,
+std::vector<const COrt*> SelectedPlaces(COrter& places, const COvning& entry,
                                         const QStringList& keys) {
-    auto& marked = const_cast<COrter&>(places);
-    marked.ResetMarks();
+    places.ResetMarks();
     for (const QString& key : keys)
-        marked.Select(key, entry.MaxPlaceRank, entry.RequirePlaceFlag1, entry.RequirePlaceFlag2);
+        places.Select(key, entry.MaxPlaceRank, entry.RequirePlaceFlag1, entry.RequirePlaceFlag2);
     std::vector<const COrt*> selected;
     for (const COrt* place = places.First; place; place = place->Next)
         if (place->Selected) selected.push_back(place);
-    marked.ResetMarks();
+    places.ResetMarks();
     return selected;
 }
 
@@ -74,6 +73,10 @@ const CAreor* TExerciseRules::Areas(int mapNo) {
 }
 
 const COrter* TExerciseRules::Places(int placeFileNo) {
+    return MarkablePlaces(placeFileNo);
+}
+
+COrter* TExerciseRules::MarkablePlaces(int placeFileNo) {
     auto found = places_.find(placeFileNo);
     if (found == places_.end()) {
         std::unique_ptr<COrter> places;
@@ -94,7 +97,7 @@ const COrter* TExerciseRules::Places(int placeFileNo) {
 }
 
 int TExerciseRules::PlaceCount(const COvning& entry) {
-    const COrter* places = Places(entry.PlaceFileNo);
+    COrter* places = MarkablePlaces(entry.PlaceFileNo);
     return places ? int(SelectedPlaces(*places, entry, KeysOf(entry)).size()) : 0;
 }
 
@@ -171,7 +174,7 @@ QStringList TExerciseRules::ProblemsOf(const COvning& entry, int language) {
         return problems;
     }
 
-    const COrter* places = Places(entry.PlaceFileNo);
+    COrter* places = MarkablePlaces(entry.PlaceFileNo);
     if (!places) {
         problems << say(TOwnText::RulePlaceFile).arg(entry.PlaceFileNo);
         return problems;

@@ -41,6 +41,9 @@ class TExerciseRules {
     static void FillEmptyNames(COvning& entry);
 
   private:
+    // The cached places, whose marks the checks set and clear again.
+    COrter* MarkablePlaces(int placeFileNo);
+
     QString folder_;
     std::map<int, std::unique_ptr<CAreor>> areas_;   // by map number; null: unreadable
     std::map<int, std::unique_ptr<COrter>> places_;  // by place file number
