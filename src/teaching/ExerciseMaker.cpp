@@ -447,7 +447,12 @@ void TExerciseMaker::Update() {
             note = Text(TOwnText::FlagSplit).arg(TExerciseRules::MaxFlags).arg(parts.size());
     }
     lblPlaces->setVisible(places);
-    if (places) lblPlaces->setText(Text(TOwnText::PlaceCount).arg(rules_.PlaceCount(*Draft())));
+    if (places) {
+        // The cities themselves on the count's tooltip.
+        const QStringList cities = rules_.PlaceNames(*Draft(), CurrentLanguage);
+        lblPlaces->setText(Text(TOwnText::PlaceCount).arg(cities.size()));
+        lblPlaces->setToolTip(cities.join(QStringLiteral(", ")));
+    }
 
     if (problems_.isEmpty()) {
         lblProblems->setStyleSheet(QStringLiteral("color: #1d6b2a;"));

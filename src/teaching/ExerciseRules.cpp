@@ -96,9 +96,12 @@ COrter* TExerciseRules::MarkablePlaces(int placeFileNo) {
     return found->second.get();
 }
 
-int TExerciseRules::PlaceCount(const COvning& entry) {
-    COrter* places = MarkablePlaces(entry.PlaceFileNo);
-    return places ? int(SelectedPlaces(*places, entry, KeysOf(entry)).size()) : 0;
+QStringList TExerciseRules::PlaceNames(const COvning& entry, int language) {
+    QStringList names;
+    if (COrter* places = MarkablePlaces(entry.PlaceFileNo))
+        for (const COrt* place : SelectedPlaces(*places, entry, KeysOf(entry)))
+            names << place->Names[language];
+    return names;
 }
 
 QString TExerciseRules::NameOf(const COvning& entry, int language) {

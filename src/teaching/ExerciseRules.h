@@ -29,8 +29,9 @@ class TExerciseRules {
     // Every reason the exercise can't be played, in the language; empty when
     // it can. The number is not checked: own exercises get theirs on saving.
     QStringList ProblemsOf(const COvning& entry, int language);
-    // How many places the exercise asks (place and multiple-choice kinds).
-    int PlaceCount(const COvning& entry);
+    // The names of the places the exercise asks (place and multiple-choice
+    // kinds) in the language, in the place file's order.
+    QStringList PlaceNames(const COvning& entry, int language);
     // The map's areas; null when the map can't be read.
     const CAreor* Areas(int mapNo);
     // The place file's places; null when it can't be read.

@@ -73,6 +73,8 @@ TEST_F(MakerTest, AnExerciseMadeInTheMakerReadsBackAndPlaysToItsOwnTopTen) {
         maker.cboCities->setCurrentIndex(0);  // capitals
         EXPECT_TRUE(maker.lblPlaces->text().contains("4 cities"))
             << maker.lblPlaces->text().toStdString();
+        for (const char* capital : {"Stockholm", "Oslo", "Helsinki", "Copenhagen"})
+            EXPECT_TRUE(maker.lblPlaces->toolTip().contains(capital)) << capital;
         EXPECT_FALSE(maker.cmdSave->isEnabled());  // no name yet
         maker.txtNames[1]->setText("Nordic capitals");
         EXPECT_TRUE(maker.cmdSave->isEnabled()) << maker.lblProblems->text().toStdString();
