@@ -19,17 +19,6 @@ start_private_x 1280x1024
 "$work/game/glomira" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-# The visible window with this exact title, waiting up to 20 s.
-window() {
-    local id
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended early: $(cat "$work/game.log")"
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
 click() {  # window x y (in the window)
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$1")"

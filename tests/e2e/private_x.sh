@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the end-to-end scripts: a work folder with the player's own
 # config, data and runtime folders in it, a private X server of the given
-# size (start_private_x WIDTHxHEIGHT), and the clean-up of both (and of the
-# game, once game_pid is set) when the script ends.
+# size (start_private_x WIDTHxHEIGHT), a wait for a window by its title,
+# and the clean-up of both (and of the game, once game_pid is set) when the
+# script ends.
 work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
@@ -25,4 +26,17 @@ start_private_x() {
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
+}
+
+# The visible window with this exact title, waiting up to 20 s; fails with
+# the program's log when the program ends first or no such window comes.
+window() {
+    local id
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$game_pid" 2>/dev/null || fail "the program ended early: $(cat "$work/game.log")"
+        sleep 0.1
+    done
+    fail "no window \"$1\"; the program said: $(cat "$work/game.log")"
 }

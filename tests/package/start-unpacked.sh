@@ -17,17 +17,6 @@ export QT_MESSAGE_PATTERN='%{category}: %{message}'
 "$work/root/usr/bin/glomira" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window() {  # the visible window with this exact title, waiting up to 20 s
-    local id
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$game_pid" 2>/dev/null || fail "the program ended early: $(cat "$work/game.log")"
-        sleep 0.1
-    done
-    fail "no window \"$1\"; the program said: $(cat "$work/game.log")"
-}
-
 welcome=$(window "Welcome")
 xdotool windowfocus --sync "$welcome"
 xdotool key Return  # English is chosen at first
