@@ -20,6 +20,15 @@ void TOwnExercises::Load() {
     if (!QFileInfo::exists(fileName_)) return;
     catalogue_.Load(fileName_);
     for (COvning* entry = catalogue_.First; entry; entry = entry->Next) entry->Own = true;
+    // The loader makes an entry of a kind that the file ends right after,
+    // holding nothing but the kind's absence; here that is a cut-off record.
+    bool cut = false;
+    for (const COvning* entry : catalogue_.Entries()) {
+        if (!entry->Kind.isEmpty()) continue;
+        catalogue_.Remove(entry);
+        cut = true;
+    }
+    if (cut) throw EInOutError(QStringLiteral("Read beyond end of file"));
 }
 
 COvning* TOwnExercises::Find(int number) const {

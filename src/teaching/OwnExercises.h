@@ -21,7 +21,9 @@ class TOwnExercises {
     explicit TOwnExercises(QString fileName, QString scoreFile = {});
 
     // Reads the file when there is one (none: no own exercises). Raises the
-    // loader's errors; the entries are then those read before the failure.
+    // loader's errors, and the reader's end-of-file error for a file that
+    // ends after a record's kind; the entries are then the whole records
+    // read before the failure.
     void Load();
 
     const QString& FileName() const { return fileName_; }

@@ -3,8 +3,10 @@
 // start command by kind and its failure, and the sliding instruction.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -27,6 +29,8 @@
 #include "screens/Unit4.h"
 #include "support/CrpWriter.h"
 #include "support/GlomiraTest.h"
+#include "teaching/ExerciseMaker.h"
+#include "teaching/TeacherTools.h"
 
 namespace {
 
@@ -395,9 +399,12 @@ TEST_F(MainMenuTest, OwnExercisesAreListedAfterTheDeliveredAndChosenByTheirOwnLi
 }
 
 TEST_F(MainMenuTest, AnUnreadableOwnFileIsKeptAsideAndReported) {
+    const QByteArray cut(
+        "\x03"
+        "abc");  // a record's kind, and nothing after it
     QFile damaged(OwnExercisesFile());
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("\x03abc");  // a kind cut short
+    damaged.write(cut);
     damaged.close();
     Open();
     QTest::qWait(10);  // the message follows the opening
@@ -408,7 +415,32 @@ TEST_F(MainMenuTest, AnUnreadableOwnFileIsKeptAsideAndReported) {
     ASSERT_EQ(aside.size(), 1);
     QFile kept(QDir(dir_.path()).filePath(aside.first()));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("\x03abc"));
+    EXPECT_EQ(kept.readAll(), cut);
+}
+
+TEST_F(MainMenuTest, AnExerciseMadeFromTheMenuIsChosenUnderItsContinent) {
+    menu->SattVarldsdel(1);
+    menu->Teachers->RunMaker = [](TExerciseMaker& maker) {
+        maker.cboContinent->setCurrentIndex(maker.cboContinent->findData("AFR"));
+        for (int row = 0; row < maker.lstItems->count(); ++row)
+            if (QStringList({"EG", "LY", "TN"})
+                    .contains(maker.lstItems->item(row)->data(Qt::UserRole).toString()))
+                maker.lstItems->item(row)->setCheckState(Qt::Checked);
+        maker.txtNames[1]->setText("North Africa");
+        return int(QDialog::Accepted);
+    };
+    menu->Teachers->NewExercise();
+    EXPECT_EQ(menu->CurrentContinent, 5);  // Africa
+    const COvning* chosen = menu->ChosenEntry();
+    ASSERT_TRUE(chosen);
+    EXPECT_TRUE(chosen->Own);
+    EXPECT_EQ(chosen->Names[2], "North Africa");
+    EXPECT_EQ(chosen->ItemCount, 3);
+    // Deleted, it leaves the list and nothing is chosen.
+    menu->Teachers->Confirm = [](const QString&) { return true; };
+    menu->Teachers->DeleteExercise();
+    EXPECT_TRUE(menu->cboOvningar->findItems("North Africa", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(menu->ChosenEntry(), nullptr);
 }
 
 }  // namespace

@@ -119,6 +119,19 @@ TEST_F(OwnExercisesTest, OwnListNumbersKeepsAndRemovesAndSurvivesAReload) {
     EXPECT_EQ(seen, QStringList({"1:A2:own", "3:C:own", "2:D:own"}));
 }
 
+TEST_F(OwnExercisesTest, AFileCutAfterARecordsKindIsDamagedButKeepsTheWholeRecords) {
+    auto whole = Exercise("AREA", "Whole", 1, Nordic);
+    SaveCatalogue({whole.get()}, Path("own.crp"));
+    QFile file(Path("own.crp"));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(EncodeCatalogue({whole.get()}).left(5));  // the next record's kind "AREA"
+    file.close();
+    TOwnExercises own(Path("own.crp"));
+    EXPECT_THROW(own.Load(), EInOutError);
+    ASSERT_EQ(own.Count(), 1);
+    EXPECT_EQ(own.First()->Names[English], "Whole");
+}
+
 TEST_F(OwnExercisesTest, AChangeThatCannotBeWrittenChangesNothing) {
     // The file's folder is a file: nothing can be written there.
     QFile blocker(Path("blocked"));
