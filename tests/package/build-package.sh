@@ -7,16 +7,9 @@
 # Usage: build-package.sh <build folder> <output folder> <sanitized: ON/OFF>
 set -euo pipefail
 build=$1 out=$2 sanitized=$3
-if [ "$sanitized" = ON ]; then
-    echo "a sanitized build is not what we ship: no package made; skipped"
-    exit 77
-fi
-for tool in cpack dpkg-shlibdeps dpkg-deb file; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is not installed (make deps-package installs it); skipped"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/package-common.sh"
+[ "$sanitized" = ON ] && skip "a sanitized build is not what we ship: no package made"
+require_tools cpack dpkg-shlibdeps dpkg-deb file
 rm -rf "$out"
 mkdir -p "$out"
 cd "$build"

@@ -6,8 +6,8 @@
 # Usage: check-icons.sh <resources/icons folder>
 set -uo pipefail
 icons=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
-command -v file >/dev/null || { echo "file is not installed (make deps-test installs it); skipped"; exit 77; }
+. "$(dirname "$0")/package-common.sh"
+require_tools file
 for size in 16 32 48 64 128 256; do
     png=$icons/hicolor/${size}x${size}/apps/glomira.png
     [ -f "$png" ] || fail "no $png"

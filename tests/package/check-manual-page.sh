@@ -5,13 +5,8 @@
 # Usage: check-manual-page.sh <manual page>
 set -uo pipefail
 page=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in man lexgrog; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is not installed (Debian: man-db); skipped"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/package-common.sh"
+require_tools man lexgrog
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "man --warnings: $warnings"
 name=$(lexgrog "$page") || fail "lexgrog cannot read the NAME line: $name"

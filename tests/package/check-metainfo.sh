@@ -8,13 +8,8 @@
 #        <README.TXT> <version> <release date> <changelog.Debian>
 set -uo pipefail
 metainfo=$1 with_shots=$2 shots=$3 readme=$4 version=$5 date=$6 changelog=$7
-fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in appstreamcli python3; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is not installed (make deps-test installs it); skipped"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/package-common.sh"
+require_tools appstreamcli python3
 for file in "$metainfo" "$with_shots"; do
     out=$(appstreamcli validate --pedantic --no-net --no-color "$file" 2>&1)
     status=$?

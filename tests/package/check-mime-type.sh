@@ -6,11 +6,8 @@
 # Usage: check-mime-type.sh <mime XML> <desktop entry> <metainfo>
 set -uo pipefail
 xml=$1 desktop=$2 metainfo=$3
-fail() { echo "FAIL: $*" >&2; exit 1; }
-if ! command -v update-mime-database >/dev/null; then
-    echo "update-mime-database is not installed (Debian: shared-mime-info); skipped"
-    exit 77
-fi
+. "$(dirname "$0")/package-common.sh"
+require_tools update-mime-database
 type=application/x-glomira-exercises
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
