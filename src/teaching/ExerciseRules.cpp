@@ -141,7 +141,6 @@ QStringList TExerciseRules::ProblemsOf(const COvning& entry, int language) {
     if (!northFine || !southFine || (!fitted && entry.TopLatitude <= entry.BottomLatitude) ||
         !(std::abs(entry.CentreLongitude) <= 180))
         problems << say(TOwnText::RuleView);
-    if (entry.BorderWidth > 10) problems << say(TOwnText::RuleView);
 
     const CAreor* areas = Areas(entry.MapNo);
     if (!areas) {
