@@ -8,29 +8,28 @@
 #include <map>
 
 #include "data/Areor.h"
-#include "data/UKarta.h"
 
 namespace {
 
 // A record's box as the picture shows it, clipped to the picture.
-QRect ShownBox(const CKarta& map, const CArea& area) {
+QRect ShownBox(const TMapProjection& map, const CArea& area) {
     if (area.PointCount() <= 0 || !map.IsVisible(area)) return {};
-    int x0 = map.W(), y0 = map.H(), x1 = -1, y1 = -1;
+    int x0 = map.W, y0 = map.H, x1 = -1, y1 = -1;
     for (const GeoPoint& p : area.Points) {
-        const QPoint q(map.LonLatToX(p.Lon, p.Lat), map.LatToY(p.Lat));
+        const QPoint q = map.Project(p);
         x0 = std::min(x0, q.x()), x1 = std::max(x1, q.x());
         y0 = std::min(y0, q.y()), y1 = std::max(y1, q.y());
     }
-    return QRect(QPoint(x0, y0), QPoint(x1, y1)).intersected(QRect(0, 0, map.W(), map.H()));
+    return QRect(QPoint(x0, y0), QPoint(x1, y1)).intersected(QRect(0, 0, map.W, map.H));
 }
 
 }  // namespace
 
-void TAreaMarkers::Place(const CKarta& map) {
+void TAreaMarkers::Place(const TMapProjection& map, const CAreor* areas, int radius,
+                         int minExtent) {
     markers_.clear();
-    radius_ = map.Scaled(Radius);
-    if (!map.Areas || map.W() <= 0 || map.H() <= 0) return;
-    const int minExtent = map.Scaled(MinExtent);
+    radius_ = radius;
+    if (!areas || map.W <= 0 || map.H <= 0) return;
     // Per code, the largest piece on the picture.
     struct TBest {
         const CArea* area = nullptr;
@@ -39,7 +38,7 @@ void TAreaMarkers::Place(const CKarta& map) {
     };
     std::map<QString, TBest> byCode;
     std::vector<QString> order;
-    for (const auto& area : map.Areas->Areas) {
+    for (const auto& area : areas->Areas) {
         if (!area->Selected) continue;
         const QRect box = ShownBox(map, *area);
         const int extent = box.isEmpty() ? -1 : std::max(box.width(), box.height());
@@ -72,10 +71,10 @@ void TAreaMarkers::Place(const CKarta& map) {
             }
         }
         // Inside the picture's frame, as far as a picture that small allows.
-        const double left = std::min(radius_ + 3.0, (map.W() - 1) / 2.0);
-        const double top = std::min(radius_ + 3.0, (map.H() - 1) / 2.0);
-        const double right = std::max(left, double(map.W() - radius_ - 4));
-        const double bottom = std::max(top, double(map.H() - radius_ - 4));
+        const double left = std::min(radius_ + 3.0, (map.W - 1) / 2.0);
+        const double top = std::min(radius_ + 3.0, (map.H - 1) / 2.0);
+        const double right = std::max(left, double(map.W - radius_ - 4));
+        const double bottom = std::max(top, double(map.H - radius_ - 4));
         for (QPointF& p : at) {
             p.setX(std::clamp(p.x(), left, right));
             p.setY(std::clamp(p.y(), top, bottom));

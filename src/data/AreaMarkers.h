@@ -7,8 +7,10 @@
 #include <QString>
 #include <vector>
 
+#include "data/MapProjection.h"
+
 class CArea;
-class CKarta;
+class CAreor;
 
 struct TAreaMarker {
     const CArea* area;  // the area's largest record on the picture
@@ -22,9 +24,10 @@ class TAreaMarkers {
     static constexpr int MinExtent = 10;
     static constexpr int Radius = 7;  // control pixels
 
-    // The markers for the map's selected areas in its current view; placed
-    // apart where they would overlap, as far as the picture allows.
-    void Place(const CKarta& map);
+    // The markers for the selected areas in the view, of the given radius,
+    // for areas no piece of which spans minExtent pixels; placed apart where
+    // they would overlap, as far as the picture allows.
+    void Place(const TMapProjection& view, const CAreor* areas, int radius, int minExtent);
     void Forget() { markers_.clear(); }
     const std::vector<TAreaMarker>& Markers() const { return markers_; }
     int RadiusPixels() const { return radius_; }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The map: sea seeds, view, projection and the flood-fill drawing.
+// The map: sea seeds, view, and the drawing of outlines and owned colours.
 #include "UKarta.h"
 
+#include <QRect>
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdint>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -17,13 +18,8 @@
 
 namespace {
 
-constexpr int InteriorRowStep = 8;  // rows between the fallback fills' looks at an outline
 // Dark grey: distinct from the black borders and from the sea.
 constexpr TColor MarkerDarkRim = MakeColor(72, 72, 72);
-
-bool SameColour(TColor a, TColor b) {
-    return (a & 0x00FFFFFFu) == (b & 0x00FFFFFFu);
-}
 
 float ClampLatitude(float lat) {
     return lat > 90 ? 90.0f : lat < -90 ? -90.0f : lat;
@@ -213,36 +209,28 @@ void CKarta::ShowAt(const GeoPoint& point, QPoint pixel, double latitudeSpan) {
         float(double(point.Lon) - (pixel.x() - W() / 2.0) / chord * WidthDivisor / perDegree);
 }
 
+TMapProjection CKarta::Projection() const {
+    return {W(), H(), CentreLongitude, TopLatitude, BottomLatitude, WidthDivisor};
+}
+
 qint32 CKarta::LatToY(float lat) const {
-    lat = ClampLatitude(lat);
-    return RoundHalfEven(double(H()) -
-                         Interpolate(lat, TopLatitude, BottomLatitude, float(H()), 0));
+    return Projection().LatToY(lat);
 }
 
 qint32 CKarta::LonLatToX(float lon, float lat) const {
-    const double halfWidth = W() / 2.0;
-    lat = ClampLatitude(lat);
-    if (lat == 90 || lat == -90) return RoundHalfEven(halfWidth);
-    const float s = float(double(H()) / (double(TopLatitude) - BottomLatitude));
-    const float d = float(double(lon) - CentreLongitude);
-    const double chord = std::sqrt(8100.0 - double(lat) * lat);
-    return RoundHalfEven(chord * d / WidthDivisor * s + halfWidth);
+    return Projection().LonLatToX(lon, lat);
 }
 
 float CKarta::YToLat(int y) const {
-    return ClampLatitude(Interpolate(float(y), float(H()), 0, BottomLatitude, TopLatitude));
+    return Projection().YToLat(y);
 }
 
 float CKarta::PixelToLon(int y, int x) const {
-    const float lat = YToLat(y);
-    if (lat == 90 || lat == -90) return CentreLongitude;
-    const float s = float(double(H()) / (double(TopLatitude) - BottomLatitude));
-    const double chord = std::sqrt(8100.0 - double(lat) * lat);
-    return float(CentreLongitude + (double(x) - W() / 2) / chord * WidthDivisor / s);
+    return Projection().PixelToLon(y, x);
 }
 
 bool CKarta::InsideImage(int x, int y) const {
-    return x > 0 && x < W() && y > 0 && y < H();
+    return Projection().InsideImage(x, y);
 }
 
 qint32 CKarta::PixelDistance(const GeoPoint& point, const COrt& place) const {
@@ -250,10 +238,6 @@ qint32 CKarta::PixelDistance(const GeoPoint& point, const COrt& place) const {
     const double dx = double(LonLatToX(point.Lon, point.Lat)) -
                       LonLatToX(float(place.Longitude), float(place.Latitude));
     return RoundHalfEven(std::sqrt(dx * dx + dy * dy) / PixelRatio());
-}
-
-QPoint CKarta::Project(const GeoPoint& p) const {
-    return {LonLatToX(p.Lon, p.Lat), LatToY(p.Lat)};
 }
 
 // --- Drawing ---------------------------------------------------------------
@@ -267,27 +251,30 @@ void CKarta::Changed() const {
     if (Image) Image->NotifyChanged();
 }
 
+const TPixelOwners& CKarta::Owners() const {
+    const TMapProjection view = Projection();
+    if (!owners_.FoundFor(view, Areas.get(), Waters.get()))
+        owners_.Find(view, Areas.get(), Waters.get());
+    return owners_;
+}
+
 void CKarta::Clear() {
     TRasterSurface* s = Surface();
     if (!s) return;
     s->SetFillColor(LandColor);
     s->FillRect(0, 0, W(), H());
-    partPixels_ = {};
     markersPlaced_ = false;  // the selection may have changed too
     Changed();
-}
-
-CKarta::TViewKey CKarta::ViewKey() const {
-    return {W(), H(), TopLatitude, BottomLatitude, CentreLongitude};
 }
 
 const TAreaMarkers& CKarta::Markers() const {
     if (!MarkersWanted) {
         markers_.Forget();
-    } else if (!markersPlaced_ || !(markersView_ == ViewKey())) {
-        markers_.Place(*this);
+    } else if (!markersPlaced_ || !(markersView_ == Projection())) {
+        markers_.Place(Projection(), Areas.get(), Scaled(TAreaMarkers::Radius),
+                       Scaled(TAreaMarkers::MinExtent));
         markersPlaced_ = true;
-        markersView_ = ViewKey();
+        markersView_ = Projection();
     }
     return markers_;
 }
@@ -318,14 +305,7 @@ void CKarta::DrawMarkers() {
 
 GeoPoint CKarta::ClickPoint(int x, int y) const {
     if (const TAreaMarker* marker = Markers().At(QPoint(x, y))) return marker->area->Seed1;
-    return {YToLat(y), PixelToLon(y, x)};
-}
-
-bool CKarta::IsVisible(const CArea& area) const {
-    const float north = float(area.North);
-    return area.North >= BottomLatitude && area.South <= TopLatitude &&
-           LonLatToX(float(area.East), north) >= -100 &&
-           LonLatToX(float(area.West), north) <= W() + 100;
+    return Projection().PixelToPoint(x, y);
 }
 
 void CKarta::DrawAreaOutlines(int width) {
@@ -337,13 +317,14 @@ void CKarta::DrawAreaOutlines(int width) {
     s->Rectangle(0, 0, W(), H());
     s->SetPenWidth(Scaled(width));
     if (Areas) {
+        const TMapProjection view = Projection();
         for (const auto& area : Areas->Areas) {
-            if (area->PointCount() <= 0 || !IsVisible(*area)) continue;
-            const QPoint first = Project(area->Points[0]);
+            if (area->PointCount() <= 0 || !view.IsVisible(*area)) continue;
+            const QPoint first = view.Project(area->Points[0]);
             s->MoveTo(first.x(), first.y());
             QPoint previous = first;
             for (int j = 0; j < area->PointCount(); ++j) {
-                const QPoint p = Project(area->Points[std::size_t(j)]);
+                const QPoint p = view.Project(area->Points[std::size_t(j)]);
                 // Lines leave their end pixel out; both ends are set so fills cannot leak.
                 if (p != previous) s->LineToMarkingEnds(p.x(), p.y(), Colors::Black);
                 previous = p;
@@ -356,6 +337,30 @@ void CKarta::DrawAreaOutlines(int width) {
     Changed();
 }
 
+namespace {
+
+// Paints the runs' pixels that have the colour `from` (every pixel when
+// `all`) with `to`; returns the box of the pixels painted.
+QRect PaintRuns(QImage& image, std::span<const TPixelOwners::TRun> runs, QRgb from, QRgb to,
+                bool all = false) {
+    int x0 = INT_MAX, y0 = INT_MAX, x1 = INT_MIN, y1 = INT_MIN;
+    for (const TPixelOwners::TRun& run : runs) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(run.y));
+        bool painted = false;
+        for (int x = run.x0; x <= run.x1; ++x) {
+            if (!all && row[x] != from) continue;
+            row[x] = to;
+            painted = true;
+        }
+        if (!painted) continue;
+        x0 = std::min(x0, run.x0), x1 = std::max(x1, run.x1);
+        y0 = std::min(y0, run.y), y1 = std::max(y1, run.y);
+    }
+    return x0 > x1 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
+
+}  // namespace
+
 void CKarta::DrawWaters() {
     TRasterSurface* s = Surface();
     if (!s) return;
@@ -365,37 +370,26 @@ void CKarta::DrawWaters() {
     s->Rectangle(0, 0, W(), H());
     const TColor pen = s->PenColor();
     if (Waters) {
+        const TMapProjection view = Projection();
         for (const auto& water : Waters->Areas) {
             if (water->PointCount() <= 0) continue;
-            const QPoint first = Project(water->Points[0]);
+            const QPoint first = view.Project(water->Points[0]);
             s->MoveTo(first.x(), first.y());
             for (int j = 0; j < water->PointCount(); ++j) {
-                const QPoint p = Project(water->Points[std::size_t(j)]);
+                const QPoint p = view.Project(water->Points[std::size_t(j)]);
                 s->LineToMarkingEnds(p.x(), p.y(), pen);
             }
             s->LineToMarkingEnds(first.x(), first.y(), pen);
-
-            // A lake's fill stops only at its own outline colour, as the
-            // surface holds it (read back after the first fill).
-            s->SetFillColor(WaterColor);
-            const QPoint seed1 = Project(water->Seed1);
-            if (InsideImage(seed1.x(), seed1.y())) {
-                FloodFillAt(*s, seed1.x(), seed1.y(), WaterColor, TFillStyle::Border);
-                WaterColor = s->Pixel(seed1.x(), seed1.y());
-            }
-            const QPoint seed2 = Project(water->Seed2);
-            if (InsideImage(seed2.x(), seed2.y()))
-                FloodFillAt(*s, seed2.x(), seed2.y(), WaterColor, TFillStyle::Border);
-            // Zoomed in, a lake's seeds may lie off the picture while it is on it.
-            if (CutByTheEdges(*water)) {
-                for (const QPoint& p : InteriorPixels(*water, InteriorRowStep)) {
-                    if (SameColour(s->Pixel(p.x(), p.y()), WaterColor) ||
-                        !OnlyInside({YToLat(p.y()), PixelToLon(p.y(), p.x())}, *water))
-                        continue;
-                    FloodFillAt(*s, p.x(), p.y(), WaterColor, TFillStyle::Border);
-                    WaterColor = s->Pixel(p.x(), p.y());
-                }
-            }
+        }
+        // A lake covers the area borders that cross it. The colour the
+        // surface holds is the lake colour from then on.
+        const TPixelOwners& owners = Owners();
+        QImage& image = s->Image();
+        for (const auto& water : Waters->Areas) {
+            const auto runs = owners.RunsOf(owners.OwnerOf(*water));
+            if (runs.empty()) continue;
+            PaintRuns(image, runs, 0, ToQRgb(WaterColor), true);
+            WaterColor = s->Pixel(runs.front().x0, runs.front().y);
         }
     }
     DrawFrame();
@@ -417,337 +411,80 @@ bool CKarta::FillSeas(const std::function<bool()>& letMessagesRun) {
     TRasterSurface* s = Surface();
     if (!s) return true;
     s->SetFillColor(SeaColor);
-    // One pass finds every land-coloured region; each seed then paints its own.
-    landRegions_.Find(s->Image(), ToQRgb(LandColor & 0x00FFFFFFu));
-    const int count = std::min<int>(SeaSeedCount, MaxSeaSeeds);
-    for (int i = 1; i <= count; ++i) {
-        const QPoint p = Project(SeaSeeds[i]);
-        if (!SameColour(s->Pixel(p.x(), p.y()), SeaColor) && InsideImage(p.x(), p.y())) {
-            // At a size or zoom the seeds were not placed for, a seed may fall
-            // on land; that region is not the sea's.
-            const int region = landRegions_.DescribeNow(s->Image())
-                                   ? landRegions_.RegionAt(p.x(), p.y())
-                                   : TColourRegions::NoRegion;
-            if (region != TColourRegions::NoRegion && !MostlyOutsideOutlines(region)) continue;
-            FillOver(*s, p, LandColor, SeaColor);
-            Changed();
-            // The map may be gone afterwards: touch nothing of it then.
-            if (letMessagesRun && !letMessagesRun()) return false;
-        }
-    }
-    FillSeaOutsideOutlines(*s);
+    PaintRuns(s->Image(), Owners().RunsOf(TPixelOwners::Sea), ToQRgb(LandColor), ToQRgb(SeaColor));
     Changed();
-    return true;
+    return !letMessagesRun || letMessagesRun();
 }
 
-namespace {
-
-constexpr int CellDegrees = 10;
-constexpr int LatCells = 180 / CellDegrees;
-constexpr int LonCells = 360 / CellDegrees;
-
-int LatCell(double lat) {
-    return std::clamp(int(std::floor((lat + 90) / CellDegrees)), 0, LatCells - 1);
-}
-int LonCell(double lon) {
-    return std::clamp(int(std::floor((lon + 180) / CellDegrees)), 0, LonCells - 1);
-}
-
-}  // namespace
-
-const CKarta::TOutlineIndex& CKarta::OutlineIndex() const {
-    const int outlines = (Areas ? Areas->Count() : 0) + (Waters ? Waters->Count() : 0);
-    if (outlineIndex_.outlines == outlines) return outlineIndex_;
-    outlineIndex_.outlines = outlines;
-    outlineIndex_.cells.assign(std::size_t(LatCells) * LonCells, {});
-    for (const CAreor* set : {Areas.get(), Waters.get()}) {
-        if (!set) continue;
-        const bool lakes = set == Waters.get();
-        for (const auto& area : set->Areas) {
-            if (area->PointCount() < 3) continue;
-            const bool wraps = area->West > area->East;
-            for (int la = LatCell(area->South); la <= LatCell(area->North); ++la)
-                for (int lo = wraps ? 0 : LonCell(area->West);
-                     lo <= (wraps ? LonCells - 1 : LonCell(area->East)); ++lo)
-                    outlineIndex_.cells[std::size_t(la) * LonCells + lo].push_back(
-                        {area.get(), lakes});
-        }
+std::vector<QPoint> CKarta::InteriorPixels(const CArea& outline, int step) const {
+    constexpr int MinStretch = 6;  // pixels in a run, so that its middle is clear of lines
+    std::vector<QPoint> found;
+    if (step < 1 || W() < 3 || H() < 3) return found;
+    const TPixelOwners& owners = Owners();
+    const auto runs = owners.RunsOf(owners.OwnerOf(outline));
+    if (runs.empty()) return found;
+    // Rows from half a step in, or the middle row of an outline lower than a step.
+    const int first = runs.front().y, last = runs.back().y;
+    const int start = first + std::min(step / 2, (last - first) / 2);
+    for (const TPixelOwners::TRun& run : runs) {
+        if (run.y < start || (run.y - start) % step != 0) continue;
+        const int from = std::max(run.x0, 1), to = std::min(run.x1, W() - 2);
+        if (to - from + 1 >= MinStretch && run.y > 0 && run.y < H() - 1)
+            found.push_back({(from + to) / 2, run.y});
     }
-    return outlineIndex_;
-}
-
-bool CKarta::OnLandOrLake(const GeoPoint& point) const {
-    const CArea* found = nullptr;
-    return OnLandOrLake(point, found);
-}
-
-bool CKarta::OnLandOrLake(const GeoPoint& point, const CArea*& found) const {
-    const auto holds = [&point](const CArea* area) {
-        if (point.Lat > area->North || point.Lat < area->South ||
-            (area->West <= area->East && (point.Lon > area->East || point.Lon < area->West)))
-            return false;
-        return PointInPolygon(point, area->Points.data(), area->PointCount());
-    };
-    if (found && holds(found)) return true;
-    const auto& cell =
-        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
-    for (const auto& entry : cell) {
-        if (entry.outline != found && holds(entry.outline)) {
-            found = entry.outline;
-            return true;
-        }
-    }
-    return false;
-}
-
-void CKarta::FillSeaOutsideOutlines(TRasterSurface& s) {
-    constexpr int Votes = 15;  // points of a region asked whether they lie on land
-    QImage& image = s.Image();
-    if (image.width() < 3 || image.height() < 3) return;
-    const QRgb land = ToQRgb(LandColor & 0x00FFFFFFu);
-    const QRgb sea = ToQRgb(SeaColor & 0x00FFFFFFu);
-    if (!landRegions_.DescribeNow(image) || landRegions_.Colour() != land)
-        landRegions_.Find(image, land);
-
-    // A region is sea when most of its points asked lie outside every
-    // outline: one at an open coast, or beside an outline left undrawn, may
-    // hold some land too. Past the date line only the islands drawn there
-    // (Samoa, Tonga, Polynesia) are on the map; farther east nothing: no sea.
-    // A region's vote stops once its majority is certain: most regions are
-    // land through and through, and each point asked costs polygon tests.
-    const std::size_t regions = std::size_t(landRegions_.Count());
-    std::vector<int> seen(regions, 0), asked(regions, 0), outside(regions, 0);
-    std::vector<const CArea*> lastFound(regions, nullptr);
-    for (const TColourRegions::TRun& run : landRegions_.Runs()) {
-        const int r = run.region;
-        if (landRegions_.Painted(r)) continue;
-        const int members = landRegions_.RunCount(r);
-        const std::size_t k = std::size_t(r);
-        const int step = std::max(1, members / Votes);
-        if (seen[k]++ % step != 0) continue;
-        const int votes = (members + step - 1) / step;
-        const int inside = asked[k] - outside[k];
-        if (outside[k] * 2 > votes || inside * 2 >= votes) continue;  // decided
-        const int x = (run.x0 + run.x1) / 2;
-        const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
-        if (!OnTheMap(at.Lon)) continue;
-        ++asked[k];
-        if (!OnLandOrLake(at, lastFound[k])) ++outside[k];
-    }
-    {
-        const TColourRegions::TBatch batch(landRegions_, image);
-        for (std::size_t k = 0; k < regions; ++k)
-            if (outside[k] * 2 > asked[k]) landRegions_.Paint(image, int(k), sea);
-    }
-    FindPartPixels();
-}
-
-bool CKarta::OnTheMap(float lon) const {
-    if (lon >= -180 && lon <= 180) return true;
-    if (lon < -180 || !Areas) return false;
-    // The areas change only when a map is loaded or its insets go.
-    if (eastmost_.areas != Areas->Count()) {
-        eastmost_ = {Areas->Count(), 180};
-        for (const auto& area : Areas->Areas) eastmost_.lon = std::max(eastmost_.lon, area->East);
-    }
-    return lon <= eastmost_.lon;
-}
-
-bool CKarta::MostlyOutsideOutlines(int region) const {
-    constexpr int Votes = 15;
-    const int runs = landRegions_.RunCount(region);
-    const int step = std::max(1, runs / Votes);
-    const int votes = (runs + step - 1) / step;
-    int asked = 0, outside = 0;
-    const CArea* found = nullptr;
-    for (int k = 0; k < runs; k += step) {
-        if (outside * 2 > votes || (asked - outside) * 2 >= votes) break;  // decided
-        const TColourRegions::TRun& run = landRegions_.RunOf(region, k);
-        const int x = (run.x0 + run.x1) / 2;
-        const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
-        if (!OnTheMap(at.Lon)) continue;
-        ++asked;
-        if (!OnLandOrLake(at, found)) ++outside;
-    }
-    return asked == 0 || outside * 2 > asked;
-}
-
-void CKarta::FindPartPixels() {
-    partPixels_ = {};
-    partPixels_.view = ViewKey();
-    // A region that holds a seed is its area's own, coloured from there.
-    std::vector<char> seen(std::size_t(landRegions_.Count()), 0);
-    if (Areas) {
-        for (const auto& area : Areas->Areas) {
-            for (const GeoPoint& seed : {area->Seed1, area->Seed2}) {
-                const QPoint p = Project(seed);
-                const int region = landRegions_.RegionAt(p.x(), p.y());
-                if (region != TColourRegions::NoRegion) seen[std::size_t(region)] = 1;
-            }
-        }
-    }
-    for (const TColourRegions::TRun& run : landRegions_.Runs()) {
-        const std::size_t k = std::size_t(run.region);
-        if (seen[k] || landRegions_.Painted(run.region)) continue;
-        seen[k] = 1;
-        const int x = (run.x0 + run.x1) / 2;
-        const GeoPoint at{YToLat(run.y), PixelToLon(run.y, x)};
-        if (!OnTheMap(at.Lon)) continue;
-        if (const CArea* owner = InnermostAreaAt(at))
-            partPixels_.byArea[owner].push_back({x, run.y});
-    }
-}
-
-const CArea* CKarta::InnermostAreaAt(const GeoPoint& point) const {
-    const CArea* best = nullptr;
-    const auto& cell =
-        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
-    for (const auto& [area, lake] : cell) {
-        if (lake || (best && best->North <= area->North) || point.Lat > area->North ||
-            point.Lat < area->South ||
-            (area->West <= area->East && (point.Lon > area->East || point.Lon < area->West)))
-            continue;
-        if (PointInPolygon(point, area->Points.data(), area->PointCount())) best = area;
-    }
-    return best;
-}
-
-void CKarta::FillOver(TRasterSurface& s, QPoint p, TColor over, TColor colour) {
-    s.SetFillColor(colour);
-    QImage& image = s.Image();
-    const QRgb from = ToQRgb(over & 0x00FFFFFFu);
-    if (from == landRegions_.Colour() && landRegions_.DescribeNow(image)) {
-        // A pixel of another colour, or one painted since, stops a fill at once.
-        landRegions_.Paint(image, landRegions_.RegionAt(p.x(), p.y()),
-                           ToQRgb(colour & 0x00FFFFFFu));
-        return;
-    }
-    landRegions_.Flush(image);  // a fill reads the picture as it is
-    FloodFillAt(s, p.x(), p.y(), over, TFillStyle::Surface);
-}
-
-TColor CKarta::PixelNow(const TRasterSurface& s, QPoint p) const {
-    QRgb held = 0;
-    if (landRegions_.DescribeNow(s.Image()) && landRegions_.HeldBack(p.x(), p.y(), held))
-        return FromQRgb(held);
-    return s.Pixel(p.x(), p.y());
+    return found;
 }
 
 void CKarta::FillArea(const CArea& area, TColor colour) {
     TRasterSurface* s = Surface();
     if (!s) return;
-    // A point on an outline, in a lake or already coloured changes nothing;
-    // nor one that falls into the sea, as a speck of an island may at a size
-    // or zoom its seeds were not placed for: it would paint the sea.
-    const auto fillFrom = [&](QPoint p) {
-        const TColor c = PixelNow(*s, p);
-        if (SameColour(c, Colors::Black) || SameColour(c, WaterColor) || SameColour(c, colour) ||
-            SameColour(c, SeaColor) || !InsideImage(p.x(), p.y()))
-            return false;
-        FillOver(*s, p, c, colour);
-        return true;
-    };
-    // Whether the seeds coloured the area, or would have: a seed on the
-    // picture that lies on an outline or in a lake leaves the area as it is.
-    // A seed close to a border can round onto the neighbour's side of it on
-    // some picture sizes; it must not colour the neighbour.
-    const auto inNeighbour = [&](QPoint p) {
-        const GeoPoint at{YToLat(p.y()), PixelToLon(p.y(), p.x())};
-        const CArea* owner = InnermostAreaAt(at);
-        return owner && owner->Code != area.Code &&
-               !PointInPolygon(at, area.Points.data(), area.PointCount());
-    };
-    bool reached = false, seedShown = false, strayed = false;
-    for (const GeoPoint& seed : {area.Seed1, area.Seed2}) {
-        const QPoint p = Project(seed);
-        if (!InsideImage(p.x(), p.y())) continue;
-        seedShown = true;
-        if (inNeighbour(p) || SameColour(PixelNow(*s, p), SeaColor)) {
-            strayed = true;
-            continue;
+    const TPixelOwners& owners = Owners();
+    const auto runs = owners.RunsOf(owners.OwnerOf(area));
+    if (runs.empty()) return;
+    QImage& image = s->Image();
+    // The area's present colour: the one most of its pixels show, outlines
+    // and lake shores aside. Counting stops once one colour has half.
+    const QRgb black = ToQRgb(Colors::Black), water = ToQRgb(WaterColor);
+    const int half = owners.PixelCount(owners.OwnerOf(area)) / 2;
+    std::vector<std::pair<QRgb, int>> counts;
+    QRgb present = 0;
+    bool found = false;
+    for (const TPixelOwners::TRun& run : runs) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(run.y));
+        for (int x = run.x0; x <= run.x1 && !found; ++x) {
+            const QRgb c = row[x];
+            if (c == black || c == water) continue;
+            auto it = std::find_if(counts.begin(), counts.end(),
+                                   [c](const auto& e) { return e.first == c; });
+            if (it == counts.end()) it = counts.insert(counts.end(), {c, 0});
+            if (++it->second > half) present = c, found = true;
         }
-        reached = fillFrom(p) || reached || SameColour(PixelNow(*s, p), colour);
+        if (found) break;
     }
-    // Zoomed in, the seeds may lie off the picture, or on another piece of
-    // the area than the ones the picture cuts out; and a seed by a coast or
-    // border may round into the sea or the neighbour.
-    if (CutByTheEdges(area) || (strayed && !reached)) {
-        for (const QPoint& p : InteriorPixels(area, InteriorRowStep)) {
-            const TColor c = PixelNow(*s, p);
-            if (SameColour(c, colour) || SameColour(c, Colors::Black)) continue;
-            if (OnlyInside({YToLat(p.y()), PixelToLon(p.y(), p.x())}, area))
-                reached = fillFrom(p) || reached;
+    if (!found) {
+        const auto most =
+            std::max_element(counts.begin(), counts.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        if (most == counts.end()) return;  // nothing but outline
+        present = most->first;
+    }
+    const QRgb to = ToQRgb(colour);
+    if (present == to) return;
+    s->SetFillColor(colour);
+    const QRect painted = PaintRuns(image, runs, present, to);
+    // A neighbour's marker over these pixels is drawn again over them.
+    if (MarkersWanted && !painted.isEmpty()) {
+        const int r = Markers().RadiusPixels() + 1;
+        for (const TAreaMarker& marker : Markers().Markers()) {
+            TColor mine = 0;
+            if (marker.area->Code != area.Code &&
+                painted.intersects(
+                    QRect(marker.centre - QPoint(r, r), marker.centre + QPoint(r, r))) &&
+                SelectedAreaColour(*marker.area, mine))
+                DrawMarker(marker, mine);
         }
-    }
-    // Parts that the outlines pinch off at this size or zoom.
-    const auto& parts = partPixels_;
-    if ((reached || !seedShown) && parts.view == ViewKey()) {
-        if (const auto it = parts.byArea.find(&area); it != parts.byArea.end())
-            for (const QPoint& p : it->second) fillFrom(p);
     }
     Changed();
-}
-
-bool CKarta::CutByTheEdges(const CArea& outline) const {
-    if (outline.PointCount() < 3 || !IsVisible(outline)) return false;
-    const QPoint corners[] = {Project({float(outline.North), float(outline.West)}),
-                              Project({float(outline.North), float(outline.East)}),
-                              Project({float(outline.South), float(outline.West)}),
-                              Project({float(outline.South), float(outline.East)})};
-    for (const QPoint& c : corners)
-        if (c.x() <= 0 || c.y() <= 0 || c.x() >= W() - 1 || c.y() >= H() - 1) return true;
-    return false;
-}
-
-bool CKarta::OnlyInside(const GeoPoint& point, const CArea& outline) const {
-    if (!PointInPolygon(point, outline.Points.data(), outline.PointCount())) return false;
-    const auto& cell =
-        OutlineIndex().cells[std::size_t(LatCell(point.Lat)) * LonCells + LonCell(point.Lon)];
-    const bool lake = Waters && std::any_of(Waters->Areas.begin(), Waters->Areas.end(),
-                                            [&](const auto& w) { return w.get() == &outline; });
-    for (const auto& [other, otherIsLake] : cell) {
-        // A part's extra record repeats its area's ring.
-        const bool sameArea = other == &outline || (!lake && other->Code == outline.Code);
-        if (sameArea || otherIsLake != lake || point.Lat > other->North ||
-            point.Lat < other->South ||
-            (other->West <= other->East && (point.Lon > other->East || point.Lon < other->West)))
-            continue;
-        if (PointInPolygon(point, other->Points.data(), other->PointCount())) return false;
-    }
-    return true;
-}
-
-std::vector<QPoint> CKarta::InteriorPixels(const CArea& outline, int step) const {
-    std::vector<QPoint> found;
-    const int n = outline.PointCount();
-    if (n < 3 || W() < 3 || H() < 3 || step < 1) return found;
-    std::vector<QPoint> ring(static_cast<std::size_t>(n));
-    int top = H(), bottom = 0;
-    for (int i = 0; i < n; ++i) {
-        ring[std::size_t(i)] = Project(outline.Points[std::size_t(i)]);
-        top = std::min(top, ring[std::size_t(i)].y());
-        bottom = std::max(bottom, ring[std::size_t(i)].y());
-    }
-    constexpr int MinStretch = 6;  // pixels between crossings, so the middle is clear of lines
-    std::vector<double> crossings;
-    for (int y = std::max(top, 1) + step / 2; y < std::min(bottom, H() - 1); y += step) {
-        crossings.clear();
-        const double row = y + 0.5;
-        for (int i = 0, j = n - 1; i < n; j = i++) {
-            const QPoint a = ring[std::size_t(j)], b = ring[std::size_t(i)];
-            if ((a.y() <= row) == (b.y() <= row)) continue;
-            // In doubles: a degenerate view projects points far beyond int's reach.
-            const double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
-            crossings.push_back(ax + (row - ay) * (bx - ax) / (by - ay));
-        }
-        std::sort(crossings.begin(), crossings.end());
-        for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
-            const double from = std::max(crossings[k], 1.0);
-            const double to = std::min(crossings[k + 1], double(W() - 2));
-            if (to - from >= MinStretch) found.push_back({int((from + to) / 2), y});
-        }
-    }
-    return found;
 }
 
 void CKarta::ColourAreasByCode(const QString& code, TColor colour) {
@@ -768,19 +505,14 @@ bool CKarta::SelectedAreaColour(const CArea& area, TColor& colour) const {
 }
 
 void CKarta::ColourSelectedAreas() {
-    TRasterSurface* s = Surface();
-    if (!Areas || !s) return;
-    {
-        const TColourRegions::TBatch batch(landRegions_, s->Image());
-        for (const auto& area : Areas->Areas) {
-            TColor colour = 0;
-            if (area->Selected && SelectedAreaColour(*area, colour)) FillArea(*area, colour);
-        }
+    if (!Areas || !Surface()) return;
+    for (const auto& area : Areas->Areas) {
+        TColor colour = 0;
+        if (area->Selected && SelectedAreaColour(*area, colour)) FillArea(*area, colour);
     }
     DrawMarkers();
     Changed();
 }
-
 void CKarta::DrawGrid(int step, TColor colour, TPenMode mode) {
     TRasterSurface* s = Surface();
     if (!s) return;

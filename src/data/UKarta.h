@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: MIT
 // CKarta: the map of an exercise: its geography, the view with its
 // projection between degrees and pixels, its colours, and the drawing that
-// paints it into a picture by outlines and flood fills.
+// paints it into a picture: outlines, then each colour onto the pixels that
+// its area's, lake's or the sea's outlines own.
 #pragma once
 
 #include <QPoint>
 #include <QString>
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
 #include "data/AreaMarkers.h"
 #include "data/Areor.h"
+#include "data/MapProjection.h"
 #include "data/Orter.h"
+#include "data/PixelOwners.h"
 #include "data/RangeArray.h"
 #include "platform/Colors.h"
-#include "platform/ColourRegions.h"
 #include "platform/RasterSurface.h"
 
 class TPicture;
@@ -100,28 +101,26 @@ class CKarta {
     qint32 PixelDistance(const GeoPoint& point, const COrt& place) const;
 
     // --- Drawing (in the order an exercise redraws the map) ----------------
+    //
+    // Outlines are drawn as lines. Every colour then goes to the pixels that
+    // its owner holds (TPixelOwners: lakes over land, the innermost area,
+    // the sea outside all outlines), never further: a lake paints all of its
+    // pixels, the sea those still in the land colour, and an area those that
+    // show its present colour (the one most of its pixels off its outline
+    // have). Outline pixels keep their black, so an outline thinner than a
+    // pixel decides by its own pixels; markers are drawn over everything.
 
     void Clear();
     void DrawAreaOutlines(int width);
-    bool IsVisible(const CArea& area) const;
+    bool IsVisible(const CArea& area) const { return Projection().IsVisible(area); }
     void DrawWaters();  // ends with DrawFrame
     void DrawFrame();
-    // Fills the sea around every seed, then every region still in the land
-    // colour that lies outside all outlines and lakes: the seeds are placed
-    // for the exercises' own views, and another size or zoom shows seas they
-    // miss. Lets window messages run after each seed's fill through
-    // letMessagesRun, if given; when that says the map's owner went away
-    // (false), it stops at once and returns false.
+    // The sea: every pixel outside all outlines that is still in the land
+    // colour. Lets window messages run afterwards through letMessagesRun, if
+    // given, and returns what it says (false: the map's owner went away).
     bool FillSeas(const std::function<bool()>& letMessagesRun = {});
-    // Inside an area's or a lake's outline.
-    bool OnLandOrLake(const GeoPoint& point) const;
-    // The same, trying first the outline that held a point before (found,
-    // updated to the one that holds this point): neighbouring points mostly
-    // lie in the same one.
-    bool OnLandOrLake(const GeoPoint& point, const CArea*& found) const;
-    // Points of the picture inside the outline, clear of its lines: the
-    // middle of each wide enough stretch between the outline's crossings of
-    // every step-th row. For outlines whose seeds miss the picture.
+    // Pixels the outline owns, clear of its lines: the middle of each run of
+    // its pixels at least a few pixels long, on every step-th of its rows.
     std::vector<QPoint> InteriorPixels(const CArea& outline, int step) const;
     void FillArea(const CArea& area, TColor colour);
     void ColourAreasByCode(const QString& code, TColor colour);
@@ -145,77 +144,20 @@ class CKarta {
     // Background of an answered place's name box by its attempts.
     static TColor PlaceLabelColour(qint32 attempts);
 
+    // The view and picture size as one value, and who owns each pixel there.
+    TMapProjection Projection() const;
+    const TPixelOwners& Owners() const;
+
   private:
     TRasterSurface* Surface() const;  // none without a picture of some size
     void Changed() const;             // lets the picture repaint
-    QPoint Project(const GeoPoint& p) const;
-    void FillSeaOutsideOutlines(TRasterSurface& surface);
-    // A flood fill in surface mode at p over the colour `over`; through the
-    // land regions while they still describe the picture.
-    void FillOver(TRasterSurface& surface, QPoint p, TColor over, TColor colour);
-    // The pixel's colour, counting the land regions' held-back paints.
-    TColor PixelNow(const TRasterSurface& surface, QPoint p) const;
-    // Whether the seeds alone may miss part of the outline on the picture:
-    // it reaches beyond the picture's edges.
-    bool CutByTheEdges(const CArea& outline) const;
-    // Inside this outline and no other of its kind (another area's enclave
-    // or island, a lake's neighbour): lakes lie within areas by nature. The
-    // area's own records (a part's record repeats its ring) don't count.
-    bool OnlyInside(const GeoPoint& point, const CArea& outline) const;
+    QPoint Project(const GeoPoint& p) const { return Projection().Project(p); }
     float VisibleHalfWidth() const;
+    void DrawMarker(const TAreaMarker& marker, TColor colour);
 
-    // The areas and lakes by 10-degree cells of their bounding boxes, so that
-    // asking whether a point is on land looks at a few outlines only. Built
-    // on first use and again when the number of outlines changes.
-    struct TOutlineIndex {
-        int outlines = -1;
-        struct TEntry {
-            const CArea* outline;
-            bool lake;
-        };
-        std::vector<std::vector<TEntry>> cells;
-    };
-    const TOutlineIndex& OutlineIndex() const;
-    mutable TOutlineIndex outlineIndex_;
-    // The land-coloured regions as the sea fill found them: the sea and the
-    // areas of a redraw are painted from them without a fill's reads.
-    TColourRegions landRegions_;
-
-    // The picture size and view something was found for.
-    struct TViewKey {
-        int w = 0, h = 0;
-        float top = 0, bottom = 0, centre = 0;
-        bool operator==(const TViewKey&) const = default;
-    };
-    TViewKey ViewKey() const;
-    // A pixel in each land region of the picture, by the area it belongs to:
-    // FillArea fills from them too, so that the parts of an area that the
-    // outlines pinch off at this size or zoom, which its seeds miss, take
-    // its colour. Found with the seas for the view they were drawn in.
-    struct TPartPixels {
-        TViewKey view;
-        std::map<const CArea*, std::vector<QPoint>> byArea;
-    };
-    TPartPixels partPixels_;
+    mutable TPixelOwners owners_;
     // The markers and the view they were placed for.
     mutable TAreaMarkers markers_;
     mutable bool markersPlaced_ = false;
-    mutable TViewKey markersView_;
-    void DrawMarker(const TAreaMarker& marker, TColor colour);
-    // Fills partPixels_ for the land regions that hold no area's seed.
-    void FindPartPixels();
-    // Whether most of the points asked of a land region lie outside every
-    // outline and lake (up to 15, spread over its rows); true when none can
-    // be asked (beyond the date line).
-    bool MostlyOutsideOutlines(int region) const;
-    // Whether the map draws anything at this longitude: the world from -180
-    // to 180, and past the date line as far as the islands drawn there.
-    bool OnTheMap(float lon) const;
-    struct TEastmost {
-        int areas = -1;  // the area count it was found for
-        double lon = 180;
-    };
-    mutable TEastmost eastmost_;
-    // The innermost area whose outline holds the point, as a click finds it.
-    const CArea* InnermostAreaAt(const GeoPoint& point) const;
+    mutable TMapProjection markersView_;
 };

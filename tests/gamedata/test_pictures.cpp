@@ -2,7 +2,11 @@
 // The pictures every map exercise shows at the two picture sizes its seeds were placed for
 // (1280 x 720 and 1920 x 1048) stay the ones kept in tests/gamedata/pictures, away from the
 // outlines: a change to how the map decides its colours may move an outline's neighbours, and
-// nothing else. GLOMIRA_WRITE_PICTURES=<folder> writes the pictures there instead.
+// nothing else. Where the earlier seed fills left an arm of a lake unfilled, or gave an enclave
+// (Lesotho, the Australian Capital Territory, Treviño) the colour of the area around it, the kept
+// picture is the mended one. GLOMIRA_WRITE_PICTURES=<folder> writes the pictures there instead, and
+// GLOMIRA_PICTURE_DIFFS=<folder> writes each differing picture there beside its differences (red
+// away from the outlines, yellow beside them).
 
 #include <gtest/gtest.h>
 
@@ -109,8 +113,8 @@ TEST_P(KeptPictures, StayTheSameAwayFromTheOutlines) {
                 ASSERT_TRUE(Indexed(now).save(writeTo + QLatin1Char('/') + name, "PNG", 0));
                 continue;
             }
-            const QImage kept = QImage(Kept + QLatin1Char('/') + name)
-                                    .convertToFormat(QImage::Format_RGB32);
+            const QImage kept =
+                QImage(Kept + QLatin1Char('/') + name).convertToFormat(QImage::Format_RGB32);
             ASSERT_FALSE(kept.isNull()) << name.toStdString() << " is not kept";
             ASSERT_EQ(kept.size(), now.size()) << name.toStdString();
             const std::vector<bool> near = NearOutlines(drawn.Map(), e->BorderWidth);
@@ -126,6 +130,21 @@ TEST_P(KeptPictures, StayTheSameAwayFromTheOutlines) {
                         firstX = x, firstY = y;
                     }
                 }
+            }
+            const QString diffs = qEnvironmentVariable("GLOMIRA_PICTURE_DIFFS");
+            if (!diffs.isEmpty() && away + beside > 0) {
+                QImage marked = now;
+                for (int y = 0; y < size.H; ++y)
+                    for (int x = 0; x < size.W; ++x)
+                        if (kept.pixel(x, y) != now.pixel(x, y))
+                            marked.setPixel(
+                                x, y,
+                                near[std::size_t(y) * std::size_t(size.W) + std::size_t(x)]
+                                    ? qRgb(255, 255, 0)
+                                    : qRgb(255, 0, 0));
+                QDir().mkpath(diffs);
+                marked.save(diffs + QStringLiteral("/diff-") + name);
+                now.save(diffs + QLatin1Char('/') + name);
             }
             ++compared;
             besideOutlines += beside;

@@ -223,8 +223,13 @@ class WorksheetPdf : public DeliveredDataTest {
                 const QPointF px = (at - mapRect.topLeft()) * TWorksheet::PixelsPerPoint;
                 // Sea by the model, and no outline of a tiny island near it on
                 // the map as drawn.
-                bool nearSomething = map.OnLandOrLake(
-                    {map.YToLat(int(px.y())), map.PixelToLon(int(px.y()), int(px.x()))});
+                const GeoPoint point{map.YToLat(int(px.y())),
+                                     map.PixelToLon(int(px.y()), int(px.x()))};
+                bool nearSomething = false;
+                for (const CAreor* set : {map.Areas.get(), map.Waters.get()})
+                    for (int i = 0; set && i < set->Count() && !nearSomething; ++i)
+                        nearSomething = PointInPolygon(point, set->Area(i).Points.data(),
+                                                       set->Area(i).PointCount());
                 const QImage& drawn = sheet.MapPicture();
                 for (int dy = -16; dy <= 16 && !nearSomething; ++dy)
                     for (int dx = -16; dx <= 16 && !nearSomething; ++dx) {

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// The map's projection: latitude linear in rows, longitude scaled by the
+// half-chord of a circle of radius 90 degrees.
+#include "MapProjection.h"
+
+#include <cmath>
+
+#include "platform/Rounding.h"
+
+namespace {
+
+float ClampLatitude(float lat) {
+    return lat > 90 ? 90.0f : lat < -90 ? -90.0f : lat;
+}
+
+}  // namespace
+
+qint32 TMapProjection::LatToY(float lat) const {
+    lat = ClampLatitude(lat);
+    return RoundHalfEven(double(H) - Interpolate(lat, TopLatitude, BottomLatitude, float(H), 0));
+}
+
+qint32 TMapProjection::LonLatToX(float lon, float lat) const {
+    const double halfWidth = W / 2.0;
+    lat = ClampLatitude(lat);
+    if (lat == 90 || lat == -90) return RoundHalfEven(halfWidth);
+    const float s = float(double(H) / (double(TopLatitude) - BottomLatitude));
+    const float d = float(double(lon) - CentreLongitude);
+    const double chord = std::sqrt(8100.0 - double(lat) * lat);
+    return RoundHalfEven(chord * d / WidthDivisor * s + halfWidth);
+}
+
+float TMapProjection::YToLat(int y) const {
+    return ClampLatitude(Interpolate(float(y), float(H), 0, BottomLatitude, TopLatitude));
+}
+
+float TMapProjection::PixelToLon(int y, int x) const {
+    const float lat = YToLat(y);
+    if (lat == 90 || lat == -90) return CentreLongitude;
+    const float s = float(double(H) / (double(TopLatitude) - BottomLatitude));
+    const double chord = std::sqrt(8100.0 - double(lat) * lat);
+    return float(CentreLongitude + (double(x) - W / 2) / chord * WidthDivisor / s);
+}
+
+bool TMapProjection::IsVisible(const CArea& area) const {
+    const float north = float(area.North);
+    return area.North >= BottomLatitude && area.South <= TopLatitude &&
+           LonLatToX(float(area.East), north) >= -100 &&
+           LonLatToX(float(area.West), north) <= W + 100;
+}
