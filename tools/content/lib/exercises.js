@@ -37,14 +37,7 @@ class Builder {
     this.continents = continentTable();
     const world = areaFile(1);
     this.size = new Map();
-    // A pinched part's extra record repeats its ring: each ring counts once.
-    const seen = new Set();
-    for (const a of world) {
-      const key = `${a.code} ${a.points.join(' ')}`;
-      if (seen.has(key)) continue;
-      seen.add(key);
-      this.size.set(a.code, (this.size.get(a.code) || 0) + ringArea(a.points));
-    }
+    for (const a of world) this.size.set(a.code, (this.size.get(a.code) || 0) + ringArea(a.points));
     this.worldCodes = [...new Set(world.map(a => a.code))].sort();
   }
 
