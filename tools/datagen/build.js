@@ -14,8 +14,7 @@ const { PNG } = require('pngjs');
 const src = require('./lib/sources');
 const { pointInRing, bbox, areaKm2 } = require('./lib/geom');
 const admin1 = require('./lib/admin1');
-const { placeSeaSeeds, drawViews } = require('./lib/seaseeds');
-const { extraPartRecords } = require('./lib/partseeds');
+const { placeSeaSeeds } = require('./lib/seaseeds');
 const { exerciseViews, fitToSelection } = require('./lib/exviews');
 const { closePockets } = require('./lib/pockets');
 const { readCatalogue } = require('./lib/crpread');
@@ -23,7 +22,7 @@ const { CrpWriter } = require('./lib/crp');
 const { makeView } = require('./lib/raster');
 const { simplifyRings } = require('./lib/topo');
 const { computeSeeds } = require('./lib/seeds');
-const { seedStaysInside } = require('./lib/seedcheck');
+const { seedStaysInside, settleSeeds, seedFaultList } = require('./lib/seedcheck');
 const LAKE_NAMES = require('./lib/lakenames');
 const { OUTLINES, FINER, missingLakes } = require('./lib/lakerefs');
 const { transliterate } = require('./lib/text');
@@ -116,7 +115,7 @@ function worldSource() {
     }
     return areas;
   // Malabo lies on Bioko, which the record cap would otherwise drop.
-  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, reserve: 50, keep: [[8.78, 3.75]], dateline: true, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
+  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, keep: [[8.78, 3.75]], dateline: true, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
 }
 
 const area1 = () => seaGroup1().records[0];
@@ -162,7 +161,7 @@ const SIZES = [[1280, 720], [1920, 1048]];
 const CONTINENT_VIEWS = [
   ['world', 85, -60, 0], ['world-full', 90, -90, 0], ['Europe', 72, 34, 15], ['Africa', 38, -36, 18],
   ['Asia', 60, -12, 95], ['North America', 75, 5, -100], ['South America', 14, -57, -60],
-  ['Oceania', 5, -50, 150], ['Middle East', 43, 10, 45], ['Caribbean', 30, 8, -75],
+  ['Oceania', 16, -50, 160], ['Middle East', 43, 10, 45], ['Caribbean', 30, 8, -75],
 ];
 
 function views(list, file) {
@@ -215,7 +214,17 @@ function seaGroup(seaName, sources, maps, extraViews) {
       const closed = left.length && round < POCKET_ROUNDS ? closePockets(left, sources) : 0;
       if (!closed) {
         for (const l of left) log(`  left: ${l.name} ${l.d.v.W}x${l.d.v.H}: ${l.sea} px at ${l.lat.toFixed(3)},${l.lon.toFixed(3)}`);
-        sources.forEach((s, i) => addPartRecords(s, files[i], targets.filter(t => t.file === i), guards.filter(t => t.file === i)));
+        const seedViews = exerciseViews(catalogue, byMap, SEED_SIZES);
+        sources.forEach((s, i) => {
+          const own = seedViews.filter(t => t.file === i);
+          const lakes = (s.opt.lakes || []).map(l => ({ ring: l, box: bbox(l) }));
+          const guards = s.opt.views.map(makeView);
+          const vs = own.map(v => ({ ...makeView(v), name: v.name, items: v.items }));
+          const settled = settleSeeds(s.records, vs, { name: s.name, guards, lakes, exercisePx: s.opt.exercisePx, log });
+          s.records = settled.records;
+          const bad = seedFaultList(s.records.filter(r => !settled.unsettled.has(r)), vs, { lenient: true });
+          if (bad.length) throw new Error(`${s.name}: ${bad.length} records with seeds off their own area's pixels:\n  ${bad.join('\n  ')}`);
+        });
         for (const s of sources) writeAreaFile(s);
         const w = new CrpWriter();
         for (const [lon, lat] of seeds) { w.degrees(lat); w.degrees(lon); }
@@ -290,27 +299,16 @@ function area4Source() {
 function area5Source() {
   const big = new Set(admin1.countries(null).filter(c => Math.max(...c.polygons.map(p => areaKm2(p[0]))) >= 2000).map(c => c.code));
   return regionSource('AREA5', {
-    countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04, reserve: 30,
+    countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04,
     // Kavaratti, the seat of Lakshadweep, lies on an island far below the size cap.
     keep: [[72.642, 10.566]],
     lakes: [], views: views(CONTINENT_VIEWS, 0),
   });
 }
 
-// Parts of exercise areas that the outlines pinch off beyond Seed1 and Seed2 get extra records
-// with seeds of their own, as far as the record cap allows.
-function addPartRecords(s, file, targets, guards) {
-  const shown = targets.filter(t => t.items.length);
-  if (!shown.length) return;
-  const checkViews = targets.concat(guards).map(makeView).concat(s.opt.views.map(makeView));
-  // Parts down to 4 pixels: the game's outlines may join a few such pieces into one larger part.
-  const extra = extraPartRecords(s.records, drawViews(file, shown), checkViews, MAX_RECORDS - s.records.length, { minPx: 4 });
-  if (!extra.length) return;
-  const after = new Map();
-  for (const r of extra) after.set(r.extraOf, (after.get(r.extraOf) || []).concat([r]));
-  s.records = s.records.flatMap((r, i) => [r, ...(after.get(i) || [])].map(x => { const { extraOf, ...rest } = x; return rest; }));
-  log(`${s.name}: ${extra.length} records for parts that the outlines pinch off`);
-}
+// The picture sizes at which an area's seeds must lie on a pixel its ring holds in every exercise
+// view: the two common windows, a full-screen 1920 × 1080 and a small laptop's.
+const SEED_SIZES = SIZES.concat([[1916, 1044], [1366, 705]]);
 
 // Maps 1, 4 and 5 share Hav1.crp; maps 2 and 3 have sea files of their own.
 function seaGroup1() {

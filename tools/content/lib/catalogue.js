@@ -13,7 +13,7 @@ const STYLE = {
 // Views whose sea fill points the world data was checked against.
 const V = {
   world: [85, -60, 0], europe: [72, 34, 15], africa: [38, -36, 18], asia: [60, -12, 95], northAmerica: [75, 5, -100],
-  southAmerica: [14, -57, -60], oceania: [5, -50, 150], middleEast: [43, 10, 45], caribbean: [30, 8, -75],
+  southAmerica: [14, -57, -60], oceania: [16, -50, 160], middleEast: [43, 10, 45], caribbean: [30, 8, -75],
   westernEurope: [60, 35, 0], centralEurope: [56, 44, 15], balkans: [48, 35, 22], scandinavia: [72, 54, 15],
   // The lower 48 with Alaska and Hawaii drawn beside them, lower left (datagen lib/insets.js).
   usa: [50, 21.5, -98], fit: [0, 0, 0],

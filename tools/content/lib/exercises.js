@@ -5,12 +5,15 @@
 const fs = require('fs');
 const path = require('path');
 const { definitions, STYLE, V } = require('./catalogue');
-const { View, fitView, widenToShow } = require('./view');
+const { View, fitView, widenToShow, notShown } = require('./view');
 const { TERRITORIES, continentTable } = require('./countries');
 
 // The map screen's picture, in logical pixels, on screens from 4:3 to 21:9 and in portrait:
 // 1024 × 768, 1366 × 768, 1920 × 1080 (and 3840 × 2160 at twice the pixels), 2560 × 1080, 1080 × 1920.
 const SIZES = [[1020, 705], [1362, 705], [1916, 1017], [2556, 1017], [1076, 1857]];
+// The map pictures of a 1280 × 720 and a 1920 × 1048 window: a stored view must show every item
+// there as it stands, or the game widens it on the most common screens.
+const STORED_VIEW_SIZES = [[1280, 720], [1920, 1048]];
 const MIN_PLACE_PX = 4;  // two places of one exercise closer than this are hard to tell apart
 // The most questions one run asks (areas, places or flags): about ten minutes at a question every
 // six seconds, what a class can finish in a lesson.
@@ -34,14 +37,7 @@ class Builder {
     this.continents = continentTable();
     const world = areaFile(1);
     this.size = new Map();
-    // A pinched part's extra record repeats its ring: each ring counts once.
-    const seen = new Set();
-    for (const a of world) {
-      const key = `${a.code} ${a.points.join(' ')}`;
-      if (seen.has(key)) continue;
-      seen.add(key);
-      this.size.set(a.code, (this.size.get(a.code) || 0) + ringArea(a.points));
-    }
+    for (const a of world) this.size.set(a.code, (this.size.get(a.code) || 0) + ringArea(a.points));
     this.worldCodes = [...new Set(world.map(a => a.code))].sort();
   }
 
@@ -88,14 +84,33 @@ class Builder {
       [p.country, p.region, p.continent].some(k => k && keys.has(k)));
   }
 
+  // What a map exercise shows: each area as the list of its outlines, each selected place.
+  shownItems(ex, items) {
+    return items.flatMap(k => {
+      const rings = this.matching(ex.map, k).map(a => a.points);
+      return rings.length ? [rings] : [];
+    }).concat(ex.kind === 'ORT' ? this.selectedPlaces(ex, items) : []);
+  }
+
+  itemName(ex, items, item) {
+    return Array.isArray(item) ? items.find(k => this.matching(ex.map, k).some(a => a.points === item[0])) : item.names[1];
+  }
+
+  // Items that an exercise's stored view leaves off the picture at the common sizes, as
+  // "item at W × H" (none for a fitted view).
+  offStoredView(ex, items) {
+    if (ex.view === 'fit' || (ex.kind !== 'AREA' && ex.kind !== 'ORT')) return [];
+    const shown = this.shownItems(ex, items);
+    const [t, b, c] = V[ex.view];
+    return STORED_VIEW_SIZES.flatMap(([W, H]) =>
+      notShown(new View(t, b, c, W, H), shown).map(i => `${this.itemName(ex, items, i)} at ${W} × ${H}`));
+  }
+
   // The views the game shows the exercise in on each picture size: its own or the fitted one,
   // widened until every item shows. An item that still doesn't show fails the build.
   views(ex, items) {
     const boxes = items.flatMap(k => this.matching(ex.map, k));
-    const shown = items.flatMap(k => {
-      const rings = this.matching(ex.map, k).map(a => a.points);
-      return rings.length ? [rings] : [];
-    }).concat(ex.kind === 'ORT' ? this.selectedPlaces(ex, items) : []);
+    const shown = this.shownItems(ex, items);
     return SIZES.map(([W, H]) => {
       let v;
       if (ex.view !== 'fit') { const [t, b, c] = V[ex.view]; v = new View(t, b, c, W, H); } else {
@@ -104,7 +119,7 @@ class Builder {
       }
       const left = widenToShow(v, shown);
       if (left.length) {
-        const what = left.map(i => (Array.isArray(i) ? items.find(k => this.matching(ex.map, k).some(a => a.points === i[0])) : i.names[1]));
+        const what = left.map(i => this.itemName(ex, items, i));
         throw new Error(`exercise ${ex.no}: ${what.join(', ')} can't be shown on a ${W} × ${H} picture of view ${ex.view}`);
       }
       return v;
@@ -232,6 +247,8 @@ function checkCatalogue(list, b) {
     }
     if (b.questions(ex) > MAX_QUESTIONS) err(ex, `${b.questions(ex)} questions a run, at most ${MAX_QUESTIONS}`);
     if (ex.kind === 'AREA') for (const k of ex.items) if (!b.matching(ex.map, k).length) err(ex, `key ${k} has no outline`);
+    const off = b.offStoredView(ex, ex.items);
+    if (off.length) err(ex, `view ${ex.view} leaves off the picture: ${off.join(', ')}`);
   }
   for (const cont of ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS', '*']) {
     for (const kind of ['AREA', 'ORT', 'FLAGG', 'MULTI']) {
@@ -257,4 +274,4 @@ function encodeCatalogue(list, w) {
   }
 }
 
-module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES, ringArea, MAX_QUESTIONS };
+module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES, STORED_VIEW_SIZES, ringArea, MAX_QUESTIONS };

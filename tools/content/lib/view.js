@@ -54,6 +54,18 @@ const WIDEST_SPAN = 2000; // degrees of latitude at which widening gives up
 // all of it or SHOW_ENOUGH pixels each way, or a place {lat, lon}. Returns the items still not
 // shown (none unless it gave up).
 function widenToShow(v, items) {
+  let left = items;
+  for (;;) {
+    left = notShown(v, left);
+    if (!left.length) return left;
+    const middle = (v.T + v.B) / 2, half = (v.T - v.B) / 2 * 1.02;
+    if (2 * half > WIDEST_SPAN) return left;
+    v.T = f32(middle + half); v.B = f32(middle - half); v.updateDivisor();
+  }
+}
+
+// The items (as for widenToShow) that view v does not show as it stands.
+function notShown(v, items) {
   const on = (lat, lon) => {
     const x = v.x(lon, lat), y = v.y(lat);
     return x >= SHOW_MARGIN && y >= SHOW_MARGIN && x < v.W - SHOW_MARGIN && y < v.H - SHOW_MARGIN;
@@ -66,14 +78,7 @@ function widenToShow(v, items) {
     return w >= 0 && h >= 0 && w >= Math.min(x1 - x0, SHOW_ENOUGH) && h >= Math.min(y1 - y0, SHOW_ENOUGH);
   };
   const shows = item => (Array.isArray(item) ? item.some(enough) : on(item.lat, item.lon));
-  let left = items;
-  for (;;) {
-    left = left.filter(item => !shows(item));
-    if (!left.length) return left;
-    const middle = (v.T + v.B) / 2, half = (v.T - v.B) / 2 * 1.02;
-    if (2 * half > WIDEST_SPAN) return left;
-    v.T = f32(middle + half); v.B = f32(middle - half); v.updateDivisor();
-  }
+  return items.filter(item => !shows(item));
 }
 
-module.exports = { View, fitView, widenToShow, nearest, SHOW_MARGIN };
+module.exports = { View, fitView, widenToShow, notShown, nearest, SHOW_MARGIN };

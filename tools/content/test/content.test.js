@@ -7,7 +7,7 @@ const { demoteCrowded, disambiguate, continentOf, dropColocated, buildUrbanAreas
 const audio = require('../lib/audio');
 const { goodMid } = require('../lib/midi');
 const { templateBmp } = require('../lib/images');
-const { checkCatalogue, ringArea } = require('../lib/exercises');
+const { Builder, checkCatalogue, ringArea } = require('../lib/exercises');
 
 const place = (name, country, rank, lat, lon, extra = {}) =>
   ({ names: Array(6).fill(name), country, rank, lat, lon, flag1: rank === 1, admin: '', ...extra });
@@ -85,6 +85,7 @@ test('the catalogue check refuses what a player could not finish', () => {
     selectedPlaces: () => [],
     flagReadable: f => f === 'x.bmp',
     views: () => [],
+    offStoredView: () => [],
     questions: ex => ex.items.length,
     trivial: (ex, k) => k === 'TT',
   };
@@ -149,4 +150,20 @@ test('country sizes follow true area at every latitude', () => {
   const ratio = ringArea(square(60)) / ringArea(square(0));
   assert.ok(Math.abs(ratio - Math.cos(60.5 * Math.PI / 180)) < 0.01);
   assert.strictEqual(ringArea([...square(10)].reverse()), ringArea(square(10)));
+});
+
+test('a stored view must show every area and place of its exercise without widening', () => {
+  // [lat, lon] outlines around a point; the Oceania view reaches 16° N.
+  const isle = (code, lat, lon) => ({ code, alt1: '', alt2: '', names: Array(6).fill(code), flag: '', points: [[lat, lon], [lat + 0.5, lon], [lat + 0.5, lon + 0.5]] });
+  const world = [isle('AU', -25, 135), isle('MH', 7, 171), isle('XX', 25, 171), isle('XX', 30, 150)];
+  const place = (name, lat, lon) => ({ names: Array(6).fill(name), lat, lon, rank: 1, flag1: true, country: 'AU' });
+  const b = new Builder({ areaFile: n => (n === 1 ? world : null), places: { 1: [place('Canberra', -35.3, 149.1), place('Far', 40, 150)] }, flagDir: '', log: () => {} });
+  const ex = items => ({ no: 79, kind: 'AREA', map: 1, view: 'oceania', items });
+  assert.deepStrictEqual(b.offStoredView(ex(['AU', 'MH']), ['AU', 'MH']), []);
+  // An area is off when none of its parts shows; it is named once for each common size.
+  assert.deepStrictEqual(b.offStoredView(ex(['AU', 'XX']), ['AU', 'XX']), ['XX at 1280 × 720', 'XX at 1920 × 1048']);
+  const places = { no: 83, kind: 'ORT', map: 1, view: 'oceania', rank: 4, items: ['AU'] };
+  assert.deepStrictEqual(b.offStoredView(places, ['AU']), ['Far at 1280 × 720', 'Far at 1920 × 1048']);
+  // A fitted view is the game's own fit: nothing to check.
+  assert.deepStrictEqual(b.offStoredView({ ...ex(['XX']), view: 'fit' }, ['XX']), []);
 });

@@ -73,8 +73,7 @@ function buildAreaRecords(areas, opt) {
   const rest = pieces.filter(p => !p.main && (p.km2 >= (opt.minKm2 || 0) || inland.has(p)))
     .sort((x, y) => inland.has(y) - inland.has(x) || y.km2 - x.km2 || x.ai - y.ai);
   if (main.length > MAX_RECORDS) throw new Error(`${opt.name}: ${main.length} areas exceed the cap of ${MAX_RECORDS} records`);
-  // opt.reserve records stay free for the extra records of pinched parts (see partseeds.js).
-  const chosen = main.concat(rest.slice(0, Math.max(0, MAX_RECORDS - (opt.reserve || 0) - main.length)));
+  const chosen = main.concat(rest.slice(0, MAX_RECORDS - main.length));
 
   const simplified = simplifyRings(chosen, { minWeight: opt.minWeight, maxPoints: MAX_POINTS });
   const lakes = (opt.lakes || []).map(l => ({ ring: l, box: bbox(l) }));

@@ -137,3 +137,30 @@ test('a ring is kept in each box of a clip list, and nothing outside them', () =
   // A single box works as before.
   assert.deepStrictEqual(clipToBoxes(ring, { w: 10, e: 12, s: 2, n: 4 }).map(bbox), [{ w: 10, e: 12, s: 2, n: 4 }]);
 });
+
+test('a seed must round onto a pixel its ring holds, off the outline where the ring has room', () => {
+  const { seedPixelFault, settleSeeds } = require('../lib/seedcheck');
+  // 1 degree = 10 pixels; the picture's middle (lon 0) is x 50, lat 0 is y 50.
+  const view = { ...makeView({ T: 5, B: -5, C: 0, W: 100, H: 100 }), name: 'test' };
+  const k = 90 / view.D; // the view's longitude scale at the equator
+  const lon = x => (x - 50) / 10 / k;
+  const ring = [[lon(40), 2], [lon(60), 2], [lon(60), -2], [lon(40), -2]]; // [lon, lat]: pixels 40..60 × 30..70
+  const box = bbox(ring);
+  assert.strictEqual(seedPixelFault(ring, box, [0, 0], view), null);
+  assert.strictEqual(seedPixelFault(ring, box, [lon(40), 0], view), 'on the outline');
+  // Inside the ring in degrees, but its pixel's centre lies beyond the rounded east edge.
+  assert.strictEqual(seedPixelFault(ring, box, [lon(59.6), 0], view), 'outside');
+  // A ring of one pixel asks nothing of the lenient check, and one beyond the picture nothing at all.
+  const tiny = [[lon(20), 0.1], [lon(21.2), 0.1], [lon(21.2), -0.04], [lon(20), -0.04]];
+  assert.strictEqual(seedPixelFault(tiny, bbox(tiny), [lon(21.4), 0], view), 'outside');
+  assert.strictEqual(seedPixelFault(tiny, bbox(tiny), [lon(21.4), 0], view, { lenient: true }), null);
+  const far = ring.map(([x, y]) => [x, y + 40]);
+  assert.strictEqual(seedPixelFault(far, bbox(far), [lon(59.6), 40], view), null);
+  // Settling moves a faulty seed onto a held pixel and leaves a good one where it is.
+  const rec = { area: { code: 'AA', names: Array(6).fill('A') }, ring, box, seed1: [lon(59.6), 0], seed2: [0, 0] };
+  const good = { ...rec, area: { code: 'BB', names: Array(6).fill('B') }, seed1: [0, 1], seed2: [0, -1] };
+  const { records, unsettled } = settleSeeds([rec, good], [{ ...view, items: ['AA', 'BB'] }], { exercisePx: 0.1 });
+  assert.strictEqual(unsettled.size, 0);
+  for (const r of records) for (const s of [r.seed1, r.seed2]) assert.strictEqual(seedPixelFault(ring, box, s, view), null);
+  assert.strictEqual(records[1], good);
+});
