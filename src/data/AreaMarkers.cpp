@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <span>
+#include <vector>
 
 #include "data/Areor.h"
+#include "data/PixelOwners.h"
 
 namespace {
 
@@ -23,10 +26,35 @@ QRect ShownBox(const TMapProjection& map, const CArea& area) {
     return QRect(QPoint(x0, y0), QPoint(x1, y1)).intersected(QRect(0, 0, map.W, map.H));
 }
 
+// Whether the record's pixels hold a square of side pixels: rows in order, and in each the
+// stretches at least that long, narrowed row by row.
+bool HoldsSquare(std::span<const TPixelOwners::TRun> runs, int side) {
+    if (side <= 1) return !runs.empty();
+    std::vector<std::pair<int, int>> shared, next;
+    for (std::size_t first = 0; first < runs.size(); ++first) {
+        if (runs[first].x1 - runs[first].x0 + 1 < side) continue;
+        const int top = runs[first].y;
+        shared = {{runs[first].x0, runs[first].x1}};
+        std::size_t k = first + 1;
+        for (int y = top + 1; y < top + side && !shared.empty(); ++y) {
+            next.clear();
+            while (k < runs.size() && runs[k].y < y) ++k;
+            for (std::size_t j = k; j < runs.size() && runs[j].y == y; ++j)
+                for (const auto& [a, b] : shared) {
+                    const int x0 = std::max(a, runs[j].x0), x1 = std::min(b, runs[j].x1);
+                    if (x1 - x0 + 1 >= side) next.push_back({x0, x1});
+                }
+            shared.swap(next);
+        }
+        if (!shared.empty()) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-void TAreaMarkers::Place(const TMapProjection& map, const CAreor* areas, int radius,
-                         int minExtent) {
+void TAreaMarkers::Place(const TMapProjection& map, const CAreor* areas, const TPixelOwners& owners,
+                         int radius, int minExtent, int clickSide) {
     markers_.clear();
     radius_ = radius;
     if (!areas || map.W <= 0 || map.H <= 0) return;
@@ -35,6 +63,7 @@ void TAreaMarkers::Place(const TMapProjection& map, const CAreor* areas, int rad
         const CArea* area = nullptr;
         QRect box;
         int extent = -1;
+        bool clickable = false;
     };
     std::map<QString, TBest> byCode;
     std::vector<QString> order;
@@ -44,11 +73,14 @@ void TAreaMarkers::Place(const TMapProjection& map, const CAreor* areas, int rad
         const int extent = box.isEmpty() ? -1 : std::max(box.width(), box.height());
         auto [it, fresh] = byCode.try_emplace(area->Code);
         if (fresh) order.push_back(area->Code);
-        if (extent > it->second.extent) it->second = {area.get(), box, extent};
+        const bool clickable = it->second.clickable;
+        if (extent > it->second.extent) it->second = {area.get(), box, extent, clickable};
+        if (!clickable && extent >= minExtent)
+            it->second.clickable = HoldsSquare(owners.RunsOf(owners.OwnerOf(*area)), clickSide);
     }
     for (const QString& code : order) {
         const TBest& best = byCode[code];
-        if (!best.area || best.extent < 0 || best.extent >= minExtent) continue;
+        if (!best.area || best.extent < 0 || (best.extent >= minExtent && best.clickable)) continue;
         markers_.push_back({best.area, best.box.center()});
     }
     // Pushed apart pair by pair, a few rounds: enough for the clusters of

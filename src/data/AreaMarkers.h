@@ -11,6 +11,7 @@
 
 class CArea;
 class CAreor;
+class TPixelOwners;
 
 struct TAreaMarker {
     const CArea* area;  // the area's largest record on the picture
@@ -20,14 +21,18 @@ struct TAreaMarker {
 class TAreaMarkers {
   public:
     // An area is too small when no piece of it on the picture spans this
-    // many control pixels.
+    // many control pixels, or none holds a square of ClickSide pixels that
+    // a click can hit (a sliver along a border or a string of atolls).
     static constexpr int MinExtent = 10;
+    static constexpr int ClickSide = 6;
     static constexpr int Radius = 7;  // control pixels
 
     // The markers for the selected areas in the view, of the given radius,
-    // for areas no piece of which spans minExtent pixels; placed apart where
-    // they would overlap, as far as the picture allows.
-    void Place(const TMapProjection& view, const CAreor* areas, int radius, int minExtent);
+    // for the areas too small by minExtent and clickSide (in picture pixels)
+    // with the pixels the owners give them; placed apart where they would
+    // overlap, as far as the picture allows.
+    void Place(const TMapProjection& view, const CAreor* areas, const TPixelOwners& owners,
+               int radius, int minExtent, int clickSide);
     void Forget() { markers_.clear(); }
     const std::vector<TAreaMarker>& Markers() const { return markers_; }
     int RadiusPixels() const { return radius_; }

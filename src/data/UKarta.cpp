@@ -271,8 +271,8 @@ const TAreaMarkers& CKarta::Markers() const {
     if (!MarkersWanted) {
         markers_.Forget();
     } else if (!markersPlaced_ || !(markersView_ == Projection())) {
-        markers_.Place(Projection(), Areas.get(), Scaled(TAreaMarkers::Radius),
-                       Scaled(TAreaMarkers::MinExtent));
+        markers_.Place(Projection(), Areas.get(), Owners(), Scaled(TAreaMarkers::Radius),
+                       Scaled(TAreaMarkers::MinExtent), Scaled(TAreaMarkers::ClickSide));
         markersPlaced_ = true;
         markersView_ = Projection();
     }

@@ -150,9 +150,8 @@ bool AreaAnchor(const CKarta& map, const QString& key, QPointF& at, double& room
         return true;
     }
     marker = false;
-    const auto project = [&](const GeoPoint& g) {
-        return QPointF(map.LonLatToX(g.Lon, g.Lat), map.LatToY(g.Lat));
-    };
+    const TMapProjection view = map.Projection();
+    const auto project = [&](const GeoPoint& g) { return QPointF(view.Project(g)); };
     double best = -1;
     for (const auto& area : map.Areas->Areas) {
         if (!area->Selected || !area->Matches(key) || area->PointCount() < 3) continue;
@@ -168,13 +167,12 @@ bool AreaAnchor(const CKarta& map, const QString& key, QPointF& at, double& room
             rings.push_back(std::move(ring));
         }
         const int height =
-            std::abs(map.LatToY(float(area->South)) - map.LatToY(float(area->North)));
+            std::abs(view.LatToY(float(area->South)) - view.LatToY(float(area->North)));
         for (const QPoint& p : map.InteriorPixels(*area, std::max(3, height / 40))) {
-            const CArea* there =
-                map.Areas->AreaAt({map.YToLat(p.y()), map.PixelToLon(p.y(), p.x())});
+            const CArea* there = map.Areas->AreaAt(view.PixelToPoint(p.x(), p.y()));
             if (!there || !there->Matches(key)) continue;
             double d = std::min(
-                {double(p.x()), double(p.y()), double(map.W() - p.x()), double(map.H() - p.y())});
+                {double(p.x()), double(p.y()), double(view.W - p.x()), double(view.H - p.y())});
             for (const auto& ring : rings)
                 for (std::size_t i = 0, j = ring.size() - 1; i < ring.size() && d > best; j = i++)
                     d = std::min(d, Distance(p, ring[j], ring[i]));
@@ -304,9 +302,9 @@ void TWorksheet::MakeMapSheet(const COvning& entry, const QString& folder) {
                 TSheetItem item;
                 item.Key = p->Code;
                 item.Name = p->Names[CurrentLanguage];
-                item.Anchor = QPointF(map.LonLatToX(float(p->Longitude), float(p->Latitude)),
-                                      map.LatToY(float(p->Latitude)));
-                item.OnMap = map.InsideImage(int(item.Anchor.x()), int(item.Anchor.y()));
+                const TMapProjection view = map.Projection();
+                item.Anchor = QPointF(view.Project({float(p->Latitude), float(p->Longitude)}));
+                item.OnMap = view.InsideImage(int(item.Anchor.x()), int(item.Anchor.y()));
                 items_.push_back(item);
                 item.Mark = dot * pointsPerPixel;
                 TNumberLabel l;

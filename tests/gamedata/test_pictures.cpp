@@ -2,9 +2,10 @@
 // The pictures every map exercise shows at the two picture sizes its seeds were placed for
 // (1280 x 720 and 1920 x 1048) stay the ones kept in tests/gamedata/pictures, away from the
 // outlines: a change to how the map decides its colours may move an outline's neighbours, and
-// nothing else. Where the earlier seed fills left an arm of a lake unfilled, or gave an enclave
-// (Lesotho, the Australian Capital Territory, Treviño) the colour of the area around it, the kept
-// picture is the mended one. GLOMIRA_WRITE_PICTURES=<folder> writes the pictures there instead, and
+// nothing else. Where the earlier seed fills left an arm of a lake unfilled, or an island's part
+// cut by the frame in the land colour (48 pictures), or drew no circle for an area too thin to
+// click (Liechtenstein, the Gambia, atolls; 42 pictures), the kept picture is the mended one.
+// GLOMIRA_WRITE_PICTURES=<folder> writes the pictures there instead, and
 // GLOMIRA_PICTURE_DIFFS=<folder> writes each differing picture there beside its differences (red
 // away from the outlines, yellow beside them).
 
