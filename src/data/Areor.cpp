@@ -95,12 +95,6 @@ CArea* CAreor::AreaAt(const GeoPoint& p) const {
     return best;
 }
 
-float Interpolate(float v, float hi, float lo, float outHi, float outLo) {
-    const float guardedHi = float(double(hi) + 0.00000001);
-    const double t = (double(v) - lo) / (double(guardedHi) - lo);
-    return float(outLo + (double(outHi) - outLo) * t);
-}
-
 float MaxSingle(float a, float b) {
     return b > a ? b : a;
 }

@@ -72,7 +72,12 @@ class CAreor {
 };
 
 // Maps v from lo..hi onto outLo..outHi; a tiny guard keeps 0..0 finite.
-float Interpolate(float v, float hi, float lo, float outHi, float outLo);
+// Inline: the projection calls it for every point drawn.
+inline float Interpolate(float v, float hi, float lo, float outHi, float outLo) {
+    const float guardedHi = float(double(hi) + 0.00000001);
+    const double t = (double(v) - lo) / (double(guardedHi) - lo);
+    return float(outLo + (double(outHi) - outLo) * t);
+}
 float MaxSingle(float a, float b);
 float MinSingle(float a, float b);
 // c in the half-open interval from the smaller of a, b to the larger.

@@ -7,29 +7,6 @@
 
 #include "platform/Rounding.h"
 
-namespace {
-
-float ClampLatitude(float lat) {
-    return lat > 90 ? 90.0f : lat < -90 ? -90.0f : lat;
-}
-
-}  // namespace
-
-qint32 TMapProjection::LatToY(float lat) const {
-    lat = ClampLatitude(lat);
-    return RoundHalfEven(double(H) - Interpolate(lat, TopLatitude, BottomLatitude, float(H), 0));
-}
-
-qint32 TMapProjection::LonLatToX(float lon, float lat) const {
-    const double halfWidth = W / 2.0;
-    lat = ClampLatitude(lat);
-    if (lat == 90 || lat == -90) return RoundHalfEven(halfWidth);
-    const float s = float(double(H) / (double(TopLatitude) - BottomLatitude));
-    const float d = float(double(lon) - CentreLongitude);
-    const double chord = std::sqrt(8100.0 - double(lat) * lat);
-    return RoundHalfEven(chord * d / WidthDivisor * s + halfWidth);
-}
-
 float TMapProjection::YToLat(int y) const {
     return ClampLatitude(Interpolate(float(y), float(H), 0, BottomLatitude, TopLatitude));
 }

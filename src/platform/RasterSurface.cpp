@@ -251,9 +251,13 @@ void WalkLine(QPoint from, QPoint to, int w, int h, int reach, Plot plot) {
     // to nearest, halves away from the start, that is (2 i minor + n) div 2n;
     // stepped incrementally with one carry at most per step since minor <= n.
     const std::int64_t twoN = 2 * n;
-    // 128 bits: with ends near the limits of int the product needs 65.
-    const __int128 numerator = __int128(2) * first * minor + n;
-    std::int64_t q = std::int64_t(numerator / twoN), rem = std::int64_t(numerator % twoN);
+    // 128 bits: with ends near the limits of int the product needs 65. A line
+    // that starts on the surface, as nearly all do, needs no division.
+    std::int64_t q = 0, rem = n;
+    if (first != 0) {
+        const __int128 numerator = __int128(2) * first * minor + n;
+        q = std::int64_t(numerator / twoN), rem = std::int64_t(numerator % twoN);
+    }
     const std::int64_t base = xMajor ? from.y() : from.x();
     const std::int64_t otherLimit = std::int64_t(xMajor ? h : w) + reach;
     for (std::int64_t i = first; i <= last; ++i) {
