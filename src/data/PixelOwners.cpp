@@ -89,28 +89,46 @@ void TPixelOwners::AddSpans(const TMapProjection& view, const CArea& area, int o
     }
     if (bottom < 0 || top > view.H - 1 || right < 0 || left > view.W - 1) return;
     // Every crossing of an edge with a pixel row, half-open at the ends as
-    // the even-odd test of the hit test counts them.
-    crossings_.clear();
+    // the even-odd test of the hit test counts them, gathered by row.
+    const int firstRow = int(std::max(std::ceil(top), 0.0));
+    const int lastRow = int(std::min(bottom, double(view.H - 1)));
+    if (firstRow > lastRow) return;
+    ringRowStart_.assign(std::size_t(lastRow - firstRow) + 2, 0);
+    const auto rowsOf = [&](const QPointF& a, const QPointF& b, int& from, int& to) {
+        const double lo = std::min(a.y(), b.y()), hi = std::max(a.y(), b.y());
+        from = int(std::max(lo, double(firstRow)));
+        to = int(std::min(hi - 1, double(lastRow)));
+    };
     for (int i = 0, j = n - 1; i < n; j = i++) {
         const QPointF a = ring_[std::size_t(j)], b = ring_[std::size_t(i)];
         if (a.y() == b.y()) continue;
-        const double lo = std::min(a.y(), b.y()), hi = std::max(a.y(), b.y());
-        const int from = int(std::max(lo, 0.0)), to = int(std::min(hi - 1, double(view.H - 1)));
-        const double slope = (b.x() - a.x()) / (b.y() - a.y());
-        for (int y = from; y <= to; ++y) crossings_.emplace_back(y, a.x() + (y - a.y()) * slope);
+        int from = 0, to = 0;
+        rowsOf(a, b, from, to);
+        for (int y = from; y <= to; ++y) ++ringRowStart_[std::size_t(y - firstRow) + 1];
     }
-    std::sort(crossings_.begin(), crossings_.end());
+    std::partial_sum(ringRowStart_.begin(), ringRowStart_.end(), ringRowStart_.begin());
+    crossings_.resize(std::size_t(ringRowStart_.back()));
+    fillAt_.assign(ringRowStart_.begin(), ringRowStart_.end() - 1);
+    for (int i = 0, j = n - 1; i < n; j = i++) {
+        const QPointF a = ring_[std::size_t(j)], b = ring_[std::size_t(i)];
+        if (a.y() == b.y()) continue;
+        int from = 0, to = 0;
+        rowsOf(a, b, from, to);
+        const double slope = (b.x() - a.x()) / (b.y() - a.y());
+        for (int y = from; y <= to; ++y)
+            crossings_[std::size_t(fillAt_[std::size_t(y - firstRow)]++)] =
+                a.x() + (y - a.y()) * slope;
+    }
     // A pixel lies inside when an odd number of crossings lie to its right.
-    for (std::size_t k = 0; k + 1 < crossings_.size(); k += 2) {
-        const int y = crossings_[k].first;
-        if (crossings_[k + 1].first != y) {  // cannot happen on a closed ring; stay in step
-            --k;
-            continue;
+    for (int y = firstRow; y <= lastRow; ++y) {
+        const auto begin = crossings_.begin() + ringRowStart_[std::size_t(y - firstRow)];
+        const auto end = crossings_.begin() + ringRowStart_[std::size_t(y - firstRow) + 1];
+        std::sort(begin, end);
+        for (auto k = begin; k + 1 < end; k += 2) {
+            const double x0 = std::ceil(*k), x1 = std::ceil(*(k + 1)) - 1;
+            const int from = int(std::max(x0, 0.0)), to = int(std::min(x1, double(view.W - 1)));
+            if (from <= to) spans_.push_back({y, from, to, owner});
         }
-        const double x0 = std::ceil(crossings_[k].second),
-                     x1 = std::ceil(crossings_[k + 1].second) - 1;
-        const int from = int(std::max(x0, 0.0)), to = int(std::min(x1, double(view.W - 1)));
-        if (from <= to) spans_.push_back({y, from, to, owner});
     }
 }
 

@@ -65,7 +65,8 @@ class TPixelOwners {
     std::unordered_map<const CArea*, int> ownerOf_;
     std::vector<int> rank_;  // by owner: who wins where rings overlap
     std::vector<TSpan> spans_, rowSpans_, runs_;
-    std::vector<std::pair<int, double>> crossings_;
+    std::vector<double> crossings_;  // a ring's, by row
+    std::vector<int> ringRowStart_, fillAt_;
     std::vector<QPointF> ring_;
     std::vector<quint16> row_;  // a row's owners while overlaps are settled
     std::vector<int> rowStart_;

@@ -26,6 +26,12 @@ int TPicture::Scaled(int length) const {
     return std::max(1, int(std::lround(length * ratio_)));
 }
 
+TPicture::THold::~THold() {
+    if (!picture_ || --picture_->holds_ > 0 || !picture_->changedWhileHeld_) return;
+    picture_->changedWhileHeld_ = false;
+    emit picture_->Changed();
+}
+
 void TPicture::SetBitmap(const QImage& image) {
     bitmap_ = image.convertToFormat(QImage::Format_RGB32);
     NotifyChanged();

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QSize>
 
 #include "platform/RasterSurface.h"
@@ -45,8 +46,29 @@ class TPicture : public QObject {
     // Replaces the bitmap (converted to Format_RGB32) and notifies.
     void SetBitmap(const QImage& image);
 
-    // Tells the widget that the bitmap changed and should be repainted.
-    void NotifyChanged() { emit Changed(); }
+    // Tells the widget that the bitmap changed and should be repainted;
+    // while a hold is open, only once it closes.
+    void NotifyChanged() {
+        if (holds_ > 0)
+            changedWhileHeld_ = true;
+        else
+            emit Changed();
+    }
+
+    // Holds back the change notices from its start to its end, so that a
+    // picture drawn in steps is shown when it is done, not half drawn: a
+    // redraw for a new view lets window messages run between its steps.
+    // Safe when the picture goes first.
+    class THold {
+      public:
+        explicit THold(TPicture& picture) : picture_(&picture) { ++picture.holds_; }
+        ~THold();
+        THold(const THold&) = delete;
+        THold& operator=(const THold&) = delete;
+
+      private:
+        QPointer<TPicture> picture_;
+    };
 
   signals:
     void Changed();
@@ -56,4 +78,6 @@ class TPicture : public QObject {
     qreal ratio_ = 1;
     QImage bitmap_;
     TRasterSurface canvas_;
+    int holds_ = 0;
+    bool changedWhileHeld_ = false;
 };

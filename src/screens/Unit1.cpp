@@ -245,7 +245,11 @@ void TfrmOvningKarta::RedrawForNewView() {
     ShowName(QString(), 0, 0, false);
     const std::weak_ptr<const void> alive = LifeToken();
     busy_ = true;
-    Exercise->RedrawMap();
+    {
+        // Shown when done: repainting each step would cost more than drawing it.
+        const TPicture::THold hold(imgKartaBox->Picture());
+        Exercise->RedrawMap();
+    }
     if (alive.expired()) return;
     busy_ = false;
 }

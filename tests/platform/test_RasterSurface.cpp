@@ -396,3 +396,31 @@ TEST(Picture, ResetFromTemplateCutsOrExtends) {
 }
 
 }  // namespace
+
+// A picture drawn in steps under a hold tells its change once, when the last hold ends; a
+// hold that outlives its picture does nothing.
+TEST(Picture, AHoldTellsTheChangesOnceWhenItEnds) {
+    TPicture picture(QSize(4, 4));
+    int told = 0;
+    QObject::connect(&picture, &TPicture::Changed, [&] { ++told; });
+    {
+        const TPicture::THold outer(picture);
+        {
+            const TPicture::THold inner(picture);
+            picture.NotifyChanged();
+            picture.NotifyChanged();
+        }
+        EXPECT_EQ(told, 0);
+    }
+    EXPECT_EQ(told, 1);
+    { const TPicture::THold unchanged(picture); }
+    EXPECT_EQ(told, 1);
+    picture.NotifyChanged();
+    EXPECT_EQ(told, 2);
+    auto gone = std::make_unique<TPicture>(QSize(2, 2));
+    {
+        const TPicture::THold hold(*gone);
+        gone->NotifyChanged();
+        gone.reset();
+    }
+}
