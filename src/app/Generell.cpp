@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "data/Fileread.h"
@@ -79,6 +80,22 @@ QString OwnExercisesFile() {
 
 QString OwnHighScoreFile() {
     return OwnDataFile(QStringLiteral("own-scores.hgh"));
+}
+
+int RemoveStaleTemporaries(const QStringList& files, const QDateTime& now) {
+    int removed = 0;
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+        const QFileInfoList beside =
+            info.dir().entryInfoList({info.fileName() + QStringLiteral(".??????")}, QDir::Files);
+        for (const QFileInfo& candidate : beside)
+            if (temporary.match(candidate.fileName()).hasMatch() &&
+                candidate.lastModified().secsTo(now) > 3600 && QFile::remove(candidate.filePath()))
+                ++removed;
+    }
+    return removed;
 }
 
 QString HighScoreStartFile() {

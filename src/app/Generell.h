@@ -3,6 +3,7 @@
 // template bitmap) and the shared routines that need no window.
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -57,6 +58,11 @@ QString HistoryFile();
 // folder, or in the score folder while one is set.
 QString OwnExercisesFile();
 QString OwnHighScoreFile();
+// Removes what saves cut off by a kill left beside these files: the
+// temporaries "<name>.XXXXXX" that a save writes before it renames, when
+// they have not changed for an hour (a save running in another copy of the
+// program is newer). Returns how many went.
+int RemoveStaleTemporaries(const QStringList& files, const QDateTime& now);
 // Keeps scores.hgh in this folder instead (tests and tools that must not
 // touch the player's results); empty: the usual places.
 void SetScoreFolder(const QString& folder);

@@ -507,7 +507,7 @@ void TfrmHuvudmeny::cmdPractiseClick() {
     const QStringList keys = ItemKeysOf(*entry);
     TLearningSchedule schedule;
     if (const TResultsHistory* history = CurrentResultsHistory())
-        schedule = history->Schedule(entry->Number);
+        schedule = history->Schedule(entry->HistoryNumber());
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QStringList due = schedule.Due(keys, now);
     if (!due.isEmpty()) {

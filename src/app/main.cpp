@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) mainMenu.ImportOnOpening(arguments.at(1));
     InstallTopTenForm();
+    RemoveStaleTemporaries({OwnExercisesFile(), OwnHighScoreFile(), HighScoreFile()},
+                           QDateTime::currentDateTime());
     TResultsHistory history(HistoryFile());
     SetResultsHistory(&history);
 

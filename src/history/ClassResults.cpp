@@ -10,7 +10,9 @@
 
 QString CsvField(const QString& text) {
     QString field = text;
-    if (!field.isEmpty() && QStringLiteral("=+-@").contains(field.front()))
+    // A spreadsheet reads these first characters as the start of a formula
+    // (tab and carriage return too, in some of them).
+    if (!field.isEmpty() && QStringLiteral("=+-@\t\r").contains(field.front()))
         field.prepend(QLatin1Char('\''));
     const bool quote = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
                        field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'));

@@ -17,6 +17,7 @@
 #include "app/Generell.h"
 #include "app/OwnTexts.h"
 #include "data/Fileread.h"
+#include "data/UKarta.h"
 #include "exercise/ovning.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/Ovform.h"
@@ -77,13 +78,20 @@ TReviewWindow::TReviewWindow(const COvning& run, const TExerciseItems& items, QW
         line->setData(Qt::UserRole, key);
         if (info && !info->FlagFile.isEmpty()) {
             const QImage flag = LoadFlagPicture(info->FlagFile, ratio);
-            if (!flag.isNull()) line->setIcon(QIcon(QPixmap::fromImage(flag)));
+            if (!flag.isNull()) {
+                // The same picture when selected: a tinted flag is another flag.
+                const QPixmap picture = QPixmap::fromImage(flag);
+                QIcon icon(picture);
+                icon.addPixmap(picture, QIcon::Selected);
+                line->setIcon(icon);
+            }
         }
     }
     lstItems->setVisible(!missed.empty());
 
     auto* hint = new QLabel(Text(TOwnText::ReviewShow), this);
-    hint->setVisible(!missed.empty() && run.Map);
+    // Only a map screen gives its map a picture to show the line on.
+    hint->setVisible(!missed.empty() && run.Map && run.Map->Image);
 
     cmdPractise = new QPushButton(Text(TOwnText::PractiseThese), this);
     cmdPractise->setEnabled(!missed.empty());

@@ -105,6 +105,9 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
     cmdOK->setDefault(true);
     cmdOK->setGeometry(FormWidth / 2 - 50, FormHeight - 48, 100, 30);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmTioitopp::cmdOKClick);
+    connect(grdLista, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row == NewRank - 1) ReopenSignature();
+    });
 
     OpenHelpOnF1(this);
 }
@@ -227,6 +230,14 @@ void TfrmTioitopp::txtNySignaturExit() {
     FillGrid();
 }
 
+void TfrmTioitopp::ReopenSignature(const QString& typed) {
+    if (signing_ || NewRank <= 0) return;
+    txtNySignatur->setText(ScoreTable[ExerciseNumber][NewRank].Signature + typed);
+    txtNySignatur->show();
+    txtNySignatur->setFocus(Qt::OtherFocusReason);
+    signing_ = true;
+}
+
 void TfrmTioitopp::cmdOKClick() {
     txtNySignaturExit();
     SaveTable();
@@ -282,6 +293,13 @@ void TfrmTioitopp::FormShow() {
 }
 
 void TfrmTioitopp::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (!signing_ && NewRank > 0 && !typed.isEmpty() && typed.at(0).isPrint() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        event->accept();
+        ReopenSignature(typed);
+        return;
+    }
     if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
         QDialog::keyPressEvent(event);
         return;

@@ -45,6 +45,10 @@ class TfrmTioitopp : public QDialog {
     // unwritable file.
     void SaveTable();
     void txtNySignaturExit();
+    // The signature box again, after Escape or a click elsewhere took it
+    // away: by a click on the new result's row, or by typing (the typed
+    // text added to the signature so far).
+    void ReopenSignature(const QString& typed = {});
     // Takes the signature, saves and closes. Lets window messages run.
     void cmdOKClick();
 
@@ -71,7 +75,8 @@ class TfrmTioitopp : public QDialog {
     // name, the list in the frame colour, and the focus in the signature box
     // when a result waits for its name.
     void showEvent(QShowEvent* event) override;
-    // Escape only leaves the signature box: it must never throw a result away.
+    // Escape only leaves the signature box: it must never throw a result
+    // away. Typing while the box is away brings it back.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

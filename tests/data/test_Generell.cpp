@@ -72,6 +72,33 @@ TEST_F(LanguageTableTest, EmptyAndDamagedFiles) {
     EXPECT_THROW(LoadLanguageTable(Path("missing.crp")), EFileNotFound);
 }
 
+// Temporaries that a killed save left beside a file go once they are an hour old; newer ones (a
+// save in progress in another copy) and other files beside it stay.
+TEST(StaleTemporaries, GoWhenAnHourOldAndNothingElseDoes) {
+    QTemporaryDir dir;
+    const QString own = dir.filePath("own-exercises.crp");
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto make = [&](const QString& name, int ageSeconds) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+        f.flush();  // before the time is set: writing would set it again
+        EXPECT_TRUE(f.setFileTime(now.addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+    };
+    make("own-exercises.crp", 7200);
+    make("own-exercises.crp.aB3xY9", 7200);
+    make("own-exercises.crp.Qw12er", 60);
+    make("own-exercises.crp.bak", 7200);
+    make("own-exercises.crp.unreadable-20261209", 7200);
+    make("own-scores.hgh.Zz9Zz9", 7200);
+    EXPECT_EQ(RemoveStaleTemporaries({own}, now), 1);
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(left,
+              QStringList({"own-exercises.crp", "own-exercises.crp.Qw12er", "own-exercises.crp.bak",
+                           "own-exercises.crp.unreadable-20261209", "own-scores.hgh.Zz9Zz9"}));
+    EXPECT_EQ(RemoveStaleTemporaries({dir.filePath("own-scores.hgh")}, now), 1);
+}
+
 TEST(ProgramDirectory, IsTheExecutablesFolder) {
     EXPECT_EQ(ProgramDirectory(), QCoreApplication::applicationDirPath());
     EXPECT_FALSE(ProgramDirectory().endsWith('/'));

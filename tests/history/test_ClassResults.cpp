@@ -156,6 +156,9 @@ TEST(CsvField, QuotesOnlyWhatNeedsItAndDefusesFormulas) {
     EXPECT_EQ(CsvField("+1"), "'+1");
     EXPECT_EQ(CsvField("@SUM(A1)"), "'@SUM(A1)");
     EXPECT_EQ(CsvField("=1,2"), "\"'=1,2\"");
+    EXPECT_EQ(CsvField("\t=1+2"), "'\t=1+2");
+    EXPECT_EQ(CsvField("\r=1+2"), "\"'\r=1+2\"");
+    EXPECT_EQ(CsvField("a\t=1"), "a\t=1");
     EXPECT_EQ(CsvField(""), "");
 }
 

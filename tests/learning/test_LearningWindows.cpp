@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 
+#include "data/UKarta.h"
 #include "exercise/ExerciseItems.h"
 #include "history/ResultsHistory.h"
 #include "learning/FlagGallery.h"
@@ -102,6 +103,30 @@ TEST_F(LearningWindows, TheReviewListsTheMissesWithWhatWasChosenAndPractisesThem
     EXPECT_FALSE(clean.cmdPractise->isEnabled());
     EXPECT_TRUE(clean.lblSummary->text().contains("Practice run: 100 %"));
     EXPECT_TRUE(clean.lblSummary->text().contains("All right"));
+}
+
+// A flag run's review: no word of a map it doesn't have, and a selected line shows its flag as
+// it is, not tinted by the selection.
+TEST_F(LearningWindows, AFlagReviewSpeaksOfNoMapAndKeepsItsFlagsColours) {
+    std::unique_ptr<COvning> run = CreateExercise("FLAGG");
+    run->CopyCatalogueFields(Find("FLAGG", "Flags"));
+    CKarta holder;  // the flag screen's map holds areas, and no picture
+    run->Map = &holder;
+    const QString first = TExerciseItems::KeysOf(*run).first();
+    run->RunRecord = {{first, 2, {}}};
+    const TExerciseItems items(*run);
+    TReviewWindow review(*run, items, nullptr);
+    bool speaksOfTheMap = false;
+    for (const QLabel* label : review.findChildren<QLabel*>())
+        speaksOfTheMap |= !label->isHidden() && label->text().contains("map");
+    EXPECT_FALSE(speaksOfTheMap);
+    ASSERT_EQ(review.lstItems->count(), 1);
+    const QIcon icon = review.lstItems->item(0)->icon();
+    ASSERT_FALSE(icon.isNull());
+    const QSize size = review.lstItems->iconSize();
+    EXPECT_EQ(icon.pixmap(size, QIcon::Selected).toImage(),
+              icon.pixmap(size, QIcon::Normal).toImage());
+    run->Map = nullptr;
 }
 
 // Days of practice, on an injected clock: the boxes, the due dates and the

@@ -351,6 +351,44 @@ TEST_F(MainMenuTest, PractiseAsksTheDueItemsOrSaysWhenTheNextFallsDue) {
     SetResultsHistory(nullptr);
 }
 
+// An own exercise keeps its schedule apart from the delivered exercise of the same number:
+// Practise on it asks what its own runs left due.
+TEST_F(MainMenuTest, PractiseOnAnOwnExerciseAsksItsOwnDueItems) {
+    auto own = CreateExercise("AREA");
+    own->CopyCatalogueFields(*menu->Catalogue->First);
+    own->ItemCount = 3;
+    own->Items[1] = "SE";
+    own->Items[2] = "NO";
+    own->Items[3] = "FI";
+    SaveCatalogue({own.get()}, OwnExercisesFile());
+    Open();
+    TResultsHistory history(Path("history.sqlite"));
+    SetResultsHistory(&history);
+    const auto lines =
+        menu->cboOvningar->findItems(menu->Catalogue->First->Names[2], Qt::MatchExactly);
+    ASSERT_EQ(lines.size(), 2);
+    lines[1]->setSelected(true);
+    const COvning* chosen = menu->ChosenEntry();
+    ASSERT_TRUE(chosen && chosen->Own);
+    ASSERT_EQ(chosen->Number, menu->Catalogue->First->Number);
+    const auto run = [&](int number, const QString& missed) {
+        const int r = history.BeginRun(number, 2, false);
+        for (const QString key : {"SE", "NO", "FI"})
+            history.RecordQuestion(r, key, key == missed ? 2 : 1, {});
+        history.EndRun(r, 67, true);
+        history.Flush();
+    };
+    run(menu->Catalogue->First->HistoryNumber(), "SE");
+    run(chosen->HistoryNumber(), "FI");
+    menu->cmdPractiseClick();
+    ASSERT_TRUE(menu->MapScreen) << messages.join('\n').toStdString();
+    ASSERT_TRUE(menu->MapScreen->Exercise);
+    EXPECT_EQ(menu->MapScreen->Exercise->AskOnly, QStringList{"FI"});
+    menu->FormActivate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetResultsHistory(nullptr);
+}
+
 // Explore opens a flag exercise's gallery, and a map exercise's map with
 // nothing asked.
 TEST_F(MainMenuTest, ExploreOpensTheFlagsOrTheMapToLookAt) {

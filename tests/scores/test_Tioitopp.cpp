@@ -212,6 +212,33 @@ TEST_F(TioitoppTest, EscapeOnlyLeavesTheSignatureBoxAndOkStillStoresTheName) {
     EXPECT_EQ(saved[12][2].Signature, "P1");
 }
 
+// After Escape took the box away, typing brings it back with the name so far, and so does a
+// click on the new result's row; OK stores what it then holds.
+TEST_F(TioitoppTest, TheSignatureBoxComesBackByTypingOrAClickOnItsRow) {
+    StoreList({90});
+    form.LoadAndEnter(File(), 95);
+    ShowActive(form);
+    QTest::keyClicks(form.txtNySignatur, "An");
+    QTest::keyClick(form.txtNySignatur, Qt::Key_Escape);
+    ASSERT_TRUE(form.txtNySignatur->isHidden());
+    QTest::keyClicks(&form, "n");
+    EXPECT_TRUE(form.txtNySignatur->isVisible());
+    ASSERT_EQ(form.focusWidget(), form.txtNySignatur);  // the next key goes there
+    QTest::keyClicks(form.txtNySignatur, "a");
+    EXPECT_EQ(form.txtNySignatur->text(), "Anna");
+    QTest::keyClick(form.txtNySignatur, Qt::Key_Escape);
+    ASSERT_TRUE(form.txtNySignatur->isHidden());
+    const QRect other = form.grdLista->visualRect(form.grdLista->model()->index(1, 1));
+    QTest::mouseClick(form.grdLista->viewport(), Qt::LeftButton, {}, other.center());
+    EXPECT_TRUE(form.txtNySignatur->isHidden()) << "another row's click";
+    const QRect own = form.grdLista->visualRect(form.grdLista->model()->index(0, 1));
+    QTest::mouseClick(form.grdLista->viewport(), Qt::LeftButton, {}, own.center());
+    ASSERT_TRUE(form.txtNySignatur->isVisible());
+    QTest::keyClicks(form.txtNySignatur, " B");
+    QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(Saved()[12][1].Signature, "Anna B");
+}
+
 // A pasted line break or tab must not shift the records after it, and
 // characters the file can't hold stay readable.
 TEST_F(TioitoppTest, APastedSignatureCannotBreakTheFile) {
