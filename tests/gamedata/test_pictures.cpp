@@ -18,10 +18,10 @@
 #include <memory>
 #include <vector>
 
+#include "MapCheck.h"
 #include "data/UKarta.h"
 #include "data/ovningar.h"
 #include "exercise/ovning.h"
-#include "platform/RasterSurface.h"
 #include "support/ExerciseOnPicture.h"
 
 namespace {
@@ -34,39 +34,6 @@ struct PictureSize {
 };
 void PrintTo(const PictureSize& s, std::ostream* os) {
     *os << s.W << "x" << s.H;
-}
-
-// Pixels on an outline of the map (areas at the exercise's border width, lakes) or touching one.
-std::vector<bool> NearOutlines(const CKarta& map, int borderWidth) {
-    const int W = map.W(), H = map.H();
-    QImage scratch(W, H, QImage::Format_RGB32);
-    scratch.fill(Qt::white);
-    TRasterSurface s(scratch);
-    const auto outline = [&](const CArea& a, int width) {
-        if (a.PointCount() <= 0) return;
-        s.SetPenWidth(width);
-        const QPoint first(map.LonLatToX(a.Points[0].Lon, a.Points[0].Lat),
-                           map.LatToY(a.Points[0].Lat));
-        s.MoveTo(first.x(), first.y());
-        for (const GeoPoint& p : a.Points)
-            s.LineToMarkingEnds(map.LonLatToX(p.Lon, p.Lat), map.LatToY(p.Lat), Colors::Black);
-        s.LineToMarkingEnds(first.x(), first.y(), Colors::Black);
-    };
-    s.SetPenColor(Colors::Black);
-    for (const auto& a : map.Areas->Areas)
-        if (map.IsVisible(*a)) outline(*a, map.Scaled(borderWidth));
-    if (map.Waters)
-        for (const auto& lake : map.Waters->Areas) outline(*lake, map.Scaled(1));
-    std::vector<bool> near(std::size_t(W) * std::size_t(H), false);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            if (scratch.pixel(x, y) != qRgb(0, 0, 0)) continue;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    if (x + dx >= 0 && y + dy >= 0 && x + dx < W && y + dy < H)
-                        near[std::size_t(y + dy) * std::size_t(W) + std::size_t(x + dx)] = true;
-        }
-    return near;
 }
 
 // Every item answered, at attempts 1, 2, 3 and 4 in turn, as a redraw paints the answers.
@@ -118,7 +85,7 @@ TEST_P(KeptPictures, StayTheSameAwayFromTheOutlines) {
                 QImage(Kept + QLatin1Char('/') + name).convertToFormat(QImage::Format_RGB32);
             ASSERT_FALSE(kept.isNull()) << name.toStdString() << " is not kept";
             ASSERT_EQ(kept.size(), now.size()) << name.toStdString();
-            const std::vector<bool> near = NearOutlines(drawn.Map(), e->BorderWidth);
+            const std::vector<char> near = NearOutlines(drawn.Map(), e->BorderWidth);
             int away = 0, beside = 0, firstX = -1, firstY = -1;
             for (int y = 0; y < size.H; ++y) {
                 const QRgb* a = reinterpret_cast<const QRgb*>(kept.constScanLine(y));

@@ -49,40 +49,14 @@ QImage Inside(const CKarta& map, const CAreor* set) {
     return mask;
 }
 
-// Pixels on an outline (areas at the border width, lakes) or touching one, the frame, and the
-// marks drawn over the map: these are left out.
+// The frame and the marks drawn over the map, besides the outlines: these are left out.
 std::vector<char> LeftOut(const CKarta& map, int borderWidth) {
     const int W = map.W(), H = map.H();
-    QImage lines(W, H, QImage::Format_RGB32);
-    lines.fill(Qt::white);
-    TRasterSurface s(lines);
-    s.SetPenColor(Colors::Black);
-    const auto outline = [&](const CArea& a, int width) {
-        if (a.PointCount() <= 0) return;
-        s.SetPenWidth(width);
-        const QPoint first(map.LonLatToX(a.Points[0].Lon, a.Points[0].Lat),
-                           map.LatToY(a.Points[0].Lat));
-        s.MoveTo(first.x(), first.y());
-        for (const GeoPoint& p : a.Points)
-            s.LineToMarkingEnds(map.LonLatToX(p.Lon, p.Lat), map.LatToY(p.Lat), Colors::Black);
-        s.LineToMarkingEnds(first.x(), first.y(), Colors::Black);
-    };
-    for (const auto& a : map.Areas->Areas)
-        if (map.IsVisible(*a)) outline(*a, map.Scaled(borderWidth));
-    if (map.Waters)
-        for (const auto& lake : map.Waters->Areas) outline(*lake, map.Scaled(1));
-    std::vector<char> out(std::size_t(W) * std::size_t(H), 0);
+    std::vector<char> out = NearOutlines(map, borderWidth);
     const auto leave = [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < W && y < H)
             out[std::size_t(y) * std::size_t(W) + std::size_t(x)] = 1;
     };
-    for (int y = 0; y < H; ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(lines.constScanLine(y));
-        for (int x = 0; x < W; ++x)
-            if (row[x] != qRgb(255, 255, 255))
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) leave(x + dx, y + dy);
-    }
     const int frame = map.Scaled(4);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
@@ -151,6 +125,40 @@ bool ShowsItsColour(const CKarta& map, const QImage& picture, const QImage& lake
 }
 
 }  // namespace
+
+std::vector<char> NearOutlines(const CKarta& map, int borderWidth) {
+    const int W = map.W(), H = map.H();
+    QImage lines(W, H, QImage::Format_RGB32);
+    lines.fill(Qt::white);
+    TRasterSurface s(lines);
+    s.SetPenColor(Colors::Black);
+    const auto outline = [&](const CArea& a, int width) {
+        if (a.PointCount() <= 0) return;
+        s.SetPenWidth(width);
+        const QPoint first = map.Projection().Project(a.Points[0]);
+        s.MoveTo(first.x(), first.y());
+        for (const GeoPoint& p : a.Points) {
+            const QPoint q = map.Projection().Project(p);
+            s.LineToMarkingEnds(q.x(), q.y(), Colors::Black);
+        }
+        s.LineToMarkingEnds(first.x(), first.y(), Colors::Black);
+    };
+    for (const auto& a : map.Areas->Areas)
+        if (map.IsVisible(*a)) outline(*a, map.Scaled(borderWidth));
+    if (map.Waters)
+        for (const auto& lake : map.Waters->Areas) outline(*lake, map.Scaled(1));
+    std::vector<char> near(std::size_t(W) * std::size_t(H), 0);
+    for (int y = 0; y < H; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(lines.constScanLine(y));
+        for (int x = 0; x < W; ++x) {
+            if (row[x] == qRgb(255, 255, 255)) continue;
+            for (int dy = std::max(y - 1, 0); dy <= std::min(y + 1, H - 1); ++dy)
+                for (int dx = std::max(x - 1, 0); dx <= std::min(x + 1, W - 1); ++dx)
+                    near[std::size_t(dy) * std::size_t(W) + std::size_t(dx)] = 1;
+        }
+    }
+    return near;
+}
 
 QString TMapCase::Describe() const {
     QString s = QStringLiteral("%1x%2 ratio %3").arg(Size.width()).arg(Size.height()).arg(Ratio);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <vector>
 
+class CKarta;
 class COvning;
 
 // One picture to check: its size in device pixels and ratio, then wheel steps at a point of the
@@ -39,6 +40,10 @@ struct TMapCheck {
     }
     QString Summary() const;
 };
+
+// The pixels on an outline of the map (its areas at the border width, its lakes) or touching
+// one, 1 in row order: where a change to the colouring may move pixels.
+std::vector<char> NearOutlines(const CKarta& map, int borderWidth);
 
 // Draws the exercise as the map screen does (the map loaded from dataDir, without the
 // graticule) and checks it. Raises the loaders' errors.
