@@ -21,10 +21,6 @@ namespace {
 // Dark grey: distinct from the black borders and from the sea.
 constexpr TColor MarkerDarkRim = MakeColor(72, 72, 72);
 
-float ClampLatitude(float lat) {
-    return lat > 90 ? 90.0f : lat < -90 ? -90.0f : lat;
-}
-
 float ReadSeedDegrees(TByteFile& file) {
     return float(file.ReadInt32()) / 10000.0f;
 }
@@ -203,7 +199,7 @@ void CKarta::ShowAt(const GeoPoint& point, QPoint pixel, double latitudeSpan) {
     BottomLatitude = float(double(point.Lat) - (double(H()) - pixel.y()) / perDegree);
     TopLatitude = float(double(BottomLatitude) + latitudeSpan);
     UpdateDivisor();
-    const double lat = ClampLatitude(point.Lat);
+    const double lat = TMapProjection::ClampLatitude(point.Lat);
     const double chord = std::sqrt(std::max(8100.0 - lat * lat, 1e-6));
     CentreLongitude =
         float(double(point.Lon) - (pixel.x() - W() / 2.0) / chord * WidthDivisor / perDegree);

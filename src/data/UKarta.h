@@ -151,7 +151,6 @@ class CKarta {
   private:
     TRasterSurface* Surface() const;  // none without a picture of some size
     void Changed() const;             // lets the picture repaint
-    QPoint Project(const GeoPoint& p) const { return Projection().Project(p); }
     float VisibleHalfWidth() const;
     void DrawMarker(const TAreaMarker& marker, TColor colour);
 
