@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
@@ -188,7 +189,7 @@ TfrmHuvudmeny::TfrmHuvudmeny(QWidget* parent) : QWidget(parent) {
 TfrmHuvudmeny::~TfrmHuvudmeny() {
     // The screens are the menu's children and go with it; hidden first, so
     // none shows again while the rest is torn down.
-    ReleaseExerciseScreens();
+    ReleaseExerciseScreens(TRelease::All);
     SetRunReview({});
 }
 
@@ -376,21 +377,23 @@ void TfrmHuvudmeny::changeEvent(QEvent* event) {
 }
 
 void TfrmHuvudmeny::FormActivate() {
-    ReleaseExerciseScreens();
+    // Closing one screen to start another (practice from the review)
+    // activates the menu on a desktop: the screen being started stays, and
+    // so does one still shown.
+    if (!starting_) ReleaseExerciseScreens(TRelease::ClosedOnly);
     ShowProgressFigures();  // a run may have ended meanwhile
 }
 
-void TfrmHuvudmeny::ReleaseExerciseScreens() {
-    for (QWidget* screen :
-         {static_cast<QWidget*>(MapScreen.data()), static_cast<QWidget*>(FlagScreen.data()),
-          static_cast<QWidget*>(MultiScreen.data())}) {
-        if (!screen) continue;
+void TfrmHuvudmeny::ReleaseExerciseScreens(TRelease which) {
+    const auto release = [which](auto& screen) {
+        if (!screen || (which == TRelease::ClosedOnly && screen->isVisible())) return;
         screen->hide();
         screen->deleteLater();
-    }
-    MapScreen = nullptr;
-    FlagScreen = nullptr;
-    MultiScreen = nullptr;
+        screen = nullptr;
+    };
+    release(MapScreen);
+    release(FlagScreen);
+    release(MultiScreen);
 }
 
 void TfrmHuvudmeny::FyllOvningslista(int continent) {
@@ -655,7 +658,8 @@ void TfrmHuvudmeny::StartEntry(COvning& entry) {
     QPointer<TExerciseScreen> screen;
     try {
         TWaitCursor wait;
-        ReleaseExerciseScreens();
+        const QScopedValueRollback<bool> starting(starting_, true);
+        ReleaseExerciseScreens(TRelease::All);
         screen = CreateExerciseScreen(entry.Kind, this);
         MapScreen = qobject_cast<TfrmOvningKarta*>(screen);
         FlagScreen = qobject_cast<TfrmOvningFlagga*>(screen);

@@ -166,7 +166,9 @@ class TfrmHuvudmeny : public QWidget {
   private:
     void BuildLayout();
     void DrawContinent(int continent);
-    void ReleaseExerciseScreens();
+    // Hides and releases the exercise screens: all, or only the closed ones.
+    enum class TRelease { All, ClosedOnly };
+    void ReleaseExerciseScreens(TRelease which);
     // Lets window messages run: the screen's start, or a failure's message box.
     void StartEntry(COvning& entry);
     int SelectedContinentLine() const;
@@ -186,6 +188,7 @@ class TfrmHuvudmeny : public QWidget {
     TfrmLang* languageScreen_ = nullptr;
     TfrmAbout* aboutScreen_ = nullptr;
     bool shown_ = false;
+    bool starting_ = false;                // StartEntry is starting a screen
     std::map<int, QStringList> itemKeys_;  // by history number
     QString fileToImport_;
     // The practice runs started from here; the one before the last is kept

@@ -95,6 +95,13 @@ class MainMenuTest : public GlomiraTest {
         for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
         return lines;
     }
+    // As the screens' Close buttons do.
+    void CloseScreens() {
+        for (QWidget* screen : {static_cast<QWidget*>(menu->MapScreen.data()),
+                                static_cast<QWidget*>(menu->FlagScreen.data()),
+                                static_cast<QWidget*>(menu->MultiScreen.data())})
+            if (screen) screen->close();
+    }
     void ChooseExercise(const QString& name) {
         const auto found = menu->cboOvningar->findItems(name, Qt::MatchExactly);
         ASSERT_FALSE(found.isEmpty()) << name.toStdString();
@@ -227,11 +234,36 @@ TEST_F(MainMenuTest, StartOpensTheScreenOfTheKind) {
         ChooseExercise(entry->Names[2]);
         menu->cmdStartaClick();
         EXPECT_TRUE(c.opened()) << c.kind << ": " << messages.join('\n').toStdString();
-        menu->FormActivate();  // coming back releases the screen
+        menu->FormActivate();  // a screen still shown stays
+        EXPECT_TRUE(c.opened()) << c.kind;
+        CloseScreens();
+        menu->FormActivate();  // coming back releases the closed screen
         EXPECT_FALSE(menu->MapScreen || menu->FlagScreen || menu->MultiScreen);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// On a desktop, closing one screen to start another (practice from the review) activates the
+// menu while the new screen starts: that must not release it.
+TEST_F(MainMenuTest, AnActivationWhileAScreenStartsKeepsIt) {
+    const COvning* entry = FirstOfKind("AREA");
+    ASSERT_NE(entry, nullptr);
+    menu->SattVarldsdel(1);
+    ChooseExercise(entry->Names[2]);
+    menu->cmdStartaClick();
+    ASSERT_TRUE(menu->MapScreen);
+    // Runs in the first messages the start lets run, as the desktop's activation does.
+    QTimer::singleShot(0, menu.get(), [&] { menu->FormActivate(); });
+    menu->cmdStartaClick();  // the old screen goes, a new one starts
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(menu->MapScreen) << "released while it started";
+    EXPECT_TRUE(menu->MapScreen->isVisible());
+    EXPECT_TRUE(menu->MapScreen->Exercise);
+    CloseScreens();
+    menu->FormActivate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(menu->MapScreen);
 }
 
 // F1 opens the topic of the window it is pressed in, as the help buttons do.
@@ -266,6 +298,7 @@ TEST_F(MainMenuTest, F1OpensEachWindowsOwnHelpTopic) {
         QWidget* screen = c.screen();
         ASSERT_NE(screen, nullptr) << c.kind;
         EXPECT_EQ(pressF1(screen), page(c.topic)) << c.kind;
+        CloseScreens();
         menu->FormActivate();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -335,6 +368,7 @@ TEST_F(MainMenuTest, PractiseAsksTheDueItemsOrSaysWhenTheNextFallsDue) {
     ASSERT_TRUE(menu->FlagScreen->Exercise);
     EXPECT_TRUE(menu->FlagScreen->Exercise->Practice);
     EXPECT_EQ(menu->FlagScreen->Exercise->AskOnly, QStringList{keys[1]});
+    CloseScreens();
     menu->FormActivate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -384,6 +418,7 @@ TEST_F(MainMenuTest, PractiseOnAnOwnExerciseAsksItsOwnDueItems) {
     ASSERT_TRUE(menu->MapScreen) << messages.join('\n').toStdString();
     ASSERT_TRUE(menu->MapScreen->Exercise);
     EXPECT_EQ(menu->MapScreen->Exercise->AskOnly, QStringList{"FI"});
+    CloseScreens();
     menu->FormActivate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetResultsHistory(nullptr);
