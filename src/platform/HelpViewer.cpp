@@ -3,6 +3,7 @@
 // the shown page, links to the web go to the system's browser.
 #include "HelpViewer.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -100,6 +101,11 @@ void ShowHelp(const QString& helpFolder, const QString& language, int topic,
         Window() = new THelpViewer;  // deletes itself when closed
         Window()->setAttribute(Qt::WA_DeleteOnClose);
     }
+    // Over a modal window (the top ten) the help is that window's own: a
+    // window outside it would be kept behind it and its input blocked.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == Window()) modal = nullptr;
+    if (Window()->parentWidget() != modal) Window()->setParent(modal, Qt::Window);
     Window()->SetTexts(texts);
     Window()->ShowPage(HelpPageFile(helpFolder, language, topic));
     Window()->show();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,6 +164,27 @@ TEST_F(HelpTest, AMissingPageSaysSoInTheWindow) {
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_TRUE(HelpWindow()->isVisible());
     EXPECT_TRUE(HelpWindow()->Text().contains("Help is not available"));
+}
+
+// F1 in a modal window opens the help over it, where the modal window doesn't block it; once
+// no modal window is up, the help is a window of its own again.
+TEST_F(HelpTest, OverAModalWindowTheHelpBelongsToIt) {
+    {
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+        ShowHelp(Path("nowhere"), "en", 101);
+        ASSERT_NE(HelpWindow(), nullptr);
+        EXPECT_EQ(HelpWindow()->parentWidget(), &dialog);
+        EXPECT_TRUE(HelpWindow()->isWindow());
+        EXPECT_TRUE(HelpWindow()->isVisible());
+    }
+    EXPECT_EQ(HelpWindow(), nullptr) << "closed with its modal window";
+    ShowHelp(Path("nowhere"), "en", 101);
+    ASSERT_NE(HelpWindow(), nullptr);
+    EXPECT_EQ(HelpWindow()->parentWidget(), nullptr);
+    EXPECT_TRUE(HelpWindow()->isVisible());
 }
 
 TEST_F(HelpTest, EveryTopicIsDeliveredInEveryLanguage) {
