@@ -53,10 +53,13 @@ bool TMapZoom::PanBy(CKarta& map, QPoint from, QPoint to) const {
 }
 
 bool TMapZoom::Home(CKarta& map) const {
-    if (!HasHome() || SameView(map, homeTop_, homeBottom_, homeCentre_)) return false;
+    if (!HasHome()) return false;
+    const float top = map.TopLatitude, bottom = map.BottomLatitude, centre = map.CentreLongitude;
     map.TopLatitude = homeTop_;
     map.BottomLatitude = homeBottom_;
     map.CentreLongitude = homeCentre_;
     map.UpdateDivisor();
-    return true;
+    // Made for the window's shape at the start: another shape may need more.
+    map.WidenToShowSelection();
+    return !SameView(map, top, bottom, centre);
 }

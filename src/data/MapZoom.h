@@ -23,7 +23,8 @@ class TMapZoom {
     bool ZoomAt(CKarta& map, QPoint pixel, double factor) const;
     // Moves the view so that the point under from comes to lie under to.
     bool PanBy(CKarta& map, QPoint from, QPoint to) const;
-    // The exercise's own view again.
+    // The exercise's own view again, widened as at the start where the
+    // window's shape now cuts an item off. False when that changes nothing.
     bool Home(CKarta& map) const;
 
   private:

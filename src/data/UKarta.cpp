@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <map>
 #include <span>
 #include <utility>
 #include <vector>
@@ -144,38 +145,59 @@ bool CKarta::ShowsEnoughOf(const CArea& area, int margin, int enough) const {
            shownH >= std::min(y1 - y0, enough);
 }
 
+namespace {
+
+// The selected items a view doesn't show yet: areas by code (any piece will
+// do), places.
+struct TNotShown {
+    std::vector<std::vector<const CArea*>> areas;
+    std::vector<const COrt*> places;
+
+    explicit TNotShown(const CKarta& map) {
+        if (map.Areas) {
+            std::map<QString, std::size_t> byCode;
+            for (const auto& area : map.Areas->Areas) {
+                if (!area->Selected || area->PointCount() <= 0) continue;
+                const auto [it, fresh] = byCode.try_emplace(area->Code, areas.size());
+                if (fresh) areas.emplace_back();
+                areas[it->second].push_back(area.get());
+            }
+        }
+        if (map.Places)
+            for (const COrt* p = map.Places->First; p; p = p->Next)
+                if (p->Selected) places.push_back(p);
+    }
+    // Drops what the map's view shows; true when nothing is left.
+    bool DropShown(const CKarta& map, int margin, int enough) {
+        std::erase_if(areas, [&](const std::vector<const CArea*>& pieces) {
+            return std::any_of(pieces.begin(), pieces.end(), [&](const CArea* piece) {
+                return map.ShowsEnoughOf(*piece, margin, enough);
+            });
+        });
+        std::erase_if(places, [&](const COrt* place) {
+            const auto lat = float(place->Latitude), lon = float(place->Longitude);
+            const int x = map.LonLatToX(lon, lat), y = map.LatToY(lat);
+            return x >= margin && y >= margin && x < map.W() - margin && y < map.H() - margin;
+        });
+        return areas.empty() && places.empty();
+    }
+};
+
+}  // namespace
+
+bool CKarta::ShowsSelection() const {
+    if (W() <= 0 || H() <= 0) return true;
+    return TNotShown(*this).DropShown(*this, Scaled(ShowMargin), Scaled(ShowEnough));
+}
+
 void CKarta::WidenToShowSelection() {
     if (W() <= 0 || H() <= 0) return;
     const int margin = Scaled(ShowMargin), enough = Scaled(ShowEnough);
     // Widening about the middle only draws points toward the picture's
     // centre, so whatever shows once keeps showing.
-    std::vector<std::vector<const CArea*>> areasLeft;  // by code
-    if (Areas) {
-        std::map<QString, std::size_t> byCode;
-        for (const auto& area : Areas->Areas) {
-            if (!area->Selected || area->PointCount() <= 0) continue;
-            const auto [it, fresh] = byCode.try_emplace(area->Code, areasLeft.size());
-            if (fresh) areasLeft.emplace_back();
-            areasLeft[it->second].push_back(area.get());
-        }
-    }
-    std::vector<const COrt*> placesLeft;
-    if (Places)
-        for (const COrt* p = Places->First; p; p = p->Next)
-            if (p->Selected) placesLeft.push_back(p);
-    const auto shows = [&](const COrt* place) {
-        const auto lat = float(place->Latitude), lon = float(place->Longitude);
-        const int x = LonLatToX(lon, lat), y = LatToY(lat);
-        return x >= margin && y >= margin && x < W() - margin && y < H() - margin;
-    };
+    TNotShown left(*this);
     for (int pass = 0; pass < MaxWideningPasses; ++pass) {
-        std::erase_if(areasLeft, [&](const std::vector<const CArea*>& pieces) {
-            return std::any_of(pieces.begin(), pieces.end(), [&](const CArea* piece) {
-                return ShowsEnoughOf(*piece, margin, enough);
-            });
-        });
-        std::erase_if(placesLeft, shows);
-        if (areasLeft.empty() && placesLeft.empty()) return;
+        if (left.DropShown(*this, margin, enough)) return;
         const double middle = (double(TopLatitude) + BottomLatitude) / 2;
         const double half = (double(TopLatitude) - BottomLatitude) / 2 * 1.02;
         if (2 * half > WidestSpan) return;

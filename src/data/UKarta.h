@@ -79,6 +79,9 @@ class CKarta {
     // every selected area has a part on the picture and every selected place
     // lies on it: a view made for one screen shape cuts items off another.
     void WidenToShowSelection();
+    // Whether the view shows every selected item as WidenToShowSelection
+    // wants it shown.
+    bool ShowsSelection() const;
     // Whether enough of the area's box lies on the picture, clear of its
     // edges by margin pixels, to see and click it: all of it, or a part of
     // at least `enough` pixels each way.

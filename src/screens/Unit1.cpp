@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -197,7 +198,7 @@ void TfrmOvningKarta::Layout() {
     lblProcent->setGeometry(6, 6, procentWidth, lblProcent->fontMetrics().height());
     cmdTopp->setGeometry(lblProcent->x() + procentWidth, ButtonMargin,
                          ButtonWidth(cmdTopp, MinButtonWidth), buttonHeight);
-    lblFraga->setGeometry(2, 6, clientWidth, lblFraga->fontMetrics().height() + 2);
+    PlaceQuestion();
 
     imgKartaBox->setGeometry(2, 2, panPanel->width() - 4, panPanel->height() - 4);
     imgBlomma->setGeometry(cmdAvsluta->x() - 32, -2, 32, 32);
@@ -238,6 +239,8 @@ void TfrmOvningKarta::RedrawForNewView() {
         // screen of another ratio keeps the scale the player sees.
         MapObject->KeepScaleAfterResize(
             int(std::lround(drawnSize_.height() * picture.PixelRatio() / drawnRatio_)));
+        // The same scale only while it shows every item; else as at the start.
+        if (!MapObject->ShowsSelection()) zoom_.Home(*MapObject);
         drawnSize_ = size;
         drawnRatio_ = picture.PixelRatio();
     }
@@ -261,6 +264,32 @@ bool TfrmOvningKarta::RedrawPending() const {
 void TfrmOvningKarta::VisaFraga(const QString& text) {
     ShowName(QString(), 0, 0, false);
     lblFraga->setText(text);
+    PlaceQuestion();
+}
+
+void TfrmOvningKarta::PlaceQuestion() {
+    constexpr int Pixels = 13, FewestPixels = 8;
+    const int left = cmdTopp->geometry().right() + 4;
+    const int right = cmdHome->geometry().left() - 4;
+    const int width = this->width();
+    const QString text = lblFraga->text();
+    QFont font = ArialPixels(Pixels, true);
+    const auto textWidth = [&] { return QFontMetrics(font).horizontalAdvance(text); };
+    // Centred on the window where that leaves it clear of the buttons.
+    if (width / 2 - textWidth() / 2 >= left && width / 2 + (textWidth() + 1) / 2 <= right) {
+        lblFraga->setWordWrap(false);
+        lblFraga->setFont(font);
+        lblFraga->setGeometry(2, 6, width, QFontMetrics(font).height() + 2);
+        return;
+    }
+    for (int pixels = Pixels - 1; pixels >= FewestPixels && textWidth() > right - left; --pixels)
+        font = ArialPixels(pixels, true);
+    // Narrower still: on two lines.
+    const bool wrap = textWidth() > right - left;
+    lblFraga->setWordWrap(wrap);
+    lblFraga->setFont(font);
+    lblFraga->setGeometry(left, wrap ? 1 : 6, std::max(right - left, 0),
+                          QFontMetrics(font).height() * (wrap ? 2 : 1) + 2);
 }
 
 void TfrmOvningKarta::VisaProcent(int percent) {

@@ -107,6 +107,9 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
   private:
     void FormShow();
     void Layout();
+    // The question over the whole width, as at start; where the buttons
+    // would cover it, between them, in a smaller font if it must be.
+    void PlaceQuestion();
     // Lets window messages run while the window manager maximises the window.
     void MaximiseAndWait();
     // A click on the name label counts as one on the map beneath it.

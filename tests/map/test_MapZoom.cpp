@@ -86,3 +86,38 @@ TEST_F(MapZoomTest, HomeIsTheOwnViewExactly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Home on a window whose shape changed since the start: the exercise's own view, widened until
+// the selected areas show again; on the shape it was made for, exactly that view.
+TEST(MapZoomHome, WidensTheOwnViewWhereTheWindowsShapeCutsAnItemOff) {
+    TPicture picture(QSize(800, 400));
+    CKarta map;
+    map.Areas = std::make_unique<CAreor>();
+    for (const auto& [code, west, east] : {std::tuple{"W", -28.f, -20.f}, {"E", 20.f, 28.f}}) {
+        auto area = std::make_unique<CArea>();
+        area->Code = code;
+        area->North = 55, area->South = 45, area->West = west, area->East = east;
+        area->Points = {{45, west}, {55, west}, {55, east}, {45, east}};
+        area->Selected = true;
+        map.Areas->Areas.push_back(std::move(area));
+    }
+    map.Image = &picture;
+    map.TopLatitude = 62;
+    map.BottomLatitude = 38;
+    map.CentreLongitude = 0;
+    map.UpdateDivisor();
+    ASSERT_TRUE(map.ShowsSelection());
+    TMapZoom zoom;
+    zoom.SetHome(map);
+    EXPECT_FALSE(zoom.Home(map)) << "nothing to change";
+    picture.SetSize(QSize(240, 400));  // portrait now
+    ASSERT_FALSE(map.ShowsSelection());
+    EXPECT_TRUE(zoom.Home(map));
+    EXPECT_TRUE(map.ShowsSelection());
+    EXPECT_GT(double(map.TopLatitude) - map.BottomLatitude, 24.0);
+    EXPECT_FALSE(zoom.Home(map)) << "already home for this shape";
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The map screen played through its widgets: layout, name label, clicks,
 // end of the run, restart and the files loaded by map number.
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -113,6 +114,35 @@ TEST_F(MapScreenTest, AResizedWindowRedrawsItsMapWithTheSameCentreAndScale) {
     screen->showMinimized();
     Settle();
     EXPECT_TRUE(screen->isMinimized());
+}
+
+// Made narrow and tall, the window keeps the scale only while every item still shows: here it
+// widens as at the start. A long question then stays whole between the buttons.
+TEST_F(MapScreenTest, ANarrowWindowShowsEveryItemAndTheWholeQuestion) {
+    Start({"AAA", "BBB", "CCC"});
+    ASSERT_TRUE(screen->MapObject->ShowsSelection());
+    screen->showNormal();
+    screen->resize(500, 700);
+    ASSERT_TRUE(WaitFor([&] { return screen->imgKarta().Bitmap().width() == 500 - 4; }));
+    ASSERT_TRUE(WaitFor([&] { return !screen->RedrawPending(); }));
+    EXPECT_TRUE(screen->MapObject->ShowsSelection());
+
+    screen->VisaFraga("Click on the Democratic Republic of the Congo");
+    const QRect question = screen->lblFraga->geometry();
+    const QFontMetrics metrics(screen->lblFraga->font());
+    const int lines = screen->lblFraga->wordWrap() ? 2 : 1;
+    EXPECT_LE(metrics.horizontalAdvance(screen->lblFraga->text()), question.width() * lines);
+    EXPECT_LE(question.height(), TfrmOvningKarta::TopHeight);
+    for (const QWidget* button :
+         {static_cast<QWidget*>(screen->cmdTopp), static_cast<QWidget*>(screen->cmdHome)})
+        EXPECT_FALSE(question.intersects(button->geometry())) << button->objectName().toStdString();
+
+    // Wide again: over the whole width, as the window was at the start.
+    screen->resize(1200, 700);
+    ASSERT_TRUE(WaitFor([&] { return screen->imgKarta().Bitmap().width() == 1200 - 4; }));
+    screen->VisaFraga("Click on AAA");
+    EXPECT_EQ(screen->lblFraga->geometry().width(), 1200);
+    EXPECT_FALSE(screen->lblFraga->wordWrap());
 }
 
 // Zoomed with the wheel and panned by dragging, clicks are judged in the view
