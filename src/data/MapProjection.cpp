@@ -20,8 +20,13 @@ float TMapProjection::PixelToLon(int y, int x) const {
 }
 
 bool TMapProjection::IsVisible(const CArea& area) const {
-    const float north = float(area.North);
+    // Measured where the box comes nearest the middle column: at its edge
+    // farthest from the equator, where the meridians draw together (the
+    // northern edge, but the southern one south of the equator: an area
+    // there can reach into the picture while its northern edge lies off it).
+    const float polar =
+        float(std::fabs(area.South) > std::fabs(area.North) ? area.South : area.North);
     return area.North >= BottomLatitude && area.South <= TopLatitude &&
-           LonLatToX(float(area.East), north) >= -100 &&
-           LonLatToX(float(area.West), north) <= W + 100;
+           LonLatToX(float(area.East), polar) >= -100 &&
+           LonLatToX(float(area.West), polar) <= W + 100;
 }

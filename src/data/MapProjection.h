@@ -39,7 +39,7 @@ struct TMapProjection {
     // True inside the picture without its outermost rows and columns.
     bool InsideImage(int x, int y) const { return x > 0 && x < W && y > 0 && y < H; }
     // Whether the area's box reaches the view, with 100 pixels to spare at
-    // the sides (measured at its northern edge): the outlines worth drawing.
+    // the sides: the outlines worth drawing.
     bool IsVisible(const CArea& area) const;
 
     bool operator==(const TMapProjection&) const = default;

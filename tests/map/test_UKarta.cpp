@@ -506,6 +506,19 @@ TEST_F(MapTest, BorderWidthZeroDrawsLikeOne) {
     EXPECT_NE(picture.Bitmap(), one);
 }
 
+// South of the equator an area's box comes nearest the picture at its southern edge: there the
+// meridians draw together. One that reaches into the picture only there is outlined.
+TEST_F(MapTest, AnAreaThatReachesThePictureOnlyAtItsSouthernEdgeIsOutlined) {
+    View(200, 200, 0, -80, 0);
+    // At 10 south its eastern edge lies far left of the picture; at 85 south it is on it.
+    CArea& south = AddBox(*map.Areas, "south", -85, -140, -10, -120);
+    ASSERT_LT(map.LonLatToX(float(south.East), float(south.North)), -100);
+    ASSERT_GT(map.LonLatToX(float(south.East), float(south.South)), 0);
+    EXPECT_TRUE(map.IsVisible(south));
+    const CArea& farther = AddBox(*map.Areas, "farther", -85, -420, -10, -400);
+    EXPECT_FALSE(map.IsVisible(farther));
+}
+
 TEST_F(MapTest, AreasBeyondTheSidesAreNotOutlined) {
     View(300, 200, 60, 0, 20);
     const CArea& far = AddBox(*map.Areas, "far", 10, 150, 40, 170);
