@@ -95,6 +95,18 @@ class MainMenuTest : public GlomiraTest {
         for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
         return lines;
     }
+    // An own exercise named like the delivered first one, asking Sweden, Norway and Finland,
+    // and the menu opened again to list it.
+    void OpenWithAnOwnCopyOfTheFirstExercise() {
+        auto own = CreateExercise("AREA");
+        own->CopyCatalogueFields(*menu->Catalogue->First);
+        own->ItemCount = 3;
+        own->Items[1] = "SE";
+        own->Items[2] = "NO";
+        own->Items[3] = "FI";
+        SaveCatalogue({own.get()}, OwnExercisesFile());
+        Open();
+    }
     // As the screens' Close buttons do.
     void CloseScreens() {
         for (QWidget* screen : {static_cast<QWidget*>(menu->MapScreen.data()),
@@ -388,14 +400,7 @@ TEST_F(MainMenuTest, PractiseAsksTheDueItemsOrSaysWhenTheNextFallsDue) {
 // An own exercise keeps its schedule apart from the delivered exercise of the same number:
 // Practise on it asks what its own runs left due.
 TEST_F(MainMenuTest, PractiseOnAnOwnExerciseAsksItsOwnDueItems) {
-    auto own = CreateExercise("AREA");
-    own->CopyCatalogueFields(*menu->Catalogue->First);
-    own->ItemCount = 3;
-    own->Items[1] = "SE";
-    own->Items[2] = "NO";
-    own->Items[3] = "FI";
-    SaveCatalogue({own.get()}, OwnExercisesFile());
-    Open();
+    OpenWithAnOwnCopyOfTheFirstExercise();
     TResultsHistory history(Path("history.sqlite"));
     SetResultsHistory(&history);
     const auto lines =
@@ -448,14 +453,7 @@ TEST_F(MainMenuTest, ExploreOpensTheFlagsOrTheMapToLookAt) {
 
 TEST_F(MainMenuTest, OwnExercisesAreListedAfterTheDeliveredAndChosenByTheirOwnLine) {
     // An own exercise may share a delivered one's name; its line still means it.
-    auto own = CreateExercise("AREA");
-    own->CopyCatalogueFields(*menu->Catalogue->First);
-    own->ItemCount = 3;
-    own->Items[1] = "SE";
-    own->Items[2] = "NO";
-    own->Items[3] = "FI";
-    SaveCatalogue({own.get()}, OwnExercisesFile());
-    Open();
+    OpenWithAnOwnCopyOfTheFirstExercise();
     const QString name = menu->Catalogue->First->Names[2];
     const auto lines = menu->cboOvningar->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(lines.size(), 2);
