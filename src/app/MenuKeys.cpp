@@ -13,13 +13,11 @@ TMenuKeys::TMenuKeys(QListWidget* continents, QListWidget* exercises, std::funct
 }
 
 bool TMenuKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    // Releases are the menu's own: it chooses the continent on every one.
+    if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (event->type() == QEvent::KeyRelease)
-        // The menu chooses the continent on a key's release; these keys leave it be.
-        return watched == continents_ && (enter || key->key() == Qt::Key_Right);
     if (watched == continents_ && (enter || key->key() == Qt::Key_Right)) {
         ToExercises();
         return true;

@@ -83,6 +83,22 @@ Row RowOf(TOwnText text) {
                 "pero tus partidas no se guardan en el historial.",
                 "Non è possibile salvare la cronologia dei risultati. Puoi giocare come "
                 "sempre, ma le tue partite non vengono conservate nella cronologia."};
+        case TOwnText::HistoryRefused:
+            return {
+                "Resultathistoriken tar inte emot nya resultat just nu. Dina omgångar sparas "
+                "bredvid den och förs in så snart den tar emot dem igen.",
+                "Your results history is not taking new results just now. Your runs are kept "
+                "beside it and go in as soon as it takes them again.",
+                "L'historique des résultats n'accepte pas de nouveaux résultats pour le "
+                "moment. Vos parties sont conservées à côté et y seront ajoutées dès qu'il les "
+                "acceptera.",
+                "Der Ergebnisverlauf nimmt gerade keine neuen Ergebnisse an. Deine Runden "
+                "werden daneben aufbewahrt und eingetragen, sobald er sie wieder annimmt.",
+                "El historial de resultados no acepta nuevos resultados en este momento. Tus "
+                "partidas se guardan aparte y se añadirán en cuanto vuelva a aceptarlas.",
+                "La cronologia dei risultati non accetta nuovi risultati in questo momento. Le "
+                "tue partite vengono conservate a parte e aggiunte appena le accetterà di "
+                "nuovo."};
         case TOwnText::PracticeNote:
             return {"Övning: räknas inte till tio-i-topp",
                     "Practice: not entered in the top ten",

@@ -16,6 +16,7 @@ enum class TOwnText {
     HelpMissingText,    // with %1 for the page's file
     HistoryMovedAside,  // the results history was damaged; %1 where it was kept
     HistoryUnusable,    // the results history can't be written
+    HistoryRefused,     // the results history refuses writes; they are kept
     ColourBlindSwitch,  // the main menu's check box for the colour-blind palette
     PracticeNote,       // practice: not in the top ten
     MenuPractise,       // the main menu's practice button

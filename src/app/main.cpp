@@ -34,6 +34,16 @@ int main(int argc, char** argv) {
                            QDateTime::currentDateTime());
     TResultsHistory history(HistoryFile());
     SetResultsHistory(&history);
+    // Said once, on the screen in front, from the history's writing thread.
+    history.SetRefusalNotice([&mainMenu] {
+        QMetaObject::invokeMethod(
+            &mainMenu,
+            [] {
+                ShowMessage(TMessageKind::Information,
+                            OwnText(TOwnText::HistoryRefused, CurrentLanguage));
+            },
+            Qt::QueuedConnection);
+    });
 
     QApplication::restoreOverrideCursor();
     mainMenu.show();

@@ -111,7 +111,7 @@ void CKarta::FitToSelection() {
     const double margin = (double(north) - south) / 25;
     TopLatitude = float(north + margin);
     BottomLatitude = float(south - margin);
-    if (TopLatitude - BottomLatitude < 1) {
+    if (TopLatitude <= BottomLatitude) {
         // Areas along a single parallel: give the view some height to scale by.
         TopLatitude = float(double(TopLatitude) + 0.5);
         BottomLatitude = float(double(BottomLatitude) - 0.5);

@@ -2,15 +2,22 @@
 // The results history: its schema, its writing thread and its reading.
 #include "ResultsHistory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
 #include <map>
+
+#include "history/HistoryLock.h"
 
 namespace {
 
@@ -46,7 +53,75 @@ QStringList SplitKeys(const QString& text) {
 
 std::atomic<int> connections{0};
 
-// A write that fails is logged; the game goes on.
+// SQLite's own word that a file is no database or a damaged one.
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADatabase = 26;
+bool SaysDamaged(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xff;  // extended codes too
+    return code == SqliteCorrupt || code == SqliteNotADatabase;
+}
+
+// How long a copy of the game waits for another that is opening the file.
+constexpr int LockWaitMs = 20000;
+
+// One write to the history, kept as data so that one the database refuses
+// can wait in a file and be tried again.
+struct THistoryWrite {
+    enum class TKind { BeginRun, Question, EndRun, Signature };
+    TKind kind = TKind::BeginRun;
+    int run = 0;
+    qint64 row = 0;  // the run's row when it had one (in a kept write)
+    int exercise = 0, language = 0;
+    bool practice = false;
+    QString item;
+    int attempts = 0;
+    QStringList clicked;
+    QString stamp;  // started, answered or ended
+    int percent = 0;
+    bool finished = false;
+    QString signature;
+
+    QByteArray ToLine() const {
+        QJsonObject o{{"kind", int(kind)},
+                      {"run", run},
+                      {"row", row},
+                      {"exercise", exercise},
+                      {"language", language},
+                      {"practice", practice},
+                      {"item", item},
+                      {"attempts", attempts},
+                      {"clicked", QJsonArray::fromStringList(clicked)},
+                      {"stamp", stamp},
+                      {"percent", percent},
+                      {"finished", finished},
+                      {"signature", signature}};
+        return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
+    }
+    // False for a line that isn't one (the last of a killed program).
+    static bool FromLine(const QByteArray& line, THistoryWrite& w) {
+        const QJsonDocument doc = QJsonDocument::fromJson(line);
+        if (!doc.isObject()) return false;
+        const QJsonObject o = doc.object();
+        const int kind = o.value("kind").toInt(-1);
+        if (kind < 0 || kind > int(TKind::Signature)) return false;
+        w.kind = TKind(kind);
+        w.run = o.value("run").toInt();
+        w.row = qint64(o.value("row").toDouble());
+        w.exercise = o.value("exercise").toInt();
+        w.language = o.value("language").toInt();
+        w.practice = o.value("practice").toBool();
+        w.item = o.value("item").toString();
+        w.attempts = o.value("attempts").toInt();
+        for (const QJsonValue& v : o.value("clicked").toArray()) w.clicked << v.toString();
+        w.stamp = o.value("stamp").toString();
+        w.percent = o.value("percent").toInt();
+        w.finished = o.value("finished").toBool();
+        w.signature = o.value("signature").toString();
+        return true;
+    }
+};
+
+// A write that fails is logged and kept.
 bool Run(QSqlQuery& q) {
     if (q.exec()) return true;
     qWarning("results history: %s", qPrintable(q.lastError().text()));
@@ -58,44 +133,39 @@ bool Run(QSqlQuery& q) {
 // The database connection, used by the writing thread only.
 class THistoryStore {
   public:
-    THistoryStore() : name_(QStringLiteral("glomira-history-%1").arg(++connections)) {}
+    enum class TCheck { Fine, Damaged, Failed };
+
+    explicit THistoryStore(std::function<void()> refused)
+        : name_(QStringLiteral("glomira-history-%1").arg(++connections)),
+          refused_(std::move(refused)) {}
     ~THistoryStore() { Close(); }
 
-    // Opens the file and brings its schema up to date; false when it can't
-    // be used (not a database, damaged, or of a newer version).
-    bool Open(const QString& fileName) {
+    // Opens the file and brings its schema up to date: Damaged when SQLite
+    // says it is no database or a damaged one, or it is of a newer version;
+    // Failed when it can't be used for another reason (it may be fine).
+    TCheck Open(const QString& fileName) {
+        fileName_ = fileName;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
             db.setDatabaseName(fileName);
-            if (!db.open()) return false;
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+            if (!db.open()) return TCheck::Failed;
         }
         QSqlQuery q(Db());
-        if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next() ||
-            q.value(0).toString() != QLatin1String("ok"))
-            return false;
-        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return false;
-        const int version = q.value(0).toInt();
-        if (version > TResultsHistory::SchemaVersion) return false;
+        if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
+            return SaysDamaged(q.lastError()) ? TCheck::Damaged : TCheck::Failed;
+        if (q.value(0).toString() != QLatin1String("ok")) return TCheck::Damaged;
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return TCheck::Failed;
+        if (q.value(0).toInt() > TResultsHistory::SchemaVersion) return TCheck::Damaged;
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
             !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-            !q.exec(QStringLiteral("PRAGMA foreign_keys=ON")))
-            return false;
-        if (version == 0) {
-            if (!Db().transaction()) return false;
-            for (const char* statement : Schema)
-                if (!q.exec(QString::fromLatin1(statement))) {
-                    Db().rollback();
-                    return false;
-                }
-            if (!q.exec(
-                    QStringLiteral("PRAGMA user_version=%1").arg(TResultsHistory::SchemaVersion)) ||
-                !Db().commit()) {
-                Db().rollback();
-                return false;
-            }
-        }
+            !q.exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !CreateSchema(q))
+            return TCheck::Failed;
         usable_ = true;
-        return true;
+        pendingFile_ = fileName + QStringLiteral(".pending-%1-%2")
+                                      .arg(QCoreApplication::applicationPid())
+                                      .arg(QDateTime::currentMSecsSinceEpoch());
+        return TCheck::Fine;
     }
 
     void Close() {
@@ -109,11 +179,152 @@ class THistoryStore {
     bool Usable() const { return usable_; }
     QSqlDatabase Db() const { return QSqlDatabase::database(name_, false); }
 
+    // Writes, after the writes kept back before it; keeps it back too when
+    // the database refuses.
+    void Write(const THistoryWrite& w) {
+        if (!usable_) return;
+        if (WriteBacklog() && Apply(w)) return;
+        Keep(w);
+    }
+
+    // Takes over the writes other copies of the game kept back, once they
+    // are gone (with the lock held alone), and writes them.
+    void TakeOverKept() {
+        const QFileInfo file(fileName_);
+        const QStringList kept = file.dir().entryList(
+            {file.fileName() + QStringLiteral(".pending-*")}, QDir::Files, QDir::Name);
+        int handle = 0;
+        for (const QString& name : kept) {
+            const QString path = file.dir().filePath(name);
+            QFile in(path);
+            if (!in.open(QIODevice::ReadOnly)) continue;
+            std::map<int, int> handles;  // the other copy's run handles to new ones
+            while (!in.atEnd()) {
+                THistoryWrite w;
+                if (!THistoryWrite::FromLine(in.readLine(), w)) continue;
+                auto [it, fresh] = handles.try_emplace(w.run, 0);
+                if (fresh) it->second = --handle;  // below the handles this copy hands out
+                w.run = it->second;
+                if (w.row) runs[w.run] = w.row;
+                backlog_.push_back(w);
+            }
+        }
+        if (backlog_.empty()) return;
+        if (!RewriteKept()) return;  // they stay where they are
+        for (const QString& name : kept) QFile::remove(file.dir().filePath(name));
+        WriteBacklog();
+    }
+
     // Runs by the handles the history gave out, to their rows.
     std::map<int, qint64> runs;
 
   private:
+    // The tables, unless another copy made them first.
+    bool CreateSchema(QSqlQuery& q) {
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return false;
+        if (q.value(0).toInt() == TResultsHistory::SchemaVersion) return true;
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+        bool done = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
+        if (done && q.value(0).toInt() == 0) {
+            for (const char* statement : Schema)
+                done = done && q.exec(QString::fromLatin1(statement));
+            done =
+                done &&
+                q.exec(
+                    QStringLiteral("PRAGMA user_version=%1").arg(TResultsHistory::SchemaVersion));
+        }
+        if (done && q.exec(QStringLiteral("COMMIT"))) return true;
+        q.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+
+    // One write to the database.
+    bool Apply(const THistoryWrite& w) {
+        QSqlQuery q(Db());
+        if (w.kind == THistoryWrite::TKind::BeginRun) {
+            q.prepare(
+                QStringLiteral("INSERT INTO runs (exercise, language, started, practice)"
+                               " VALUES (?, ?, ?, ?)"));
+            q.addBindValue(w.exercise);
+            q.addBindValue(w.language);
+            q.addBindValue(w.stamp);
+            q.addBindValue(w.practice ? 1 : 0);
+            if (!Run(q)) return false;
+            runs[w.run] = q.lastInsertId().toLongLong();
+            return true;
+        }
+        const auto it = runs.find(w.run);
+        if (it == runs.end()) return true;  // a run never begun: nothing to add to
+        switch (w.kind) {
+            case THistoryWrite::TKind::Question:
+                q.prepare(
+                    QStringLiteral("INSERT INTO questions (run, item, attempts, clicked, answered)"
+                                   " VALUES (?, ?, ?, ?, ?)"));
+                q.addBindValue(it->second);
+                q.addBindValue(w.item);
+                q.addBindValue(w.attempts);
+                q.addBindValue(JoinKeys(w.clicked));
+                q.addBindValue(w.stamp);
+                break;
+            case THistoryWrite::TKind::EndRun:
+                q.prepare(QStringLiteral(
+                    "UPDATE runs SET ended = ?, percent = ?, finished = ? WHERE id = ?"));
+                q.addBindValue(w.stamp);
+                q.addBindValue(w.finished ? QVariant(w.percent) : QVariant());
+                q.addBindValue(w.finished ? 1 : 0);
+                q.addBindValue(it->second);
+                break;
+            default:
+                q.prepare(QStringLiteral("UPDATE runs SET signature = ? WHERE id = ?"));
+                q.addBindValue(w.signature);
+                q.addBindValue(it->second);
+                break;
+        }
+        return Run(q);
+    }
+
+    // True when nothing is kept back any more.
+    bool WriteBacklog() {
+        if (backlog_.empty()) return true;
+        std::size_t written = 0;
+        while (written < backlog_.size() && Apply(backlog_[written])) ++written;
+        if (written == 0) return false;
+        backlog_.erase(backlog_.begin(), backlog_.begin() + std::ptrdiff_t(written));
+        if (backlog_.empty()) {
+            QFile::remove(pendingFile_);
+            return true;
+        }
+        RewriteKept();
+        return false;
+    }
+
+    void Keep(THistoryWrite w) {
+        if (const auto it = runs.find(w.run); it != runs.end()) w.row = it->second;
+        backlog_.push_back(w);
+        QFile out(pendingFile_);
+        if (out.open(QIODevice::Append)) out.write(w.ToLine());
+        if (!refusedOnce_) {
+            refusedOnce_ = true;
+            if (refused_) refused_();
+        }
+    }
+
+    bool RewriteKept() {
+        QSaveFile out(pendingFile_);
+        if (!out.open(QIODevice::WriteOnly)) return false;
+        for (THistoryWrite& w : backlog_) {
+            if (const auto it = runs.find(w.run); it != runs.end()) w.row = it->second;
+            out.write(w.ToLine());
+        }
+        return out.commit();
+    }
+
     QString name_;
+    QString fileName_;
+    QString pendingFile_;  // this copy's writes kept back, one per line
+    std::function<void()> refused_;
+    std::deque<THistoryWrite> backlog_;
+    bool refusedOnce_ = false;
     bool usable_ = false;
 };
 
@@ -121,8 +332,21 @@ TResultsHistory::TResultsHistory(const QString& fileName, TClock clock)
     : fileName_(fileName), clock_(std::move(clock)), worker_([this] { Work(); }) {
     const auto [opening, movedTo] = Ask<std::pair<TOpening, QString>>([this](THistoryStore& s) {
         QDir().mkpath(QFileInfo(fileName_).absolutePath());
-        if (s.Open(fileName_)) return std::make_pair(TOpening::Fine, QString());
+        // Held for as long as the store lives: see Work().
+        lock_ = std::make_unique<THistoryLock>(fileName_);
+        const bool locked = lock_->Take(LockWaitMs);
+        const THistoryStore::TCheck check = s.Open(fileName_);
+        if (check == THistoryStore::TCheck::Fine) {
+            if (lock_->Alone()) s.TakeOverKept();
+            lock_->Share();
+            return std::make_pair(TOpening::Fine, QString());
+        }
         s.Close();
+        // Only a copy alone with the file may move it: no other has it open.
+        if (check == THistoryStore::TCheck::Failed || !locked || !lock_->Alone()) {
+            lock_.reset();
+            return std::make_pair(TOpening::Unusable, QString());
+        }
         // Kept for whoever wants to look at it, with its log beside it.
         const QString aside = fileName_ + QStringLiteral(".damaged-") +
                               Now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -130,8 +354,12 @@ TResultsHistory::TResultsHistory(const QString& fileName, TClock clock)
         for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
             if (QFile::exists(fileName_ + suffix))
                 moved = QFile::rename(fileName_ + suffix, aside + suffix) && moved;
-        if (moved && s.Open(fileName_)) return std::make_pair(TOpening::MovedAside, aside);
+        if (moved && s.Open(fileName_) == THistoryStore::TCheck::Fine) {
+            lock_->Share();
+            return std::make_pair(TOpening::MovedAside, aside);
+        }
         s.Close();
+        lock_.reset();
         return std::make_pair(TOpening::Unusable, QString());
     });
     opening_ = opening;
@@ -149,6 +377,22 @@ TResultsHistory::~TResultsHistory() {
 
 QDateTime TResultsHistory::Now() const {
     return clock_ ? clock_() : QDateTime::currentDateTimeUtc();
+}
+
+void TResultsHistory::SetRefusalNotice(std::function<void()> notice) {
+    std::lock_guard lock(mutex_);
+    refusalNotice_ = std::move(notice);
+}
+
+void TResultsHistory::Refused() {
+    std::function<void()> notice;
+    {
+        std::lock_guard lock(mutex_);
+        if (refusalNoticed_) return;
+        refusalNoticed_ = true;
+        notice = refusalNotice_;
+    }
+    if (notice) notice();
 }
 
 void TResultsHistory::Post(TJob job) {
@@ -172,20 +416,23 @@ T TResultsHistory::Ask(std::function<T(THistoryStore&)> read) const {
 }
 
 void TResultsHistory::Work() {
-    THistoryStore store;
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-        if (jobs_.empty()) break;  // stopping, and everything written
-        TJob job = std::move(jobs_.front());
-        jobs_.pop_front();
-        busy_ = true;
-        lock.unlock();
-        job(store);
-        lock.lock();
-        busy_ = false;
-        if (jobs_.empty()) idle_.notify_all();
+    {
+        THistoryStore store([this] { Refused(); });
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+            if (jobs_.empty()) break;  // stopping, and everything written
+            TJob job = std::move(jobs_.front());
+            jobs_.pop_front();
+            busy_ = true;
+            lock.unlock();
+            job(store);
+            lock.lock();
+            busy_ = false;
+            if (jobs_.empty()) idle_.notify_all();
+        }
     }
+    lock_.reset();  // once the database is closed
 }
 
 void TResultsHistory::Flush() {
@@ -194,68 +441,45 @@ void TResultsHistory::Flush() {
 }
 
 int TResultsHistory::BeginRun(int exercise, int language, bool practice) {
-    const int run = nextRun_++;
-    const QString started = Stamp(Now());
-    Post([=](THistoryStore& s) {
-        if (!s.Usable()) return;
-        QSqlQuery q(s.Db());
-        q.prepare(
-            QStringLiteral("INSERT INTO runs (exercise, language, started, practice)"
-                           " VALUES (?, ?, ?, ?)"));
-        q.addBindValue(exercise);
-        q.addBindValue(language);
-        q.addBindValue(started);
-        q.addBindValue(practice ? 1 : 0);
-        if (Run(q)) s.runs[run] = q.lastInsertId().toLongLong();
-    });
-    return run;
+    THistoryWrite w;
+    w.kind = THistoryWrite::TKind::BeginRun;
+    w.run = nextRun_++;
+    w.exercise = exercise;
+    w.language = language;
+    w.practice = practice;
+    w.stamp = Stamp(Now());
+    Post([w](THistoryStore& s) { s.Write(w); });
+    return w.run;
 }
 
 void TResultsHistory::RecordQuestion(int run, const QString& item, int attempts,
                                      const QStringList& clickedInstead) {
-    const QString answered = Stamp(Now());
-    Post([=](THistoryStore& s) {
-        const auto it = s.runs.find(run);
-        if (!s.Usable() || it == s.runs.end()) return;
-        QSqlQuery q(s.Db());
-        q.prepare(
-            QStringLiteral("INSERT INTO questions (run, item, attempts, clicked, answered)"
-                           " VALUES (?, ?, ?, ?, ?)"));
-        q.addBindValue(it->second);
-        q.addBindValue(item);
-        q.addBindValue(attempts);
-        q.addBindValue(JoinKeys(clickedInstead));
-        q.addBindValue(answered);
-        Run(q);
-    });
+    THistoryWrite w;
+    w.kind = THistoryWrite::TKind::Question;
+    w.run = run;
+    w.item = item;
+    w.attempts = attempts;
+    w.clicked = clickedInstead;
+    w.stamp = Stamp(Now());
+    Post([w](THistoryStore& s) { s.Write(w); });
 }
 
 void TResultsHistory::EndRun(int run, int percent, bool finished) {
-    const QString ended = Stamp(Now());
-    Post([=](THistoryStore& s) {
-        const auto it = s.runs.find(run);
-        if (!s.Usable() || it == s.runs.end()) return;
-        QSqlQuery q(s.Db());
-        q.prepare(
-            QStringLiteral("UPDATE runs SET ended = ?, percent = ?, finished = ? WHERE id = ?"));
-        q.addBindValue(ended);
-        q.addBindValue(finished ? QVariant(percent) : QVariant());
-        q.addBindValue(finished ? 1 : 0);
-        q.addBindValue(it->second);
-        Run(q);
-    });
+    THistoryWrite w;
+    w.kind = THistoryWrite::TKind::EndRun;
+    w.run = run;
+    w.percent = percent;
+    w.finished = finished;
+    w.stamp = Stamp(Now());
+    Post([w](THistoryStore& s) { s.Write(w); });
 }
 
 void TResultsHistory::SetSignature(int run, const QString& signature) {
-    Post([=](THistoryStore& s) {
-        const auto it = s.runs.find(run);
-        if (!s.Usable() || it == s.runs.end()) return;
-        QSqlQuery q(s.Db());
-        q.prepare(QStringLiteral("UPDATE runs SET signature = ? WHERE id = ?"));
-        q.addBindValue(signature);
-        q.addBindValue(it->second);
-        Run(q);
-    });
+    THistoryWrite w;
+    w.kind = THistoryWrite::TKind::Signature;
+    w.run = run;
+    w.signature = signature;
+    Post([w](THistoryStore& s) { s.Write(w); });
 }
 
 namespace {

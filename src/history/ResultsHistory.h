@@ -3,9 +3,10 @@
 // SQLite database of the player's own. Writes are queued and done by a
 // thread of its own, so a click never waits for the disk; each one is
 // committed as soon as it is written (write-ahead log), so a program that is
-// killed loses nothing it was told before. A file that can't be opened or is
-// damaged is moved aside and a fresh one started; the game goes on without
-// history if even that fails.
+// killed loses nothing it was told before. Several copies of the game may
+// share the file. A damaged file is moved aside and a fresh one started; the
+// game goes on without history if even that fails. Writes the database
+// refuses are kept in a file beside it and written once it takes them.
 #pragma once
 
 #include <QDateTime>
@@ -22,6 +23,7 @@
 
 #include "history/LearningSchedule.h"
 
+class THistoryLock;
 class THistoryStore;
 
 // What the history keeps of a run.
@@ -64,6 +66,10 @@ class TResultsHistory {
     TOpening Opening() const { return opening_; }
     QString MovedTo() const { return movedTo_; }
 
+    // Called once, from the writing thread, when the database first refuses
+    // a write; the writes are kept and tried again with the next ones.
+    void SetRefusalNotice(std::function<void()> notice);
+
     // A run begins; the handle names it in the calls that follow.
     int BeginRun(int exercise, int language, bool practice);
     void RecordQuestion(int run, const QString& item, int attempts,
@@ -92,6 +98,7 @@ class TResultsHistory {
     template <typename T>
     T Ask(std::function<T(THistoryStore&)> read) const;
     void Work();
+    void Refused();
     QDateTime Now() const;
 
     QString fileName_;
@@ -105,5 +112,8 @@ class TResultsHistory {
     mutable std::deque<TJob> jobs_;
     mutable bool busy_ = false;
     bool stopping_ = false;
+    std::unique_ptr<THistoryLock> lock_;  // the writing thread's
+    std::function<void()> refusalNotice_;
+    bool refusalNoticed_ = false;
     std::thread worker_;
 };

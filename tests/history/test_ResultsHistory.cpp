@@ -8,7 +8,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <csignal>
+#include <memory>
 
+#include "history/HistoryLock.h"
 #include "history/ResultsHistory.h"
 #include "support/GlomiraTest.h"
 
@@ -180,6 +182,153 @@ TEST_F(ResultsHistoryTest, AKilledProgramLeavesEveryWrittenQuestion) {
     ASSERT_GE(int(asked.size()), written);
     for (int n = 1; n <= written; ++n)
         EXPECT_EQ(asked[std::size_t(n - 1)].item, QString("Q%1").arg(n));
+    EXPECT_EQ(Sql(File(), "PRAGMA integrity_check").toString(), "ok");
+}
+
+// Copies of the game started at one moment on a history that isn't there
+// yet (a double click, a file opened while the game starts) share one
+// database: every question each wrote is in it, it is sound, and nothing
+// was moved aside.
+TEST_F(ResultsHistoryTest, CopiesStartingTogetherOnANewHistoryShareOneDatabase) {
+    const QString writerProgram =
+        QCoreApplication::applicationDirPath() + "/glomira_history_writer";
+    const int rounds = qEnvironmentVariableIsSet("GLOMIRA_HISTORY_ROUNDS")
+                           ? qEnvironmentVariableIntValue("GLOMIRA_HISTORY_ROUNDS")
+                           : 50;
+    constexpr int Questions = 4;
+    for (const int copies : {2, 4, 8}) {
+        for (int round = 0; round < rounds; ++round) {
+            SCOPED_TRACE(QString("%1 copies, round %2").arg(copies).arg(round).toStdString());
+            const QString folder = Path(QString("race-%1-%2").arg(copies).arg(round));
+            const QString file = folder + "/history.sqlite";
+            std::vector<std::unique_ptr<QProcess>> writers;
+            for (int w = 0; w < copies; ++w) {
+                writers.push_back(std::make_unique<QProcess>());
+                writers.back()->start(writerProgram,
+                                      {file, QString::number(Questions), QString("W%1").arg(w)});
+            }
+            for (auto& writer : writers) {
+                ASSERT_TRUE(writer->waitForReadyRead(20000));
+                ASSERT_EQ(writer->readLine().trimmed(), "ready");
+            }
+            // Written out at once: a QProcess sends only when asked to.
+            for (auto& writer : writers) writer->write("go\n");
+            for (auto& writer : writers) ASSERT_TRUE(writer->waitForBytesWritten(10000));
+            for (int w = 0; w < copies; ++w) {
+                QProcess& writer = *writers[std::size_t(w)];
+                ASSERT_TRUE(writer.waitForFinished(60000));
+                EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+                const QList<QByteArray> said = writer.readAllStandardOutput().trimmed().split('\n');
+                ASSERT_EQ(said.size(), Questions + 1);
+                EXPECT_EQ(said[0].toStdString(), "opening 0");  // Fine
+                EXPECT_EQ(said.last().toInt(), Questions);
+                EXPECT_EQ(
+                    Sql(file,
+                        QString("SELECT COUNT(*) FROM questions WHERE item LIKE 'W%1-%'").arg(w))
+                        .toInt(),
+                    Questions);
+            }
+            EXPECT_EQ(Sql(file, "SELECT COUNT(*) FROM runs WHERE finished = 1").toInt(), copies);
+            EXPECT_EQ(Sql(file, "PRAGMA integrity_check").toString(), "ok");
+            const QStringList left = QDir(folder).entryList({"*.damaged-*", "*.pending-*"});
+            EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+            if (HasFailure()) return;
+        }
+    }
+}
+
+// A damaged file that another copy of the game still has open is left where
+// it is: this copy goes on without history, and the next one alone moves it.
+TEST_F(ResultsHistoryTest, AFileAnotherCopyHasOpenIsNeverMovedAside) {
+    QDir().mkpath(Path("history"));
+    const QByteArray garbage = QByteArray("not a database at all ").repeated(200);
+    {
+        QFile f(File());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(garbage);
+    }
+    {
+        THistoryLock otherCopy(File());
+        ASSERT_TRUE(otherCopy.Take(1000));
+        otherCopy.Share();
+        TResultsHistory history(File(), Clock());
+        EXPECT_EQ(history.Opening(), TResultsHistory::TOpening::Unusable);
+        EXPECT_TRUE(QDir(Path("history")).entryList({"*.damaged-*"}).isEmpty());
+        QFile f(File());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), garbage);
+    }
+    TResultsHistory history(File(), Clock());
+    EXPECT_EQ(history.Opening(), TResultsHistory::TOpening::MovedAside);
+}
+
+// A database that refuses writes (here a trigger) loses none: the player is
+// told once, the writes wait beside it and go in as soon as it takes them,
+// in this program or, if it ends first, in the next.
+TEST_F(ResultsHistoryTest, WritesTheDatabaseRefusesWaitAndGoInOnceItTakesThem) {
+    { TResultsHistory(File(), Clock()).Flush(); }
+    const auto refuse = [&](const QString& table) {
+        Sql(File(), QString("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 BEGIN"
+                            " SELECT RAISE(ABORT, 'refused by trigger'); END")
+                        .arg(table));
+    };
+    const auto keptFiles = [&] { return QDir(Path("history")).entryList({"*.pending-*"}); };
+    int notices = 0;
+
+    // Refused in the middle of a run, taken again while the program runs.
+    refuse("questions");
+    {
+        TResultsHistory history(File(), Clock());
+        history.SetRefusalNotice([&] { ++notices; });
+        const int run = history.BeginRun(4, 2, false);
+        history.RecordQuestion(run, "SE", 1, {});
+        history.RecordQuestion(run, "NO", 2, {"SE"});
+        history.EndRun(run, 75, true);
+        history.Flush();
+        EXPECT_EQ(notices, 1);
+        EXPECT_EQ(Sql(File(), "SELECT COUNT(*) FROM questions").toInt(), 0);
+        EXPECT_EQ(keptFiles().size(), 1);
+        Sql(File(), "DROP TRIGGER refuse_questions");
+        history.RecordQuestion(history.BeginRun(4, 2, true), "FI", 1, {});
+        history.Flush();
+        const auto runs = history.Runs(4);
+        ASSERT_EQ(runs.size(), 2u);
+        EXPECT_EQ(runs[1].percent, 75);  // the run's end waited behind its questions
+        ASSERT_EQ(history.Questions(runs[1].id).size(), 2u);
+        EXPECT_EQ(history.Questions(runs[1].id)[1].clickedInstead, QStringList{"SE"});
+        EXPECT_EQ(history.Questions(runs[0].id).size(), 1u);
+        EXPECT_TRUE(keptFiles().isEmpty());
+    }
+
+    // Refused until the program ends (killed or closed): the next one writes them.
+    refuse("runs");
+    notices = 0;
+    {
+        TResultsHistory history(File(), Clock());
+        history.SetRefusalNotice([&] { ++notices; });
+        const int run = history.BeginRun(9, 1, false);
+        history.RecordQuestion(run, "DE-BY", 3, {"DE-BW", "AT"});
+        history.EndRun(run, 40, true);
+        history.SetSignature(run, "Kim");
+        history.Flush();
+        EXPECT_EQ(notices, 1);
+    }
+    ASSERT_EQ(keptFiles().size(), 1);
+    {
+        QFile kept(Path("history/" + keptFiles()[0]));
+        ASSERT_TRUE(kept.open(QIODevice::Append));
+        kept.write("{\"kind\": 1, \"ru");  // the last line of a killed program
+    }
+    Sql(File(), "DROP TRIGGER refuse_runs");
+    TResultsHistory history(File(), Clock());
+    const auto runs = history.Runs(9);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].percent, 40);
+    EXPECT_EQ(runs[0].signature, "Kim");
+    const auto asked = history.Questions(runs[0].id);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].clickedInstead, QStringList({"DE-BW", "AT"}));
+    EXPECT_TRUE(keptFiles().isEmpty());
     EXPECT_EQ(Sql(File(), "PRAGMA integrity_check").toString(), "ok");
 }
 

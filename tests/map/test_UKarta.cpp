@@ -361,6 +361,18 @@ TEST_F(MapTest, ASelectionAlongOneParallelStillGetsAView) {
     EXPECT_LE(map.LonLatToX(30, 20), 800);
 }
 
+// A selection less than a degree tall (one small country) gets its 4 %
+// margins and no more: it fills the picture.
+TEST_F(MapTest, ASmallSelectionIsFittedWithoutExtraHeight) {
+    View(800, 600, 0, 0, 0);
+    AddBox(*map.Areas, "LU", 49.45, 5.73, 50.18, 6.53).Selected = true;
+    map.FitToSelection();
+    const float margin = float((50.18 - 49.45) / 25);
+    EXPECT_NEAR(map.TopLatitude, 50.18f + margin, 1e-4);
+    EXPECT_NEAR(map.BottomLatitude, 49.45f - margin, 1e-4);
+    EXPECT_NEAR(map.CentreLongitude, 6.13f, 1e-4);
+}
+
 TEST_F(MapTest, PixelDistanceIsBetweenWholeProjectedPixels) {
     View(600, 400, 70, 30, 10);
     COrt place;

@@ -52,8 +52,13 @@ class MenuKeysTest : public GlomiraTest {
             .value("Options/ColourBlind")
             .toString();
     }
-    static void Key(QWidget* to, Qt::Key key) {
-        QTest::keyClick(to, key);
+    // As a keyboard does: the press goes to the focus, and so does the
+    // release, which may have moved meanwhile.
+    void Key(QWidget* to, Qt::Key key) {
+        QTest::keyPress(to, key);
+        QCoreApplication::processEvents();
+        QWidget* focus = menu->focusWidget() ? menu->focusWidget() : to;
+        QTest::keyRelease(focus, key);
         QCoreApplication::processEvents();
     }
 
@@ -149,6 +154,17 @@ TEST_F(MenuKeysTest, ArrowsTabAndEnterChooseAndStartAnExercise) {
     ASSERT_NE(menu->FlagScreen->Exercise, nullptr);
     EXPECT_EQ(menu->FlagScreen->Exercise->Names[CurrentLanguage], exercises->item(flagRow)->text());
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// Any key released on the continent list chooses its line, Enter and the
+// right arrow too, when the list still has the focus.
+TEST_F(MenuKeysTest, EveryKeyReleasedOnTheContinentListChoosesItsLine) {
+    QListWidget* parts = menu->lstParts;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Right, Qt::Key_Shift}) {
+        parts->setCurrentRow(key == Qt::Key_Return ? 3 : key == Qt::Key_Right ? 1 : 4);
+        QTest::keyRelease(parts, key);
+        EXPECT_EQ(menu->CurrentContinent, parts->currentRow() + 1) << key;
+    }
 }
 
 TEST_F(MenuKeysTest, EnterWithNothingToStartStartsNothing) {
