@@ -15,11 +15,11 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config \
 # the Debian package (dpkg-shlibdeps finds its library dependencies; CPack
 # finds the programs among the files with file),
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
-# the test suite and its format check, and the checks of the package and its
-# desktop files,
-TEST_PACKAGES := $(PACKAGE_PACKAGES) googletest libgtest-dev libgmock-dev xvfb xdotool \
-  clang-format-14 python3 desktop-file-utils appstream shared-mime-info man-db lintian \
-  poppler-utils
+# the test suite and its format check, the end-to-end scripts' X server and
+# window manager, and the checks of the package and its desktop files,
+TEST_PACKAGES := $(PACKAGE_PACKAGES) googletest libgtest-dev libgmock-dev \
+  xvfb xdotool openbox x11-utils clang-format-14 python3 desktop-file-utils appstream \
+  shared-mime-info man-db lintian poppler-utils
 # and the developer's extras: benchmarks, fuzzing, rebuilding the data.
 DEV_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev clang-14 libclang-rt-14-dev \
   imagemagick librsvg2-bin

@@ -377,16 +377,17 @@ void TfrmHuvudmeny::changeEvent(QEvent* event) {
 }
 
 void TfrmHuvudmeny::FormActivate() {
-    // Closing one screen to start another (practice from the review)
-    // activates the menu on a desktop: the screen being started stays, and
-    // so does one still shown.
-    if (!starting_) ReleaseExerciseScreens(TRelease::ClosedOnly);
+    // Closing one screen to start another (practice from the review) may
+    // activate the menu on a desktop before the new screen: that one stays.
+    if (!starting_) ReleaseExerciseScreens(TRelease::AllButNew);
     ShowProgressFigures();  // a run may have ended meanwhile
 }
 
 void TfrmHuvudmeny::ReleaseExerciseScreens(TRelease which) {
-    const auto release = [which](auto& screen) {
-        if (!screen || (which == TRelease::ClosedOnly && screen->isVisible())) return;
+    const auto release = [this, which](auto& screen) {
+        if (!screen || (which == TRelease::AllButNew && screen == newScreen_ &&
+                        screen->isVisible()))
+            return;
         screen->hide();
         screen->deleteLater();
         screen = nullptr;
@@ -639,6 +640,7 @@ bool TfrmHuvudmeny::eventFilter(QObject* watched, QEvent* event) {
         imgMapMouseDown(p.x(), p.y());
         return true;
     }
+    if (watched == newScreen_ && event->type() == QEvent::WindowActivate) newScreen_ = nullptr;
     // Qt selects on press, so the line is settled by the release.
     if (watched == lstParts->viewport() && event->type() == QEvent::MouseButtonRelease)
         lstPartsMouseUp();
@@ -665,6 +667,8 @@ void TfrmHuvudmeny::StartEntry(COvning& entry) {
         FlagScreen = qobject_cast<TfrmOvningFlagga*>(screen);
         MultiScreen = qobject_cast<TfrmOvningMulti*>(screen);
         screen->StartExercise(entry);
+        newScreen_ = screen.data();
+        screen->installEventFilter(this);
     } catch (const std::exception& e) {
         LogFailure(e, QStringLiteral("starting exercise %1").arg(entry.Number));
         // A broken exercise costs that exercise, not the whole program.

@@ -166,8 +166,9 @@ class TfrmHuvudmeny : public QWidget {
   private:
     void BuildLayout();
     void DrawContinent(int continent);
-    // Hides and releases the exercise screens: all, or only the closed ones.
-    enum class TRelease { All, ClosedOnly };
+    // Hides and releases the exercise screens: all, or all but one just
+    // started that has not been the active window yet.
+    enum class TRelease { All, AllButNew };
     void ReleaseExerciseScreens(TRelease which);
     // Lets window messages run: the screen's start, or a failure's message box.
     void StartEntry(COvning& entry);
@@ -189,6 +190,7 @@ class TfrmHuvudmeny : public QWidget {
     TfrmAbout* aboutScreen_ = nullptr;
     bool shown_ = false;
     bool starting_ = false;                // StartEntry is starting a screen
+    QPointer<QWidget> newScreen_;          // started, not yet the active window
     std::map<int, QStringList> itemKeys_;  // by history number
     QString fileToImport_;
     // The practice runs started from here; the one before the last is kept

@@ -20,8 +20,8 @@ start_private_x 1280x1024
 game_pid=$!
 
 click() {  # window x y (in the window)
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    local X Y WIDTH HEIGHT
+    geometry "$1"
     xdotool mousemove $((X + $2)) $((Y + $3)) click 1
 }
 

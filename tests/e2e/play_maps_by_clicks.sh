@@ -54,8 +54,8 @@ play() {  # exercise, fewest marker clicks
         local question=${line%%$'\t'*} where=${line#*$'\t'}
         [ "$where" != "-" ] || fail "exercise $exercise: nothing on the map answers \"$question\""
         [ -n "$window" ] || window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -1)
-        local X Y WIDTH HEIGHT SCREEN WINDOW
-        eval "$(xdotool getwindowgeometry --shell "$window")"
+        local X Y WIDTH HEIGHT
+        geometry "$window"
         set -- $where
         asked=$((asked + 1))
         [ "${3:-}" = marker ] && markers=$((markers + 1))

@@ -1,14 +1,18 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the end-to-end scripts: a work folder with the player's own
 # config, data and runtime folders in it, a private X server of the given
-# size (start_private_x WIDTHxHEIGHT), a wait for a window by its title,
-# and the clean-up of both (and of the game, once game_pid is set) when the
+# size (start_private_x WIDTHxHEIGHT), with a window manager on it when
+# WINDOW_MANAGER names one (openbox: windows are then framed, placed and
+# activated as on a desktop), a wait for a window by its title, and the
+# clean-up of them all (and of the game, once game_pid is set) when the
 # script ends.
 work=$(mktemp -d)
 xvfb_pid=""
+wm_pid=""
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -26,6 +30,22 @@ start_private_x() {
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
+    case "${WINDOW_MANAGER:-}" in
+    "") ;;
+    openbox)
+        openbox --sm-disable >"$work/wm.log" 2>&1 &
+        wm_pid=$!
+        # Running once it owns the screen's window-manager selection.
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+            kill -0 "$wm_pid" 2>/dev/null || fail "openbox ended: $(cat "$work/wm.log")"
+            sleep 0.1
+        done
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
+            fail "openbox did not start: $(cat "$work/wm.log")"
+        ;;
+    *) fail "unknown window manager \"$WINDOW_MANAGER\"" ;;
+    esac
 }
 
 # The visible window with this exact title, waiting up to 20 s; fails with
@@ -39,4 +59,15 @@ window() {
         sleep 0.1
     done
     fail "no window \"$1\"; the program said: $(cat "$work/game.log")"
+}
+
+# X, Y, WIDTH and HEIGHT of a window's inside on the screen. (xdotool's own
+# geometry counts a window manager's frame offset twice.)
+geometry() {
+    local info
+    info=$(xwininfo -id "$1")
+    X=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+    WIDTH=$(awk '/^ *Width:/ { print $NF }' <<<"$info")
+    HEIGHT=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
 }

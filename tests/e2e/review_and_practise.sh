@@ -76,7 +76,7 @@ for _ in $(seq 3000); do
                 fail "the practice asked ${asked[2]} items, the run missed ${missed[1]}"
             break
         fi
-        eval "$(xdotool getwindowgeometry --shell "$review")"
+        geometry "$review"
         # The first line of the list, shown on the map; then "Practise these", at the lower left.
         xdotool mousemove $((X + 60)) $((Y + 90)) click 1
         sleep 1
@@ -92,7 +92,7 @@ for _ in $(seq 3000); do
     where=${line#*$'\t'}
     [ "$where" != "-" ] || fail "nothing on the map answers \"${line%%$'\t'*}\""
     [ -n "$window" ] || window=$(xdotool search --onlyvisible --pid "$game_pid" --name "^Glomira" 2>/dev/null | head -1)
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    geometry "$window"
     set -- $where
     if [ "${3:-}" = miss ]; then
         missed[$run]=$((missed[$run] + 1))

@@ -107,6 +107,12 @@ class MainMenuTest : public GlomiraTest {
         SaveCatalogue({own.get()}, OwnExercisesFile());
         Open();
     }
+    // As a desktop tells a window it became the active one.
+    static void Activate(QWidget* window) {
+        ASSERT_NE(window, nullptr);
+        QEvent activated(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(window, &activated);
+    }
     // As the screens' Close buttons do.
     void CloseScreens() {
         for (QWidget* screen : {static_cast<QWidget*>(menu->MapScreen.data()),
@@ -246,11 +252,13 @@ TEST_F(MainMenuTest, StartOpensTheScreenOfTheKind) {
         ChooseExercise(entry->Names[2]);
         menu->cmdStartaClick();
         EXPECT_TRUE(c.opened()) << c.kind << ": " << messages.join('\n').toStdString();
-        menu->FormActivate();  // a screen still shown stays
+        menu->FormActivate();  // before the new screen was ever active: it stays
         EXPECT_TRUE(c.opened()) << c.kind;
-        CloseScreens();
-        menu->FormActivate();  // coming back releases the closed screen
-        EXPECT_FALSE(menu->MapScreen || menu->FlagScreen || menu->MultiScreen);
+        Activate(c.kind == std::string("FLAGG")   ? static_cast<QWidget*>(menu->FlagScreen)
+                 : c.kind == std::string("MULTI") ? static_cast<QWidget*>(menu->MultiScreen)
+                                                  : static_cast<QWidget*>(menu->MapScreen));
+        menu->FormActivate();  // the player clicks the menu: the open screen goes
+        EXPECT_FALSE(menu->MapScreen || menu->FlagScreen || menu->MultiScreen) << c.kind;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
@@ -272,6 +280,10 @@ TEST_F(MainMenuTest, AnActivationWhileAScreenStartsKeepsIt) {
     ASSERT_TRUE(menu->MapScreen) << "released while it started";
     EXPECT_TRUE(menu->MapScreen->isVisible());
     EXPECT_TRUE(menu->MapScreen->Exercise);
+    // The desktop activates the menu as the old screen goes, before the new one.
+    menu->FormActivate();
+    ASSERT_TRUE(menu->MapScreen) << "released before it was ever active";
+    Activate(menu->MapScreen);
     CloseScreens();
     menu->FormActivate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
