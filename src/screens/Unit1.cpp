@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "app/Generell.h"
@@ -22,6 +23,7 @@
 #include "data/MapLoader.h"
 #include "data/UKarta.h"
 #include "platform/MessageBoxes.h"
+#include "screens/NameLabel.h"
 #include "screens/ScreenSupport.h"
 
 namespace {
@@ -83,7 +85,7 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     imgKartaBox->SetFollowsDevicePixels(true);
     imgKartaBox->setEnabled(false);
 
-    lblNamn = new QLabel(panPanel);
+    lblNamn = new TNameLabel(panPanel);
     lblNamn->setFont(ArialPixels(11, false));
     lblNamn->setAlignment(Qt::AlignCenter);
     SetBackground(lblNamn, Colors::Silver);
@@ -331,15 +333,26 @@ void TfrmOvningKarta::PlaceName(const QString& text, const QPixmap& flag, int x,
         x = int(std::lround(x / ratio));
         y = int(std::lround(y / ratio));
     }
-    // Halves toward zero, as integer division does.
-    lblNamn->setGeometry(x + imgKartaBox->x() - width / 2, y + imgKartaBox->y() - height / 2, width,
-                         height);
+    lblNamn->setGeometry(NameBox(QPoint(x, y), QSize(width, height)));
     if (visible) {
         tmrNamnTimer->stop();
         tmrNamnTimer->start();
         SetNameOpaque(true);
         lblNamn->raise();
     }
+}
+
+QRect TfrmOvningKarta::NameBox(QPoint point, QSize size) const {
+    // Beside the point, right of it where there is room, else left of it, so
+    // that the pointer's surroundings (often the place looked for) stay in view.
+    const QRect map = imgKartaBox->geometry();
+    const QPoint at = map.topLeft() + point;
+    int left = at.x() + NameGap;
+    if (left + size.width() > map.right() + 1 && at.x() - NameGap - size.width() >= map.left())
+        left = at.x() - NameGap - size.width();
+    const int top = std::clamp(at.y() - size.height() / 2, map.top(),
+                               std::max(map.top(), map.bottom() + 1 - size.height()));
+    return QRect(QPoint(left, top), size);
 }
 
 void TfrmOvningKarta::SetNameOpaque(bool opaque) {

@@ -26,6 +26,7 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
   public:
     static constexpr int HelpTopic = 102;
     static constexpr int TopHeight = 32;  // the strip above the map
+    static constexpr int NameGap = 12;    // between a named point and its label
 
     explicit TfrmOvningKarta(QWidget* parent = nullptr);
     ~TfrmOvningKarta() override;
@@ -118,6 +119,9 @@ class TfrmOvningKarta : public TExerciseScreen, public TMapExerciseScreen {
     void tmrBlinkaTimer();
     void tmrNamnTimerTimer();
     void SetNameOpaque(bool opaque);
+    // Where the name label of this size goes for a point of the map (in the
+    // window's pixels): beside it, inside the map where it can.
+    QRect NameBox(QPoint point, QSize size) const;
     void PlaceName(const QString& text, const QPixmap& flag, int x, int y, bool visible);
     // The hint's zoom (in Unit1Hints.cpp).
     void SetUpHints();

@@ -252,18 +252,30 @@ TEST_F(MapScreenTest, HomeBringsBackTheOwnViewPixelForPixel) {
     EXPECT_TRUE(WaitFor([&] { return screen->imgKarta().Bitmap() == own; }));
 }
 
-TEST_F(MapScreenTest, ShowNameCentresTheLabelOnThePictureAndFadesAfterTwoSeconds) {
+// The label goes beside the point named, not over it, so the pointer's
+// surroundings stay in view: right of it, or left of it at the map's right
+// edge, and never above or below the map.
+TEST_F(MapScreenTest, ShowNamePutsTheLabelBesideThePointAndFadesAfterTwoSeconds) {
     Start({"AAA"});
     QLabel* label = screen->lblNamn;
+    const QRect map = screen->imgKartaBox->geometry();
+    const int gap = TfrmOvningKarta::NameGap;
     EXPECT_EQ(screen->tmrNamnTimer->interval(), 2000);
     screen->ShowName("Somewhere", 101, 51, true);
     const int width = label->fontMetrics().horizontalAdvance("Somewhere") + 4;
     const int height = label->fontMetrics().height();
     EXPECT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), "Somewhere");
-    EXPECT_EQ(label->geometry(), QRect(101 + 2 - width / 2, 51 + 2 - height / 2, width, height));
+    EXPECT_EQ(label->geometry(),
+              QRect(map.x() + 101 + gap, map.y() + 51 - height / 2, width, height));
     EXPECT_TRUE(label->autoFillBackground());
     EXPECT_TRUE(screen->tmrNamnTimer->isActive());
+
+    const int right = map.width() - 5;
+    screen->ShowName("Somewhere", right, 2, true);
+    EXPECT_EQ(label->geometry(), QRect(map.x() + right - gap - width, map.y(), width, height));
+    screen->ShowName("Somewhere", 30, map.height(), true);
+    EXPECT_EQ(label->geometry().bottom(), map.bottom());
 
     screen->tmrNamnTimer->setInterval(5);
     screen->ShowName("Elsewhere", 10, 10, true);
@@ -276,14 +288,42 @@ TEST_F(MapScreenTest, ShowNameCentresTheLabelOnThePictureAndFadesAfterTwoSeconds
     EXPECT_FALSE(label->isVisible());
 }
 
+// Once its box is gone the name stays readable on a dark map as on a light
+// one: its letters are outlined in the box's grey.
+TEST_F(MapScreenTest, AFadedNameStaysReadableOnAnyColour) {
+    Start({"AAA"});
+    QLabel* label = screen->lblNamn;
+    screen->tmrNamnTimer->setInterval(5);
+    for (const QColor ground : {QColor(Qt::black), QColor(Qt::white), QColor(0, 0, 128)}) {
+        QImage plain(screen->imgKarta().Bitmap().size(), QImage::Format_RGB32);
+        plain.fill(ground);
+        screen->imgKartaBox->Picture().SetBitmap(plain);
+        screen->ShowName("Liechtenstein", 60, 60, true);
+        ASSERT_TRUE(WaitFor([&] { return !label->autoFillBackground(); }));
+        const QImage shown = screen->panPanel->grab(label->geometry()).toImage();
+        int dark = 0, light = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const int grey = qGray(shown.pixel(x, y));
+                dark += grey < 60;
+                light += grey > 170;
+            }
+        // Dark letters and a light outline: a contrast on every ground.
+        EXPECT_GT(dark, 20) << ground.name().toStdString();
+        EXPECT_GT(light, 20) << ground.name().toStdString();
+    }
+}
+
 TEST_F(MapScreenTest, WrongClickNamesTheClickedAreaAndCounts) {
     Start({"AAA", "BBB"});
     const QPoint other = SeedPixel(Other());
     ClickMap(other);
     EXPECT_TRUE(screen->lblNamn->isVisible());
     EXPECT_EQ(screen->lblNamn->text(), Other() == "AAA" ? "Alpha" : "Beta");
+    // Beside the click, not over it.
     const QRect label = screen->lblNamn->geometry();
-    EXPECT_EQ(label.x() + label.width() / 2 - screen->imgKartaBox->x(), other.x());
+    EXPECT_EQ(label.x() - screen->imgKartaBox->x(), other.x() + TfrmOvningKarta::NameGap);
+    EXPECT_FALSE(label.contains(other + screen->imgKartaBox->pos()));
     EXPECT_EQ(screen->lblProcent->text(), "0 %");
     EXPECT_EQ(entry->WrongCount, 1);
 
@@ -316,8 +356,10 @@ TEST_F(MapScreenTest, ClickOnTheNameLabelReachesTheMapBeneath) {
     Start({"AAA", "BBB"});
     const QString first = Asked();
     const QPoint right = SeedPixel(first);
-    screen->ShowName("Cover", right.x(), right.y(), true);
+    // Named just left of it: the label lies over the right answer.
+    screen->ShowName("Cover", right.x() - TfrmOvningKarta::NameGap - 3, right.y(), true);
     QLabel* label = screen->lblNamn;
+    ASSERT_TRUE(label->geometry().contains(right + screen->imgKartaBox->pos()));
     const QPoint onLabel = right + screen->imgKartaBox->pos() - label->pos();
     QTest::mouseClick(label, Qt::RightButton, {}, onLabel);
     Settle();
