@@ -242,8 +242,11 @@ void TfrmHuvudmeny::BuildLayout() {
     lstParts->setFont(small);
     cboOvningar = new QListWidget(panPanel);
     cboOvningar->setGeometry(265, 148, 281, listHeight);
-    cboOvningar->setItemDelegate(new TSideNoteDelegate(cboOvningar));
     for (QListWidget* list : {lstParts, cboOvningar}) {
+        // Every name whole: a long one takes two lines.
+        list->setItemDelegate(new TSideNoteDelegate(list));
+        list->setWordWrap(true);
+        list->setResizeMode(QListView::Adjust);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setTextElideMode(Qt::ElideRight);
 
@@ -283,10 +286,10 @@ void TfrmHuvudmeny::BuildLayout() {
 
     imgMap->installEventFilter(this);
     lstParts->viewport()->installEventFilter(this);
-    lstParts->installEventFilter(this);
-    // Installed after the menu's own filter, so it sees the lists' keys first.
     new TMenuKeys(
         lstParts, cboOvningar, [this] { cmdStartaClick(); }, this);
+    // After the keys' filter, so that this one sees every key pressed in the list.
+    lstParts->installEventFilter(this);
     connect(cboOvningar, &QListWidget::itemDoubleClicked, this, [this] { cmdStartaClick(); });
     connect(cmdStarta, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdStartaClick);
     connect(cmdTioitopp, &QPushButton::clicked, this, &TfrmHuvudmeny::cmdTioitoppClick);
@@ -385,8 +388,8 @@ void TfrmHuvudmeny::FormActivate() {
 
 void TfrmHuvudmeny::ReleaseExerciseScreens(TRelease which) {
     const auto release = [this, which](auto& screen) {
-        if (!screen || (which == TRelease::AllButNew && screen == newScreen_ &&
-                        screen->isVisible()))
+        if (!screen ||
+            (which == TRelease::AllButNew && screen == newScreen_ && screen->isVisible()))
             return;
         screen->hide();
         screen->deleteLater();
@@ -644,8 +647,15 @@ bool TfrmHuvudmeny::eventFilter(QObject* watched, QEvent* event) {
     // Qt selects on press, so the line is settled by the release.
     if (watched == lstParts->viewport() && event->type() == QEvent::MouseButtonRelease)
         lstPartsMouseUp();
+    else if (watched == lstParts && event->type() == QEvent::KeyPress)
+        keysDownOnParts_.insert(static_cast<QKeyEvent*>(event)->key());
+    else if (watched == lstParts && event->type() == QEvent::FocusOut)
+        keysDownOnParts_.clear();  // those come up elsewhere
+    // A release counts for a key pressed in the list: the Enter that closed
+    // the welcome screen comes up over the menu's list.
     else if (watched == lstParts && event->type() == QEvent::KeyRelease &&
-             !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+             !static_cast<QKeyEvent*>(event)->isAutoRepeat() &&
+             keysDownOnParts_.erase(static_cast<QKeyEvent*>(event)->key()))
         lstPartsKeyUp();
     return QWidget::eventFilter(watched, event);
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "app/ColorScheme.h"
@@ -191,6 +192,7 @@ class TfrmHuvudmeny : public QWidget {
     bool shown_ = false;
     bool starting_ = false;                // StartEntry is starting a screen
     QPointer<QWidget> newScreen_;          // started, not yet the active window
+    std::set<int> keysDownOnParts_;        // pressed in the continent list, not yet up
     std::map<int, QStringList> itemKeys_;  // by history number
     QString fileToImport_;
     // The practice runs started from here; the one before the last is kept

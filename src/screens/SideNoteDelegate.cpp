@@ -2,8 +2,30 @@
 // TSideNoteDelegate: the cell's text, giving way to its note at the right.
 #include "SideNoteDelegate.h"
 
+#include <QListView>
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
+
+int TSideNoteDelegate::NoteWidth(const QStyleOptionViewItem& line, const QString& note) {
+    return note.isEmpty() ? 0 : line.fontMetrics.horizontalAdvance(note) + 8;
+}
+
+QSize TSideNoteDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
+    QStyleOptionViewItem line = option;
+    initStyleOption(&line, index);
+    // A list's line is as wide as the list; a table's cell as its column.
+    const auto* view = qobject_cast<const QListView*>(option.widget);
+    if (!view || !(line.features & QStyleOptionViewItem::WrapText))
+        return QStyledItemDelegate::sizeHint(option, index);
+    // The style wraps the text in the width it is given: the line's, less the note's.
+    const int width =
+        view->viewport()->width() - NoteWidth(line, index.data(SideNoteRole).toString());
+    QStyleOptionViewItem text = option;
+    text.rect = QRect(0, 0, std::max(width, 1), 1);
+    return QStyledItemDelegate::sizeHint(text, index);
+}
 
 void TSideNoteDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
@@ -11,7 +33,7 @@ void TSideNoteDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     if (note.isEmpty()) return QStyledItemDelegate::paint(painter, option, index);
     QStyleOptionViewItem line = option;
     initStyleOption(&line, index);
-    const int noteWidth = line.fontMetrics.horizontalAdvance(note) + 8;
+    const int noteWidth = NoteWidth(line, note);
     // The text gives way to the note, eliding at its end.
     QStyleOptionViewItem text = line;
     text.rect.setRight(line.rect.right() - noteWidth);

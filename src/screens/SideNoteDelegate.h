@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // TSideNoteDelegate: a list or table cell's text with a short note beside it,
 // right-aligned in grey: an exercise's figures in the main menu's list, the
-// date of a result in a top ten.
+// date of a result in a top ten. In a view that wraps its text, a line is
+// as tall as its text needs beside the note, so no text is cut.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -15,4 +16,8 @@ class TSideNoteDelegate : public QStyledItemDelegate {
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    static int NoteWidth(const QStyleOptionViewItem& line, const QString& note);
 };

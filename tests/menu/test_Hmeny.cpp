@@ -24,6 +24,7 @@
 #include "learning/ProgressFigures.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
+#include "screens/SideNoteDelegate.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
@@ -149,6 +150,42 @@ TEST_F(MainMenuTest, FirstShowFillsListsAndCaptions) {
     EXPECT_FALSE(menu->cmdStarta->text().isEmpty());
     EXPECT_FALSE(menu->tmrInstruktion->isActive());  // Europe keeps the instruction
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// Every continent's and every delivered exercise's name shows whole in the
+// menu's lists, in every language: a long one takes two lines, none is cut.
+TEST_F(MainMenuTest, NoNameIsCutInTheListsInAnyLanguage) {
+    const auto check = [](const QListWidget* list, const QString& where) {
+        const QFontMetrics metrics(list->font());
+        for (int row = 0; row < list->count(); ++row) {
+            const QListWidgetItem* item = list->item(row);
+            const QString note = item->data(SideNoteRole).toString();
+            const QRect line = list->visualItemRect(item);
+            // What shows of the line (a line may be wider than the list), less the
+            // note and the style's margins at either side.
+            const int shown = std::min(line.right() + 1, list->viewport()->width()) - line.left();
+            const int room = shown - (note.isEmpty() ? 0 : metrics.horizontalAdvance(note) + 8) - 6;
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, item->text());
+            EXPECT_LE(needed.width(), room)
+                << where.toStdString() << ": " << item->text().toStdString();
+            EXPECT_LE(needed.height(), line.height())
+                << where.toStdString() << ": " << item->text().toStdString();
+        }
+    };
+    for (int language = 1; language <= 6; ++language) {
+        CurrentLanguage = language;
+        Open();
+        menu->show();
+        for (int continent = 1; continent <= 7; ++continent) {
+            menu->SattVarldsdel(continent);
+            QCoreApplication::processEvents();
+            const QString where = QString("language %1, continent %2").arg(language).arg(continent);
+            check(menu->lstParts, where);
+            check(menu->cboOvningar, where);
+            if (HasFailure()) return;
+        }
+    }
 }
 
 TEST_F(MainMenuTest, MapClicksChooseContinents) {

@@ -156,15 +156,23 @@ TEST_F(MenuKeysTest, ArrowsTabAndEnterChooseAndStartAnExercise) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
-// Any key released on the continent list chooses its line, Enter and the
-// right arrow too, when the list still has the focus.
+// Any key pressed and released on the continent list chooses its line, Enter
+// and the right arrow too, when the list still has the focus; a key pressed
+// elsewhere (the Enter that closed the welcome screen) does not.
 TEST_F(MenuKeysTest, EveryKeyReleasedOnTheContinentListChoosesItsLine) {
     QListWidget* parts = menu->lstParts;
+    parts->setFocus();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Right, Qt::Key_Shift}) {
+        menu->cboOvningar->clear();  // nowhere for Enter and the arrow to go
         parts->setCurrentRow(key == Qt::Key_Return ? 3 : key == Qt::Key_Right ? 1 : 4);
+        QTest::keyPress(parts, key);
         QTest::keyRelease(parts, key);
         EXPECT_EQ(menu->CurrentContinent, parts->currentRow() + 1) << key;
     }
+    const int before = menu->CurrentContinent;
+    parts->setCurrentRow(2);
+    QTest::keyRelease(parts, Qt::Key_Return);
+    EXPECT_EQ(menu->CurrentContinent, before);
 }
 
 TEST_F(MenuKeysTest, EnterWithNothingToStartStartsNothing) {
