@@ -406,6 +406,20 @@ Row RowOf(TOwnText text) {
         case TOwnText::ImportDone:
             return {"Importerat från %1:\n%2", "Imported from %1:\n%2", "Importé de %1 :\n%2",
                     "Aus %1 importiert:\n%2",  "Importado de %1:\n%2",  "Importato da %1:\n%2"};
+        case TOwnText::ImportNothingNew:
+            return {"Inget nytt importerades från %1.",
+                    "Nothing new was imported from %1.",
+                    "Rien de nouveau n'a été importé de %1.",
+                    "Aus %1 wurde nichts Neues importiert.",
+                    "No se importó nada nuevo de %1.",
+                    "Nulla di nuovo è stato importato da %1."};
+        case TOwnText::ImportAlreadyThere:
+            return {"Finns redan bland dina övningar och importerades inte igen:\n%1",
+                    "Already among your exercises, so not imported again:\n%1",
+                    "Déjà parmi vos exercices, donc pas importé à nouveau :\n%1",
+                    "Schon unter deinen Übungen, daher nicht noch einmal importiert:\n%1",
+                    "Ya están entre tus ejercicios, así que no se importaron de nuevo:\n%1",
+                    "Già tra i tuoi esercizi, quindi non importati di nuovo:\n%1"};
         case TOwnText::ImportQuestion:
             return {"Vill du importera övningarna i %1?", "Import the exercises in %1?",
                     "Importer les exercices de %1 ?",     "Die Übungen aus %1 importieren?",

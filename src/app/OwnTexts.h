@@ -89,6 +89,8 @@ enum class TOwnText {
     ImportFaultyExercise,   // %1 the exercise, %2 its problems
     ImportRefused,          // %1 the file, %2 why
     ImportDone,             // %1 the file, %2 the exercises
+    ImportNothingNew,       // %1 the file: all its exercises are there already
+    ImportAlreadyThere,     // %1 the exercises skipped as already there
     ImportQuestion,         // %1 the file opened with the program
     TeacherMenu,            // the main menu's button for teachers' tools
     NewExercise,            // menu command

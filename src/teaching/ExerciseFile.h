@@ -21,12 +21,15 @@ void ExportExercises(const std::vector<const COvning*>& entries, const QString& 
 
 struct TImportResult {
     bool Imported = false;
-    QString Reason;     // why nothing was imported, in the language
-    QStringList Names;  // the exercises added, in the language
+    QString Reason;       // why nothing was imported, in the language
+    QStringList Names;    // the exercises added, in the language
+    QStringList Skipped;  // those already among the own ones, not added again
 };
 
 // Adds every exercise of the file to the own ones, or none: a file that
 // can't be read, holds an exercise that can't be played, or more than
-// there is room for, changes nothing.
+// there is room for, changes nothing. An exercise the same in every field
+// as one already there (or earlier in the file), but for its number, is
+// skipped: importing a file twice adds nothing the second time.
 TImportResult ImportExercises(const QString& fileName, TOwnExercises& own, TExerciseRules& rules,
                               int language);

@@ -224,7 +224,12 @@ void TTeacherTools::Import(const QString& fileName, bool ask) {
                     Text(TOwnText::ImportRefused).arg(fileName, result.Reason));
         return;
     }
-    if (Changed) Changed(own_.Find(own_.Entries().back()->Number));
-    ShowMessage(TMessageKind::Information,
-                Text(TOwnText::ImportDone).arg(fileName, result.Names.join(QLatin1Char('\n'))));
+    QString message = result.Names.isEmpty()
+                          ? Text(TOwnText::ImportNothingNew).arg(fileName)
+                          : Text(TOwnText::ImportDone).arg(fileName, result.Names.join('\n'));
+    if (!result.Skipped.isEmpty())
+        message += QStringLiteral("\n\n") +
+                   Text(TOwnText::ImportAlreadyThere).arg(result.Skipped.join('\n'));
+    if (!result.Names.isEmpty() && Changed) Changed(own_.Find(own_.Entries().back()->Number));
+    ShowMessage(TMessageKind::Information, message);
 }

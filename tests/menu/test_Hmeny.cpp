@@ -538,6 +538,28 @@ TEST_F(MainMenuTest, AnUnreadableOwnFileIsKeptAsideAndReported) {
     EXPECT_EQ(kept.readAll(), cut);
 }
 
+// The same file imported twice: the second time says so and adds nothing.
+TEST_F(MainMenuTest, ImportingAFileTwiceSaysSoAndAddsNothing) {
+    const COvning* delivered = FirstOfKind("AREA");
+    ASSERT_NE(delivered, nullptr);
+    auto shared = CreateExercise(delivered->Kind);
+    shared->CopyCatalogueFields(*delivered);
+    for (int language = 1; language <= 6; ++language) shared->Names[language] = "Shared lesson";
+    SaveCatalogue({shared.get()}, Path("lesson.glomira"));
+    menu->Teachers->Import(Path("lesson.glomira"), false);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Imported from")) << messages[0].toStdString();
+    menu->Teachers->Import(Path("lesson.glomira"), false);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[1].contains("Nothing new was imported")) << messages[1].toStdString();
+    EXPECT_TRUE(
+        messages[1].contains("Already among your exercises, so not imported again:\n"
+                             "Shared lesson"))
+        << messages[1].toStdString();
+    menu->SattVarldsdel(menu->CurrentContinent);
+    EXPECT_EQ(menu->cboOvningar->findItems("Shared lesson", Qt::MatchExactly).size(), 1);
+}
+
 TEST_F(MainMenuTest, AnExerciseMadeFromTheMenuIsChosenUnderItsContinent) {
     menu->SattVarldsdel(1);
     menu->Teachers->RunMaker = [](TExerciseMaker& maker) {

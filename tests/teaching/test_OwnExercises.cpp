@@ -234,6 +234,44 @@ TEST_F(OwnExercisesTest, AnExportedFileImportsOnAFreshProfile) {
     }
 }
 
+// Importing a file twice (or one that repeats an exercise) adds each
+// exercise once and names the ones skipped; one that differs in any field
+// but its number is new.
+TEST_F(OwnExercisesTest, ExactDuplicatesAreSkippedAndNamed) {
+    std::vector<std::unique_ptr<COvning>> lesson;
+    lesson.push_back(Exercise("AREA", "Nordic countries", 1, Nordic));
+    lesson.push_back(Exercise("FLAGG", "Nordic flags", 1, Nordic));
+    lesson.push_back(Exercise("AREA", "Nordic countries", 1, Nordic));  // again, in the file
+    lesson[2]->Number = 7;
+    std::vector<const COvning*> saved = {lesson[0].get(), lesson[1].get(), lesson[2].get()};
+    SaveCatalogue(saved, Path("lesson.glomira"));
+
+    QDir().mkpath(Path("pupil"));
+    TOwnExercises pupil(Path("pupil/own.crp"));
+    TExerciseRules rules;
+    const TImportResult first = ImportExercises(Path("lesson.glomira"), pupil, rules, English);
+    ASSERT_TRUE(first.Imported) << first.Reason.toStdString();
+    EXPECT_EQ(first.Names, QStringList({"Nordic countries", "Nordic flags"}));
+    EXPECT_EQ(first.Skipped, QStringList({"Nordic countries"}));
+    const QByteArray once = Bytes(Path("pupil/own.crp"));
+
+    const TImportResult second = ImportExercises(Path("lesson.glomira"), pupil, rules, English);
+    EXPECT_TRUE(second.Imported);
+    EXPECT_TRUE(second.Names.isEmpty());
+    EXPECT_EQ(second.Skipped.size(), 3);
+    EXPECT_EQ(pupil.Count(), 2);
+    EXPECT_EQ(Bytes(Path("pupil/own.crp")), once);  // not even rewritten
+
+    // Another view of the same items is another exercise.
+    lesson[0]->TopLatitude = 72;
+    lesson[0]->BottomLatitude = 54;
+    SaveCatalogue({lesson[0].get()}, Path("other-view.glomira"));
+    const TImportResult third = ImportExercises(Path("other-view.glomira"), pupil, rules, English);
+    EXPECT_EQ(third.Names, QStringList({"Nordic countries"}));
+    EXPECT_TRUE(third.Skipped.isEmpty());
+    EXPECT_EQ(pupil.Count(), 3);
+}
+
 TEST_F(OwnExercisesTest, DamagedOrHostileFilesAreRefusedAndChangeNothing) {
     TExerciseRules rules;
     QDir().mkpath(Path("pupil"));
