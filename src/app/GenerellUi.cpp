@@ -57,6 +57,32 @@ QString LanguageCode(int language) {
     return QString::fromLatin1(codes[language - 1]);
 }
 
+QLocale DateLocale(int language) {
+    // The language's own country: British English, as the program writes it.
+    static const char* const locales[] = {"sv_SE", "en_GB", "fr_FR", "de_DE", "es_ES", "it_IT"};
+    if (language < 1 || language > LanguageCount) return QLocale(QStringLiteral("en_GB"));
+    return QLocale(QString::fromLatin1(locales[language - 1]));
+}
+
+QString DateFormat(int language) {
+    // The short form, with the year whole: "9/12/26" is read three ways.
+    QString format = DateLocale(language).dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString ShownDate(const QDate& date, int language) {
+    return DateLocale(language).toString(date, DateFormat(language));
+}
+
+QString ShownDateTime(const QDateTime& time, int language) {
+    const QLocale locale = DateLocale(language);
+    const QDateTime local = time.toLocalTime();
+    return locale.toString(local.date(), DateFormat(language)) + QLatin1Char(' ') +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
 void ShowHelpTopic(int topic) {
     const int l = CurrentLanguage;
     const THelpTexts texts{

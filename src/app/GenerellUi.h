@@ -3,7 +3,10 @@
 // tag, the GIF picture, help, and forms that see keys before their controls.
 #pragma once
 
+#include <QDate>
+#include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -30,6 +33,14 @@ void ShowGifPicture(QLabel* control, const QString& fileName);
 
 // Help beside the program, in the current language.
 QString LanguageCode(int language);  // "sv", "en", "fr", "de", "es", "it"
+
+// Dates on screen, in one form per language, day, month and a four-digit
+// year in the language's order ("9/12/2026", "09.12.2026", "2026-12-09"),
+// with month names and the calendar of the language's country.
+QLocale DateLocale(int language);
+QString DateFormat(int language);
+QString ShownDate(const QDate& date, int language);
+QString ShownDateTime(const QDateTime& time, int language);  // in local time
 void ShowHelpTopic(int topic);
 void ShowHelpContents();
 

@@ -522,9 +522,7 @@ void TfrmHuvudmeny::cmdPractiseClick() {
         return;
     }
     const std::optional<QDateTime> next = schedule.NextDue(keys);
-    const QLocale locale(LanguageCode(CurrentLanguage));
-    const QString when =
-        next ? locale.toString(next->toLocalTime(), QLocale::LongFormat) : QStringLiteral("?");
+    const QString when = next ? ShownDateTime(*next, CurrentLanguage) : QStringLiteral("?");
     ShowMessage(TMessageKind::Information,
                 OwnText(TOwnText::NothingDue, CurrentLanguage).arg(when));
 }

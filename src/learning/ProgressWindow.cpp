@@ -47,7 +47,6 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
     : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Text(TOwnText::ProgressTitle).arg(entry.Names[CurrentLanguage]));
-    const QLocale locale(LanguageCode(CurrentLanguage));
     const TLearningSchedule schedule =
         history ? history->Schedule(entry.HistoryNumber()) : TLearningSchedule();
 
@@ -90,9 +89,8 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
                                       : Text(TOwnText::ProgressMissed));
         const QDateTime due = schedule.DueAt(line.item->Key);
         Put(grdItems, row, 3,
-            !due.isValid() || due <= now
-                ? Text(TOwnText::ProgressNow)
-                : locale.toString(due.toLocalTime().date(), QLocale::ShortFormat));
+            !due.isValid() || due <= now ? Text(TOwnText::ProgressNow)
+                                         : ShownDate(due.toLocalTime().date(), CurrentLanguage));
     }
 
     std::vector<THistoryRun> runs =
@@ -104,7 +102,7 @@ TProgressWindow::TProgressWindow(const COvning& entry, const TExerciseItems& ite
                     int(runs.size()), this);
     for (int row = 0; row < int(runs.size()); ++row) {
         const THistoryRun& run = runs[std::size_t(row)];
-        Put(grdRuns, row, 0, locale.toString(run.started.toLocalTime(), QLocale::ShortFormat));
+        Put(grdRuns, row, 0, ShownDateTime(run.started, CurrentLanguage));
         Put(grdRuns, row, 1,
             run.percent < 0 ? QStringLiteral("\u2013")
                             : QString::number(run.percent) + QStringLiteral(" %"));

@@ -38,7 +38,12 @@ TResultsExportDialog::TResultsExportDialog(std::vector<const COvning*> exercises
     const QDate today = QDate::currentDate();
     dtFrom = new QDateEdit(today.addDays(-DefaultDays), this);
     dtTo = new QDateEdit(today, this);
-    for (QDateEdit* date : {dtFrom, dtTo}) date->setCalendarPopup(true);
+    // Dates as the progress window shows them, in the interface language.
+    for (QDateEdit* date : {dtFrom, dtTo}) {
+        date->setLocale(DateLocale(CurrentLanguage));
+        date->setDisplayFormat(DateFormat(CurrentLanguage));
+        date->setCalendarPopup(true);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

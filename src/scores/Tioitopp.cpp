@@ -212,14 +212,13 @@ void TfrmTioitopp::FillGrid() {
     const std::vector<QDateTime> dates =
         history ? DatesOfResults(history->Runs(ExerciseNumber), results)
                 : std::vector<QDateTime>(results.size());
-    const QLocale locale(LanguageCode(CurrentLanguage));
     for (int row = 0; row < ScoreRanks; ++row)
         if (QTableWidgetItem* cell = grdLista->item(row, 1))
-            cell->setData(SideNoteRole,
-                          dates[std::size_t(row)].isValid()
-                              ? locale.toString(dates[std::size_t(row)].toLocalTime().date(),
-                                                QLocale::ShortFormat)
-                              : QString());
+            cell->setData(
+                SideNoteRole,
+                dates[std::size_t(row)].isValid()
+                    ? ShownDate(dates[std::size_t(row)].toLocalTime().date(), CurrentLanguage)
+                    : QString());
 }
 
 void TfrmTioitopp::txtNySignaturExit() {

@@ -186,6 +186,34 @@ TEST_F(LearningWindows, ProgressAfterSeveralSimulatedDays) {
     EXPECT_EQ(window.grdRuns->item(2, 2)->text(), "practice");
 }
 
+// A date reads the same in the progress window and in the export window, in
+// the interface language's own form with the year whole.
+TEST_F(LearningWindows, ProgressAndExportWriteADateAlikeInEachLanguage) {
+    const COvning& entry = Find("AREA", "Countries of Europe");
+    TResultsHistory history(Path("history.sqlite"));
+    const QDateTime noon(QDate(2026, 3, 2), QTime(12, 0), Qt::LocalTime);
+    const int run = history.BeginRun(entry.Number, 2, false);
+    history.EndRun(run, 50, true);
+    history.Flush();
+    const QDate day = QDate::currentDate();  // when the run above began
+    const QStringList expected = {day.toString("yyyy-MM-dd"), day.toString("dd/MM/yyyy"),
+                                  day.toString("dd/MM/yyyy"), day.toString("dd.MM.yyyy"),
+                                  day.toString("d/M/yyyy"),   day.toString("dd/MM/yyyy")};
+    const int saved = CurrentLanguage;
+    for (int language = 1; language <= 6; ++language) {
+        CurrentLanguage = language;
+        const QString want = expected[language - 1];
+        TProgressWindow window(entry, TExerciseItems(entry), &history, noon, nullptr);
+        ASSERT_EQ(window.grdRuns->rowCount(), 1);
+        EXPECT_TRUE(window.grdRuns->item(0, 0)->text().startsWith(want + ' '))
+            << language << ": " << window.grdRuns->item(0, 0)->text().toStdString();
+        TResultsExportDialog dialog(catalogue.Entries(), history, entry.Number, nullptr);
+        dialog.dtTo->setDate(day);
+        EXPECT_EQ(dialog.dtTo->text(), want) << language;
+    }
+    CurrentLanguage = saved;
+}
+
 // The flags of a flag exercise, each with its country's name.
 TEST_F(LearningWindows, TheFlagGalleryShowsEveryFlagWithItsName) {
     const COvning& entry = Find("FLAGG", "Flags");
