@@ -12,10 +12,7 @@ set -euo pipefail
 bin_dir=$(cd "$1" && pwd)
 . "$(dirname "$0")/private_x.sh"
 
-mkdir -p "$work/game"
-cp "$bin_dir/glomira" "$bin_dir"/*.crp "$bin_dir"/*.WAV "$bin_dir"/*.mid "$bin_dir"/*.gif \
-   "$bin_dir"/*.bmp "$bin_dir/README.TXT" "$work/game/"
-cp -r "$bin_dir/flags" "$bin_dir/help" "$work/game/"
+game_folder "$bin_dir" glomira
 start_private_x 1366x768
 
 "$work/game/glomira" >"$work/game.log" 2>&1 &

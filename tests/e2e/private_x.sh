@@ -71,3 +71,15 @@ geometry() {
     WIDTH=$(awk '/^ *Width:/ { print $NF }' <<<"$info")
     HEIGHT=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
 }
+
+# A program folder of its own in the work folder, so that a run writes its
+# scores.hgh there: the given programs of bin_dir with the game's data.
+game_folder() {
+    local bin_dir=$1
+    shift
+    mkdir -p "$work/game"
+    for program in "$@"; do cp "$bin_dir/$program" "$work/game/"; done
+    cp "$bin_dir"/*.crp "$bin_dir"/*.WAV "$bin_dir"/*.mid "$bin_dir"/*.gif "$bin_dir"/*.bmp \
+       "$bin_dir/README.TXT" "$work/game/"
+    cp -r "$bin_dir/flags" "$bin_dir/help" "$work/game/"
+}
