@@ -18,20 +18,9 @@
 #include <map>
 
 #include "history/HistoryLock.h"
+#include "history/HistorySchema.h"
 
 namespace {
-
-const char* const Schema[] = {
-    "CREATE TABLE runs ("
-    " id INTEGER PRIMARY KEY, exercise INTEGER NOT NULL, language INTEGER NOT NULL,"
-    " started TEXT NOT NULL, ended TEXT, percent INTEGER, practice INTEGER NOT NULL,"
-    " finished INTEGER NOT NULL DEFAULT 0, signature TEXT)",
-    "CREATE TABLE questions ("
-    " id INTEGER PRIMARY KEY, run INTEGER NOT NULL REFERENCES runs(id), item TEXT NOT NULL,"
-    " attempts INTEGER NOT NULL, clicked TEXT, answered TEXT NOT NULL)",
-    "CREATE INDEX runs_by_exercise ON runs(exercise)",
-    "CREATE INDEX questions_by_run ON questions(run)",
-};
 
 QString Stamp(const QDateTime& t) {
     return t.toUTC().toString(Qt::ISODateWithMs);
@@ -159,7 +148,9 @@ class THistoryStore {
         if (q.value(0).toInt() > TResultsHistory::SchemaVersion) return TCheck::Damaged;
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
             !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-            !q.exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !CreateSchema(q))
+            !q.exec(QStringLiteral("PRAGMA foreign_keys=ON")))
+            return TCheck::Failed;
+        if (QSqlDatabase db = Db(); !MigrateHistorySchema(db, HistorySchemaSteps()))
             return TCheck::Failed;
         usable_ = true;
         pendingFile_ = fileName + QStringLiteral(".pending-%1-%2")
@@ -219,25 +210,6 @@ class THistoryStore {
     std::map<int, qint64> runs;
 
   private:
-    // The tables, unless another copy made them first.
-    bool CreateSchema(QSqlQuery& q) {
-        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return false;
-        if (q.value(0).toInt() == TResultsHistory::SchemaVersion) return true;
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
-        bool done = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
-        if (done && q.value(0).toInt() == 0) {
-            for (const char* statement : Schema)
-                done = done && q.exec(QString::fromLatin1(statement));
-            done =
-                done &&
-                q.exec(
-                    QStringLiteral("PRAGMA user_version=%1").arg(TResultsHistory::SchemaVersion));
-        }
-        if (done && q.exec(QStringLiteral("COMMIT"))) return true;
-        q.exec(QStringLiteral("ROLLBACK"));
-        return false;
-    }
-
     // One write to the database.
     bool Apply(const THistoryWrite& w) {
         QSqlQuery q(Db());

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "history/HistoryLock.h"
+#include "history/HistorySchema.h"
 #include "history/ResultsHistory.h"
 #include "support/GlomiraTest.h"
 
@@ -329,6 +330,49 @@ TEST_F(ResultsHistoryTest, WritesTheDatabaseRefusesWaitAndGoInOnceItTakesThem) {
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].clickedInstead, QStringList({"DE-BW", "AT"}));
     EXPECT_TRUE(keptFiles().isEmpty());
+    EXPECT_EQ(Sql(File(), "PRAGMA integrity_check").toString(), "ok");
+}
+
+// A later schema migrates a file today's program wrote, keeping every
+// record, in one transaction: a step that fails leaves the file as it was.
+TEST_F(ResultsHistoryTest, ALaterSchemaMigratesTodaysFileWithoutLosingARecord) {
+    EXPECT_EQ(HistorySchemaSteps().back().version, TResultsHistory::SchemaVersion);
+    {
+        TResultsHistory history(File(), Clock());
+        const int run = history.BeginRun(3, 2, false);
+        history.RecordQuestion(run, "SE", 2, {"NO"});
+        history.EndRun(run, 50, true);
+    }
+    std::vector<THistorySchemaStep> later = HistorySchemaSteps();
+    const auto migrate = [&](const std::vector<THistorySchemaStep>& steps) {
+        bool done = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "migrate");
+            db.setDatabaseName(File());
+            if (db.open()) done = MigrateHistorySchema(db, steps);
+        }
+        QSqlDatabase::removeDatabase("migrate");
+        return done;
+    };
+
+    // A step that fails half-way: nothing of it stays.
+    later.push_back({2,
+                     {"ALTER TABLE runs ADD COLUMN device TEXT",
+                      "CREATE INDEX questions_by_item ON no_such_table(item)"}});
+    EXPECT_FALSE(migrate(later));
+    EXPECT_EQ(Sql(File(), "PRAGMA user_version").toInt(), 1);
+    EXPECT_FALSE(Sql(File(), "SELECT device FROM runs").isValid());
+
+    later.back().statements = {"ALTER TABLE runs ADD COLUMN device TEXT",
+                               "CREATE INDEX questions_by_item ON questions(item)"};
+    later.push_back({3, {"UPDATE runs SET device = 'desk'"}});
+    EXPECT_TRUE(migrate(later));
+    EXPECT_EQ(Sql(File(), "PRAGMA user_version").toInt(), 3);
+    EXPECT_EQ(Sql(File(), "SELECT device FROM runs").toString(), "desk");
+    EXPECT_EQ(Sql(File(), "SELECT percent FROM runs WHERE exercise = 3").toInt(), 50);
+    EXPECT_EQ(Sql(File(), "SELECT clicked FROM questions WHERE item = 'SE'").toString(), "NO");
+    EXPECT_TRUE(migrate(later));                  // already there: nothing to do
+    EXPECT_FALSE(migrate(HistorySchemaSteps()));  // newer than today's steps
     EXPECT_EQ(Sql(File(), "PRAGMA integrity_check").toString(), "ok");
 }
 
