@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 
 #include "app/About.h"
@@ -58,6 +59,14 @@ TEST_F(ShotTest, TopTenWithANewEntry) {
     form.LoadAndEnter(Path("scores.hgh"), 88);
     form.txtNySignatur->setText("Maria");
     Shoot(form, "tioitopp");
+    // 88 % goes in at rank 3, with the signature box over that row's cell.
+    EXPECT_EQ(form.NewRank, 3);
+    EXPECT_TRUE(form.txtNySignatur->isVisible());
+    EXPECT_EQ(form.txtNySignatur->geometry().top(),
+              form.grdLista->geometry().top() + form.grdLista->rowHeight(0) * 2);
+    EXPECT_EQ(form.grdLista->item(2, 2)->text(), "88 %");
+    EXPECT_EQ(form.grdLista->item(3, 1)->text(), "Jonas");  // a place down
+    EXPECT_EQ(form.grdLista->item(4, 1)->text(), "Ida");
 }
 
 TEST_F(ShotTest, HighScoreListHasItsClientSize) {
