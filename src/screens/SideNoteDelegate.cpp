@@ -2,8 +2,8 @@
 // TSideNoteDelegate: the cell's text, giving way to its note at the right.
 #include "SideNoteDelegate.h"
 
-#include <QListView>
 #include <QApplication>
+#include <QListView>
 #include <QPainter>
 #include <algorithm>
 
