@@ -10,7 +10,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QVariant>
+#include <algorithm>
+#include <deque>
 
 #include "app/Generell.h"
 #include "app/OwnTexts.h"
@@ -20,7 +23,22 @@
 
 namespace {
 constexpr char TagProperty[] = "tag";
+// The colour schemes give a handful; the bound keeps odd colours from piling up.
+constexpr std::size_t MaxSharedPalettes = 32;
+
+// The one palette of these colours, in the palette's colour group.
+QPalette SharedPalette(const QPalette& palette) {
+    static std::deque<QPalette> shared;
+    auto known = std::find(shared.begin(), shared.end(), palette);
+    if (known == shared.end()) {
+        if (shared.size() == MaxSharedPalettes) shared.pop_front();
+        known = shared.insert(shared.end(), palette);
+    }
+    QPalette copy = *known;
+    copy.setCurrentColorGroup(palette.currentColorGroup());
+    return copy;
 }
+}  // namespace
 
 void SetTag(QObject* object, int tag) {
     object->setProperty(TagProperty, tag);
@@ -114,6 +132,11 @@ void OpenHelpOnF1(QWidget* form, int topic) {
         ShowHelpTopic(topic);
         return true;
     });
+}
+
+void TButton::initStyleOption(QStyleOptionButton* option) const {
+    QPushButton::initStyleOption(option);
+    option->palette = SharedPalette(option->palette);
 }
 
 void TClickLabel::mousePressEvent(QMouseEvent* event) {

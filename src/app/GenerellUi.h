@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
 #include <functional>
 
@@ -75,6 +76,19 @@ class TClickLabel : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A push button that draws with one palette shared by every button of the
+// same colours. The style keys a button's cached pixmaps by its palette's
+// identity, a window made anew resolves palettes of its own, and Qt 6.4's
+// pixmap cache keeps every key it was given: each window opened grew it.
+class TButton : public QPushButton {
+    Q_OBJECT
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void initStyleOption(QStyleOptionButton* option) const override;
 };
 
 // Where a file dialog starts: the player's documents folder, or their home

@@ -101,7 +101,7 @@ TfrmTioitopp::TfrmTioitopp(QWidget* parent) : QDialog(parent) {
         grdLista->setColumnWidth(column, ColumnWidths[column]);
     txtNySignatur->raise();
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new TButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);
     cmdOK->setGeometry(FormWidth / 2 - 50, FormHeight - 48, 100, 30);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmTioitopp::cmdOKClick);

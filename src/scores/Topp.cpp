@@ -94,7 +94,7 @@ TfrmTopplista::TfrmTopplista(QWidget* parent) : QDialog(parent) {
     arial.setPixelSize(13);
     grdLista->setFont(arial);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), Panel1);
+    cmdOK = new TButton(QStringLiteral("OK"), Panel1);
     cmdOK->setDefault(true);
     cmdOK->setGeometry(PanelWidth / 2 - 50, 56 + GridHeight + 14, 100, 30);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -68,13 +68,13 @@ TfrmOvningKarta::TfrmOvningKarta(QWidget* parent) : TExerciseScreen(parent, Help
     imgBlomma = new QLabel(panTop);
     imgBlomma->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    cmdTopp = new QPushButton(QStringLiteral("Tio-i-topp"), panTop);
+    cmdTopp = new TButton(QStringLiteral("Tio-i-topp"), panTop);
     SetTag(cmdTopp, 11);
-    cmdHome = new QPushButton(QStringLiteral("\u2302"), panTop);
-    cmdStarta = new QPushButton(QStringLiteral("Starta om"), panTop);
+    cmdHome = new TButton(QStringLiteral("\u2302"), panTop);
+    cmdStarta = new TButton(QStringLiteral("Starta om"), panTop);
     SetTag(cmdStarta, 23);
-    cmdHjalp = new QPushButton(QStringLiteral("?"), panTop);
-    cmdAvsluta = new QPushButton(QStringLiteral("Avsluta"), panTop);
+    cmdHjalp = new TButton(QStringLiteral("?"), panTop);
+    cmdAvsluta = new TButton(QStringLiteral("Avsluta"), panTop);
     SetTag(cmdAvsluta, 12);
     for (QPushButton* button : {cmdTopp, cmdHome, cmdStarta, cmdHjalp, cmdAvsluta})
         button->setFocusPolicy(Qt::NoFocus);

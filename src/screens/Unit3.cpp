@@ -47,7 +47,7 @@ QFrame* SingleBorderPanel(QWidget* parent, QRect geometry) {
 }
 
 QPushButton* Button(const QString& text, int tag, QRect geometry, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new TButton(text, parent);
     if (tag) SetTag(button, tag);
     button->setGeometry(geometry);
     button->setFocusPolicy(Qt::NoFocus);

@@ -139,11 +139,11 @@ TfrmOvningMulti::TfrmOvningMulti(QWidget* parent) : TExerciseScreen(parent, Help
     lblProcent->setFont(ArialPixels(16, true));
     SetColours(lblProcent, QColor(), Qt::black);
 
-    cmdTopp = new QPushButton(QStringLiteral("Tio-i-topp"), Panel1);
+    cmdTopp = new TButton(QStringLiteral("Tio-i-topp"), Panel1);
     SetTag(cmdTopp, 11);
     cmdTopp->setGeometry(8, 296, 117, 29);
     cmdTopp->setFocusPolicy(Qt::NoFocus);
-    cmdAvsluta = new QPushButton(QStringLiteral("Avsluta"), Panel1);
+    cmdAvsluta = new TButton(QStringLiteral("Avsluta"), Panel1);
     SetTag(cmdAvsluta, 12);
     cmdAvsluta->setGeometry(188, 296, 101, 29);
     cmdAvsluta->setFocusPolicy(Qt::NoFocus);
