@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Checks that the world's largest lakes are on the map: the generator's reference list gives a
-// point well inside each, which must fall in a water area of the delivered lakes file, unless the
-// list says why the lake is not drawn, and that every lake carries its own name.
+// Checks that the world's largest lakes and reservoirs are on the map: the generator's reference
+// lists give a point well inside each, which must fall in a water area of the delivered lakes file,
+// unless the list says why it is not drawn, and that every lake carries its own name.
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,13 @@
 
 #include "data/Areor.h"
 
-TEST(Lakes, TheLargestLakesOfTheReferenceListAreOnTheMap) {
-    QFile f(QStringLiteral(GLOMIRA_LARGEST_LAKES));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QJsonArray lakes = QJsonDocument::fromJson(f.readAll()).object()["lakes"].toArray();
-    ASSERT_GE(lakes.size(), 50);
-    CAreor waters;
-    waters.Load(QStringLiteral(GLOMIRA_GAMEDATA_DIR) + "/Vatten.crp");
+namespace {
+
+// The water area at each drawn entry's point of one list of the reference file; returns how
+// many entries are drawn.
+int CheckListIsOnTheMap(const QJsonArray& list, const CAreor& waters) {
     int drawn = 0;
-    for (const QJsonValue& v : lakes) {
+    for (const QJsonValue& v : list) {
         const QJsonObject lake = v.toObject();
         if (!lake["absent"].toString().isEmpty()) continue;
         ++drawn;
@@ -40,9 +38,36 @@ TEST(Lakes, TheLargestLakesOfTheReferenceListAreOnTheMap) {
                 << "the water at " << p.Lat << "," << p.Lon << " is named otherwise";
         }
     }
-    // Only a few may be left out, each with its reason.
-    EXPECT_GE(drawn, 44);
+    return drawn;
 }
+
+class LakeLists : public testing::Test {
+  protected:
+    void SetUp() override {
+        QFile f(QStringLiteral(GLOMIRA_LARGEST_LAKES));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        reference_ = QJsonDocument::fromJson(f.readAll()).object();
+        waters_.Load(QStringLiteral(GLOMIRA_GAMEDATA_DIR) + "/Vatten.crp");
+    }
+    QJsonObject reference_;
+    CAreor waters_;
+};
+
+TEST_F(LakeLists, TheLargestLakesOfTheReferenceListAreOnTheMap) {
+    const QJsonArray lakes = reference_["lakes"].toArray();
+    ASSERT_GE(lakes.size(), 50);
+    // Only a few may be left out, each with its reason.
+    EXPECT_GE(CheckListIsOnTheMap(lakes, waters_), 44);
+}
+
+TEST_F(LakeLists, TheReservoirsOfTheReferenceListAreOnTheMap) {
+    const QJsonArray reservoirs = reference_["reservoirs"].toArray();
+    ASSERT_GE(reservoirs.size(), 40);
+    for (const QJsonValue& v : reservoirs) EXPECT_GE(v.toObject()["km2"].toInt(), 1000);
+    EXPECT_GE(CheckListIsOnTheMap(reservoirs, waters_), 28);
+}
+
+}  // namespace
 
 // A lake is named like any other place of the map: a bare word for lake or reservoir in any
 // language is a placeholder, not a name.

@@ -353,7 +353,9 @@ function writeNotices() {
   const add = (title, text) => parts.push('='.repeat(72), title, '='.repeat(72), text.trim(), '');
   add('Natural Earth', 'Made with Natural Earth. Free vector and raster map data @ naturalearthdata.com. Public domain.');
   add('OpenStreetMap (ODbL 1.0)', [
-    'The outlines of Lake Manitoba and Lake Winnipegosis in Vatten.crp are from OpenStreetMap:',
+    'The outlines in Vatten.crp of the lakes and reservoirs that the 1:50m lakes layer lacks (Lake',
+    'Manitoba, Lake Winnipegosis, Lake Nasser, the Kuybyshev, Bratsk and Tsimlyansk reservoirs,',
+    'Lagoa dos Patos and seventeen more) are from OpenStreetMap:',
     '(c) OpenStreetMap contributors, available under the Open Database License 1.0',
     '(opendatacommons.org/licenses/odbl/1.0/), as packaged in @geo-maps/earth-lakes-1km 0.6.0',
     '(water polygons at 1 km resolution, by Simone Primarosa). The simplified outlines in the lakes',

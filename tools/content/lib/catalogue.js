@@ -98,6 +98,18 @@ const OMIT = {
   65: { PS: 'Ramallah lies next to Jerusalem' },
   72: { CG: 'Brazzaville faces Kinshasa across the Congo' },
   73: { CG: 'Brazzaville faces Kinshasa across the Congo' },
+  // A multiple-choice question whose place and area hold each other's name answers itself.
+  12: { AD: 'Andorra la Vella', LU: 'Luxembourg', MC: 'Monaco', SM: 'San Marino', VA: 'Vatican City' },
+  27: { 'DE-BE': 'Berlin', 'DE-HB': 'Bremen', 'DE-HH': 'Hamburg', 'DE-BY': 'Italian Monaco di Baviera, Munich' },
+  29: { 'IT-23': 'Aosta in the Aosta Valley' },
+  30: { 'ES-CE': 'Ceuta', 'ES-ML': 'Melilla', 'ES-MC': 'Murcia in the Region of Murcia', 'ES-MD': 'Madrid in the Community of Madrid' },
+  36: { 'US-DC': 'Washington, D.C.', 'US-OK': 'Oklahoma City' },
+  45: { GT: 'Guatemala City', MX: 'Mexico City', PA: 'Panama City', SV: 'San Salvador in French Salvador' },
+  54: { CL: 'Santiago de Chile' },
+  69: { KW: 'Kuwait City', SG: 'Singapore' },
+  78: { CD: 'Kinshasa in Swedish Kongo-Kinshasa', CG: 'Brazzaville in Swedish Kongo-Brazzaville', DJ: 'Djibouti', GW: 'Bissau in Guinea-Bissau', ST: 'São Tomé in São Tomé and Príncipe', TN: 'Spanish Túnez' },
+  89: { CD: 'Kinshasa in Swedish Kongo-Kinshasa', MX: 'Mexico City' },
+  90: { CD: 'Kinshasa in Swedish Kongo-Kinshasa', MX: 'Mexico City' },
 };
 
 // Definitions; `items` is a function of the resolver (see build), so lists follow the data.
@@ -126,8 +138,10 @@ function definitions(R) {
 
   // Europe
   areaEx(1, 'EUR', T.countries(CONT.EUR), 2, 'europe', () => R.states('EUR'));
+  // Western Europe in its wide, everyday sense: the British Isles, the states from Portugal to
+  // Germany and Austria, Italy and Denmark, and every microstate among them.
   areaEx(2, 'EUR', L('Västeuropa|Western Europe|Europe de l\'Ouest|Westeuropa|Europa occidental|Europa occidentale'), 2, 'westernEurope',
-    () => ['PT', 'ES', 'AD', 'FR', 'BE', 'NL', 'LU', 'GB', 'IE', 'CH', 'IT', 'DE', 'AT', 'DK', 'LI']);
+    () => ['PT', 'ES', 'AD', 'FR', 'MC', 'BE', 'NL', 'LU', 'GB', 'IE', 'CH', 'IT', 'SM', 'VA', 'DE', 'AT', 'DK', 'LI']);
   // Central Europe as it is commonly drawn: Germany, Poland, Czechia, Slovakia, Austria,
   // Switzerland, Liechtenstein, Hungary and Slovenia.
   areaEx(3, 'EUR', L('Centraleuropa|Central Europe|Europe centrale|Mitteleuropa|Europa central|Europa centrale'), 2, 'centralEurope',
@@ -210,8 +224,8 @@ function definitions(R) {
   // The urban areas of over ten million people (Ort2.crp), in every part of the world.
   placeEx(87, '*', L('Världens största städer|The world\'s largest cities|Les plus grandes villes du monde|Die größten Städte der Welt|Las ciudades más grandes del mundo|Le città più grandi del mondo'), 1, 'world', () => ['EUR', 'NOR', 'SYD', 'ASI', 'AFR', 'AUS'], 2, false, false, 2);
   flagEx(88, '*', L('Flaggor från hela världen|Flags from around the world|Drapeaux du monde entier|Flaggen aus aller Welt|Banderas de todo el mundo|Bandiere di tutto il mondo'), () => R.largestStates(16));
-  // The capitals of the 50 most populous states.
-  multiEx(89, '*', L('Världens huvudstäder|Capitals of the world|Capitales du monde|Hauptstädte der Welt|Capitales del mundo|Capitali del mondo'), 1, () => R.populousStates(50), 1, true, false);
+  // The capitals of the 50 most populous states, which the title names.
+  multiEx(89, '*', L('De folkrikaste ländernas huvudstäder|Capitals of the most populous countries|Capitales des pays les plus peuplés|Hauptstädte der bevölkerungsreichsten Länder|Capitales de los países más poblados|Capitali dei paesi più popolosi'), 1, () => R.populousStates(50), 1, true, false);
   multiEx(90, '*', L('Världens storstäder|Large cities of the world|Grandes villes du monde|Großstädte der Welt|Grandes ciudades del mundo|Grandi città del mondo'), 1, () => R.urbanCountries(2), 2, false, false, 2);
   for (const d of D) if (OMIT[d.no]) d.omit = OMIT[d.no];
   return D;

@@ -7,6 +7,7 @@ const path = require('path');
 const { definitions, STYLE, V } = require('./catalogue');
 const { View, fitView, widenToShow, notShown } = require('./view');
 const { TERRITORIES, continentTable } = require('./countries');
+const { STATE_AREAS } = require('./stateareas');
 
 // The map screen's picture, in logical pixels, on screens from 4:3 to 21:9 and in portrait:
 // 1024 × 768, 1366 × 768, 1920 × 1080 (and 3840 × 2160 at twice the pixels), 2560 × 1080, 1080 × 1920.
@@ -27,6 +28,23 @@ function ringArea(points) {
   return Math.abs(s) / 2 * 111.2 * 111.2;
 }
 
+// A name's words, without case, accents or apostrophes.
+function words(name) {
+  return name.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase().replace(/['\u2019]/g, '').match(/[\p{L}\p{N}]+/gu) || [];
+}
+
+function containsWords(text, name) {
+  const t = words(text), n = words(name);
+  return n.length > 0 && t.some((_, i) => n.every((w, j) => t[i + j] === w));
+}
+
+// A multiple-choice question names a place and offers areas, or names an area and offers
+// places: either text holding the other's name answers itself (Kuwait City in Kuwait, a
+// qualifier "(Bolivia)", Madrid in the Comunidad de Madrid).
+function givesAway(placeName, areaName) {
+  return containsWords(placeName, areaName) || containsWords(areaName, placeName.replace(/ \(.*\)$/, ''));
+}
+
 class Builder {
   constructor({ areaFile, places, flagDir, log }) {
     this.areaFile = areaFile;   // n -> records (with points) or null
@@ -41,6 +59,20 @@ class Builder {
     this.worldCodes = [...new Set(world.map(a => a.code))].sort();
   }
 
+  // The n largest states by their real area. A state whose outline measures near the n-th
+  // one's area must be in the table, so that none is ranked by its outline.
+  largestStates(all, n) {
+    const listed = all.filter(c => STATE_AREAS[c]).sort((a, b) => STATE_AREAS[b] - STATE_AREAS[a]);
+    const unknown = Object.keys(STATE_AREAS).filter(c => !all.includes(c));
+    const bar = 0.8 * (STATE_AREAS[listed[n - 1]] || Infinity);
+    const missing = all.filter(c => !STATE_AREAS[c] && this.size.get(c) > bar);
+    if (unknown.length || missing.length || listed.length < n || STATE_AREAS[listed[listed.length - 1]] > bar) {
+      throw new Error(`state areas: not states of the world file: ${unknown.join(' ') || '-'}; ` +
+        `missing from the table: ${missing.join(' ') || '-'}; the table must reach below ${Math.round(bar)} km²`);
+    }
+    return listed.slice(0, n);
+  }
+
   // The resolver the definitions use.
   resolver() {
     const states = cont => this.worldCodes.filter(c => !TERRITORIES.has(c) && (cont === '*' || this.continents[c] === cont));
@@ -48,7 +80,7 @@ class Builder {
     return {
       states,
       regions: (map, cc) => [...new Set((this.areaFile(map) || []).map(a => a.code).filter(c => c.startsWith(`${cc}-`)))].sort(),
-      largestStates: n => bySize(states('*')).slice(0, n),
+      largestStates: n => this.largestStates(states('*'), n),
       // The most populous states by CLDR's territory figures.
       populousStates: n => {
         const info = require('cldr-core/supplemental/territoryInfo.json').supplemental.territoryInfo;
@@ -157,8 +189,7 @@ class Builder {
         items = this.refuse(ex, items, [this.keyOf(crowded[0][1], items)], `places on top of each other: ${crowded[0].map(p => p.names[1]).join(' / ')}`);
       }
     } else if (ex.kind === 'MULTI') {
-      // A place named like the area it lies in (Luxembourg in Luxembourg) would answer itself.
-      items = this.drop(ex, items, items.filter(k => this.trivial(ex, k)), 'a place named like its area');
+      items = this.refuse(ex, items, items.filter(k => this.trivial(ex, k)), 'a place and its area named alike');
     } else if (ex.kind === 'FLAGG') {
       items = this.refuse(ex, items, items.filter(k => !this.flagReadable(this.findByCode(ex.map, k).flag)), 'no flag picture');
     }
@@ -185,7 +216,7 @@ class Builder {
 
   trivial(ex, key) {
     const area = this.findByCode(ex.map, key);
-    return this.selectedPlaces(ex, [key]).some(p => p.names.some((n, l) => n === area.names[l]));
+    return this.selectedPlaces(ex, [key]).some(p => p.names.some((n, l) => givesAway(n, area.names[l])));
   }
 
   // Questions one run asks: every area, every selected place, every flag.
@@ -243,7 +274,7 @@ function checkCatalogue(list, b) {
         if (areaNames.size < 4 || placeNames.size < 4) err(ex, `fewer than four different answers in language ${l + 1}`);
       }
       if (!sel.length) err(ex, 'selects no place');
-      for (const k of ex.items) if (b.trivial(ex, k)) err(ex, `${k}: a place named like its area`);
+      for (const k of ex.items) if (b.trivial(ex, k)) err(ex, `${k}: a place and its area named alike`);
     }
     if (b.questions(ex) > MAX_QUESTIONS) err(ex, `${b.questions(ex)} questions a run, at most ${MAX_QUESTIONS}`);
     if (ex.kind === 'AREA') for (const k of ex.items) if (!b.matching(ex.map, k).length) err(ex, `key ${k} has no outline`);
@@ -274,4 +305,4 @@ function encodeCatalogue(list, w) {
   }
 }
 
-module.exports = { Builder, checkCatalogue, encodeCatalogue, SIZES, STORED_VIEW_SIZES, ringArea, MAX_QUESTIONS };
+module.exports = { givesAway, Builder, checkCatalogue, encodeCatalogue, SIZES, STORED_VIEW_SIZES, ringArea, MAX_QUESTIONS };

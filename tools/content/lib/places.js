@@ -322,21 +322,37 @@ function demoteCrowded(list) {
   }
 }
 
-// Places sharing a name in any language: the national capital keeps it; the others add their
-// country's name, or their region's when the country is the same. Of places whose labels still
-// match, only the most important stays.
+// Places sharing a name in any language: the national capital keeps it, and so does a city with
+// twice the people of every other of that name (La Paz, Córdoba in Argentina), as atlases do; the
+// others add their country's name, or their region's when the country is the same. Of places
+// whose labels still match, only the most important stays.
+// Shared names told apart by their region instead: the country would be the answer to the
+// multiple-choice question of the continent's cities.
+const QUALIFIED_BY_REGION = new Set(['VE Valencia']);
+
 function disambiguate(list, countryNames) {
   const clash = new Set();
+  const keeps = new Set();
   for (let l = 0; l < 6; l++) {
     const groups = new Map();
     for (const p of list) groups.set(p.names[l], [...(groups.get(p.names[l]) || []), p]);
-    for (const g of groups.values()) if (g.length > 1) g.forEach(p => clash.add(p));
+    for (const g of groups.values()) {
+      if (g.length < 2) continue;
+      g.forEach(p => clash.add(p));
+      const [first, second] = [...g].sort((a, b) => (b.pop || 0) - (a.pop || 0));
+      if ((first.pop || 0) >= 2 * (second.pop || 0) && !g.some(p => p.flag1 && p !== first)) keeps.add(first);
+    }
+  }
+  for (const p of keeps) {
+    // Only a place that leads under every language's name keeps it.
+    for (let l = 0; l < 6; l++) if (list.some(q => q !== p && q.names[l] === p.names[l] && (q.flag1 || (q.pop || 0) * 2 > (p.pop || 0)))) keeps.delete(p);
   }
   const sameCountry = p => [...clash].some(q => q !== p && q.country === p.country && q.names[1] === p.names[1]);
-  const suffixed = [...clash].filter(p => !p.flag1).map(p => [p, sameCountry(p)]);
+  const suffixed = [...clash].filter(p => !p.flag1 && !keeps.has(p)).map(p => [p, sameCountry(p)]);
   for (const [p, inCountry] of suffixed) {
+    const byRegion = inCountry || QUALIFIED_BY_REGION.has(`${p.country} ${p.src.city}`);
     for (let l = 0; l < 6; l++) {
-      const suffix = inCountry ? p.admin : countryNames.get(p.country)[l];
+      const suffix = byRegion ? p.admin : countryNames.get(p.country)[l];
       if (suffix && suffix !== p.names[l]) p.names[l] = `${p.names[l]} (${suffix})`;
     }
   }

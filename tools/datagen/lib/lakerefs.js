@@ -6,6 +6,7 @@ const { pointInRing } = require('./geom');
 
 // The reference list itself is data that the C++ data test reads too.
 const LARGEST = require('./largest-lakes.json').lakes;
+const RESERVOIRS = require('./largest-lakes.json').reservoirs;
 
 // [lon, lat] outlines drawn along the shore towns (the lakes layer lacks these lakes).
 const OUTLINES = {
@@ -22,13 +23,22 @@ const OUTLINES = {
   ],
 };
 
-// Points inside lakes that the 1:50m layer lacks and the finer OpenStreetMap layer has (Lake
-// Manitoba's two basins, which the Narrows part, and Lake Winnipegosis).
-const FINER = [[-98.4, 50.6], [-99.0, 51.5], [-100.0, 52.4]];
+// Points inside lakes that the 1:50m layer lacks and the finer OpenStreetMap layer has: Lake
+// Manitoba's two basins, which the Narrows part, Lake Winnipegosis, the reservoirs of the
+// reference list (largest-lakes.json) and the natural lakes of 1,000 km² that the 1:50m layer
+// leaves out (Mai-Ndombe, General Carrera, Southern Indian Lake), and the lagoons and Lake
+// Pontchartrain that its land outlines draw as land.
+const FINER = [
+  [-98.4, 50.6], [-99.0, 51.5], [-100.0, 52.4],
+  [48.54, 54.52], [-62.85, 7.61], [32.79, 23.17], [31.8, 22.47], [-69.17, 54.64], [-59.75, -1.63],
+  [-49.64, -4.22], [32.12, -15.67], [42.97, 48.13], [-42.19, -9.89], [-98.33, 57.3], [87.93, 68.19],
+  [127.7, 54.38], [101.88, 55.97], [67.1, 40.85], [-71.53, -46.47], [-68.29, 51.31], [18.38, -2.2],
+  [-72.13, 54.35], [77.4, 43.9], [-51.07, -30.68], [-52.83, -32.64], [-90.17, 30.2],
+];
 
 // Reference lakes that the water records leave out although they should be on the map.
 function missingLakes(records) {
-  return LARGEST.filter(l => !l.absent && !records.some(r => pointInRing(l.lat, l.lon, r.ring))).map(l => l.name);
+  return [...LARGEST, ...RESERVOIRS].filter(l => !l.absent && !records.some(r => pointInRing(l.lat, l.lon, r.ring))).map(l => l.name);
 }
 
-module.exports = { LARGEST, OUTLINES, FINER, missingLakes };
+module.exports = { LARGEST, RESERVOIRS, OUTLINES, FINER, missingLakes };

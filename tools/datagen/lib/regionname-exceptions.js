@@ -31,11 +31,8 @@ const rows = [
   // Spain
   ['ES-IB', 'en', 'Balearic Islands', 'Balears', 'the reference has the Catalan name'],
   ['ES-IB', 'de', 'Balearen', 'Balearische Inseln', SHORT],
-  ['ES-MC', 'en', 'Murcia', 'Region of Murcia', SHORT],
-  ['ES-MD', 'en', 'Madrid', 'Community of Madrid', SHORT],
   ['ES-MD', 'it', 'Comunità di Madrid', 'Madrid', QUALIFIED],
   ['ES-NC', 'fr', 'Navarre', 'Communauté forale de Navarre', SHORT],
-  ['ES-VC', 'de', 'Valencia', 'Valencianische Gemeinschaft', SHORT],
   // France: regions named since 2016, and the translations Spanish, Italian and German use
   ['FR-ARA', 'es', 'Auvernia-Ródano-Alpes', 'Auvergne-Rhône-Alpes', TRANSLATED],
   ['FR-ARA', 'it', 'Alvernia-Rodano-Alpi', 'Auvergne-Rhône-Alpes', TRANSLATED],

@@ -60,11 +60,11 @@ const ES = {
   'Extremadura': ['ES-EX', 'Extremadura', 'Extremadura', 'Estrémadure', 'Extremadura', 'Extremadura', 'Estremadura'],
   'Galicia': ['ES-GA', 'Galicien', 'Galicia', 'Galice', 'Galicien', 'Galicia', 'Galizia'],
   'La Rioja': ['ES-RI', 'La Rioja', 'La Rioja', 'La Rioja', 'La Rioja', 'La Rioja', 'La Rioja'],
-  'Madrid': ['ES-MD', 'Madrid', 'Madrid', 'Communauté de Madrid', 'Madrid', 'Comunidad de Madrid', 'Comunità di Madrid'],
-  'Murcia': ['ES-MC', 'Murcia', 'Murcia', 'Murcie', 'Murcia', 'Región de Murcia', 'Murcia'],
+  'Madrid': ['ES-MD', 'Regionen Madrid', 'Community of Madrid', 'Communauté de Madrid', 'Autonome Gemeinschaft Madrid', 'Comunidad de Madrid', 'Comunità di Madrid'],
+  'Murcia': ['ES-MC', 'Regionen Murcia', 'Region of Murcia', 'Région de Murcie', 'Region Murcia', 'Región de Murcia', 'Regione di Murcia'],
   'Foral de Navarra': ['ES-NC', 'Navarra', 'Navarre', 'Navarre', 'Navarra', 'Navarra', 'Navarra'],
   'País Vasco': ['ES-PV', 'Baskien', 'Basque Country', 'Pays basque', 'Baskenland', 'País Vasco', 'Paesi Baschi'],
-  'Valenciana': ['ES-VC', 'Valencia', 'Valencian Community', 'Communauté valencienne', 'Valencia', 'Comunidad Valenciana', 'Comunità valenzana'],
+  'Valenciana': ['ES-VC', 'Valencianska regionen', 'Valencian Community', 'Communauté valencienne', 'Valencianische Gemeinschaft', 'Comunidad Valenciana', 'Comunità valenzana'],
   'Ceuta': ['ES-CE', 'Ceuta', 'Ceuta', 'Ceuta', 'Ceuta', 'Ceuta', 'Ceuta'],
   'Melilla': ['ES-ML', 'Melilla', 'Melilla', 'Melilla', 'Melilla', 'Melilla', 'Melilla'],
 };
@@ -123,6 +123,13 @@ const REGION_NAMES = {
   'PL-OP': ['Opole vojvodskap', 'Opole Voivodeship', "Voïvodie d'Opole", 'Woiwodschaft Oppeln', 'Voivodato de Opole', 'Voivodato di Opole'],
   'PL-KP': ['Kujavien-Pommerns vojvodskap', 'Kuyavian-Pomeranian Voivodeship', 'Voïvodie de Couïavie-Poméranie', 'Woiwodschaft Kujawien-Pommern', 'Voivodato de Cuyavia y Pomerania', 'Voivodato della Cuiavia-Pomerania'],
   'SE-M': ['Skåne län', 'Skåne', 'Scanie', 'Skåne län', 'Escania', 'Scania'],
+  // Counties named after their seat say what they are in every language, so that the county
+  // and the city read apart.
+  'SE-AB': ['Stockholms län', 'Stockholm County', 'Comté de Stockholm', 'Stockholms län', 'Provincia de Estocolmo', 'Contea di Stoccolma'],
+  'SE-C': ['Uppsala län', 'Uppsala County', "Comté d'Uppsala", 'Uppsala län', 'Provincia de Upsala', 'Contea di Uppsala'],
+  'SE-F': ['Jönköpings län', 'Jönköping County', 'Comté de Jönköping', 'Jönköpings län', 'Provincia de Jönköping', 'Contea di Jönköping'],
+  'SE-H': ['Kalmar län', 'Kalmar County', 'Comté de Kalmar', 'Kalmar län', 'Provincia de Kalmar', 'Contea di Kalmar'],
+  'SE-T': ['Örebro län', 'Örebro County', "Comté d'Örebro", 'Örebro län', 'Provincia de Örebro', 'Contea di Örebro'],
   'US-DC': ['Washington D.C.', 'Washington, D.C.', 'Washington D.C.', 'Washington, D.C.', 'Washington D. C.', 'Washington D.C.'],
   'ZA-FS': ['Fristatsprovinsen', 'Free State', 'État-Libre', 'Freistaat', 'Estado Libre', 'Stato Libero'],
 };
