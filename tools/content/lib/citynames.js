@@ -367,6 +367,26 @@ const EXONYMS = {
   'Tianjin': E('Tianjin|Tianjin|Tianjin|Tianjin|Tianjin|Tientsin'),
   'Rio de Janeiro': E('Rio de Janeiro|Rio de Janeiro|Rio de Janeiro|Rio de Janeiro|Río de Janeiro|Rio de Janeiro'),
   'Puducherry': E('Puducherry|Puducherry|Pondichéry|Puducherry|Puducherry|Puducherry'),
+  'Astrakhan': E('Astrachan|Astrakhan|Astrakhan|Astrachan|Astracán|Astrachan'),
+  'Ulyanovsk': E('Uljanovsk|Ulyanovsk|Oulianovsk|Uljanowsk|Uliánovsk|Uljanovsk'),
+  // As the territory is named (CLDR).
+  'Macau': E('Macao|Macao|Macao|Macau|Macao|Macao'),
+  'Pamplona': E('Pamplona|Pamplona|Pampelune|Pamplona|Pamplona|Pamplona'),
+  'Mazar-e Sharif': E('Mazar-e Sharif|Mazar-e Sharif|Mazâr-e Charîf|Masar-e Scharif|Mazar-e Sharif|Mazar-e Sharif'),
+  // The sources' romanisations with the article or an administrative word; the city's usual name.
+  'Al Jubayl': E('Jubail|Jubail|Jubail|Dschubail|Jubail|Jubail'),
+  'Al Qadarif': E('Gedaref|Gedaref|Gedaref|Gedaref|Gedaref|Gedaref'),
+  'Al Hillah': E('Hilla|Hillah|Hilla|Hilla|Hilla|Hilla'),
+  'Al Kut': E('Kut|Kut|Kut|Kut|Kut|Kut'),
+  'As Sulaymaniyah': E('Sulaymaniyah|Sulaymaniyah|Souleimaniye|Sulaimaniyya|Sulaymaniyah|Sulaymaniyah'),
+  'Dihok': E('Duhok|Duhok|Dohuk|Dohuk|Duhok|Duhok'),
+  'Al Mahallah al Kubrá': E('El Mahalla El Kubra|El Mahalla El Kubra|El Mahalla El Kubra|El Mahalla El Kubra|El Mahalla El Kubra|El Mahalla El Kubra'),
+  'Sialkot City': E('Sialkot|Sialkot|Sialkot|Sialkot|Sialkot|Sialkot'),
+  'Taoyuan District': E('Taoyuan|Taoyuan|Taoyuan|Taoyuan|Taoyuan|Taoyuan'),
+  'Hwaseong-si': E('Hwaseong|Hwaseong|Hwaseong|Hwaseong|Hwaseong|Hwaseong'),
+  'Ansan-si': E('Ansan|Ansan|Ansan|Ansan|Ansan|Ansan'),
+  'Seongnam-si': E('Seongnam|Seongnam|Seongnam|Seongnam|Seongnam|Seongnam'),
+  'Kashgar': E('Kashgar|Kashgar|Kachgar|Kaschgar|Kashgar|Kashgar'),
   // CLDR's German form lacks the accent, its French one is Almaty's name before 1993.
   'Mérida|MX': E('Mérida|Mérida|Mérida|Mérida|Mérida|Mérida'),
   'Almaty': E('Almaty|Almaty|Almaty|Almaty|Almaty|Almaty'),
@@ -385,7 +405,7 @@ Moroni|Mbabane|Honiara|Castries|Putrajaya|Cayenne|Port-Vila|Bandar Seri Begawan|
 Mamoudzou|Majuro|Douglas|George Town|Victoria|Kingstown|Nuuk|Belmopan|Roseau|Basseterre|Tórshavn|Road Town|Pago Pago|
 Grand Turk|Marigot|Palikir|Funafuti|Vaduz|Lobamba|Avarua|San Marino|Tifariti|Philipsburg|Capitol Hill|Stanley|
 Hamilton|Alofi|Basse-Terre|Hagåtña|Jamestown|Brades|Yaren|Gustavia|Ngerulmud|Saint-Pierre|The Valley|Mata-Utu|
-Longyearbyen|Adamstown|Flying Fish Cove|King Edward Point|Charlotte Amalie|Mariehamn|Saint Peter Port|Macau|Laayoune|
+Longyearbyen|Adamstown|Flying Fish Cove|King Edward Point|Charlotte Amalie|Mariehamn|Saint Peter Port|Laayoune|
 Delhi|Bangkok|Shenzhen|Lagos|Karachi|Bangalore|Chengdu|Tehran|Chennai|Lahore|Chongqing|Baoding|Linyi|
 Dongguan|Wuhan|Nanyang|Hangzhou|Foshan|Nagoya|Tongshan|Zhoukou|Ganzhou|Heze|Quanzhou|Chicago|Jining|Pune|Fuyang|
 Ahmedabad|Shenyang|Shangqiu|Cangzhou|Shaoyang|Zhanjiang|Yancheng|Hengyang|Zhumadian|Xingtai|Bijie|Shangrao|Zunyi|
