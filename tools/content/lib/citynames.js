@@ -373,6 +373,7 @@ const EXONYMS = {
   'Macau': E('Macao|Macao|Macao|Macau|Macao|Macao'),
   'Pamplona': E('Pamplona|Pamplona|Pampelune|Pamplona|Pamplona|Pamplona'),
   'Mazar-e Sharif': E('Mazar-e Sharif|Mazar-e Sharif|Mazâr-e Charîf|Masar-e Scharif|Mazar-e Sharif|Mazar-e Sharif'),
+  'New Orleans': E('New Orleans|New Orleans|La Nouvelle-Orléans|New Orleans|Nueva Orleans|New Orleans'),
   // The sources' romanisations with the article or an administrative word; the city's usual name.
   'Al Jubayl': E('Jubail|Jubail|Jubail|Dschubail|Jubail|Jubail'),
   'Al Qadarif': E('Gedaref|Gedaref|Gedaref|Gedaref|Gedaref|Gedaref'),
@@ -422,4 +423,28 @@ Aba|Adelaide|Agartala|Aguascalientes|Ajaccio|Akita|Albany|Alicante|Amarāvati|An
 Omsk|Samara|Tomsk|Krasnodar|Magnitogorsk|Penza|Saransk|Smolensk|Homs|Kandahar|Brest|Namangan|Nukus|Taraz|Ahvaz|Yazd|Zahedan|Arak|Erbil`
   .split(/\|/).map(s => s.trim()).filter(Boolean));
 
-module.exports = { EXONYMS, SAME };
+// A city named like its region or country (the area's English name is the city's, with at most
+// words such as "Voivodeship"): the area's name in every language holds the city's as the city is
+// written (also in the Swedish genitive, Stockholms län). Returns the cities that differ.
+const GENERIC = /^(voivodeship|province|prefecture|state|region|governorate|county|oblast|community|of|the|municipality|city|territory|district)$/;
+const folded = s => s.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase();
+const bare = s => s.replace(/ \([^)]*\)$/, '');
+const holds = (text, name) => new RegExp(`(^|[^\\p{L}])${name.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}s?($|[^\\p{L}])`, 'u').test(text);
+function unlikeTheirArea(places, areaFiles) {
+  const areas = new Map();
+  for (const file of areaFiles) for (const a of file) if (!areas.has(a.code)) areas.set(a.code, a);
+  const out = [];
+  for (const p of places) {
+    for (const code of [p.region, p.country]) {
+      const a = areas.get(code);
+      if (!a) continue;
+      const city = folded(bare(p.names[1])), area = folded(a.names[1]);
+      if (!holds(area, city) || !area.replace(city, ' ').split(/[^\p{L}]+/u).filter(Boolean).every(w => GENERIC.test(w))) continue;
+      const bad = p.names.map((n, l) => holds(a.names[l], bare(n)) ? '' : `${bare(n)} / ${a.names[l]}`).filter(Boolean);
+      if (bad.length) out.push(`${p.names[1]} (${code}): ${bad.join(', ')}`);
+    }
+  }
+  return out;
+}
+
+module.exports = { EXONYMS, SAME, unlikeTheirArea };

@@ -6,7 +6,7 @@ const { drawnLon } = require('../../datagen/lib/dateline');
 const { INSETS, insetPoint } = require('../../datagen/lib/insets');
 const { transliterate } = require('./crp');
 const { TERRITORIES, CAPITAL_CHOICE, SOURCE_COUNTRY, continentTable } = require('./countries');
-const { EXONYMS, SAME } = require('./citynames');
+const { EXONYMS, SAME, unlikeTheirArea } = require('./citynames');
 const { km, pointInPolygon, kmToOutline } = require('./geo');
 const { fold } = require('./geonames');
 const { URBAN_AREAS, SECTIONS, NO_FIGURE, censusFigure, MUNICIPAL_FIGURES } = require('./urban');
@@ -227,6 +227,8 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
   list = dropColocated(list, log);
   demoteCrowded(list);
   disambiguate(list, countryNames);
+  const unlike = unlikeTheirArea(list, [world, ...otherFiles, ...regionFiles]);
+  if (unlike.length) throw new Error(`cities written otherwise than their region or country of one name:\n  ${unlike.join('\n  ')}`);
   list.sort((a, b) => a.rank - b.rank || b.pop - a.pop || a.id.localeCompare(b.id));
   return list;
 }
