@@ -359,6 +359,7 @@ const EXONYMS = {
   'Tampere': E('Tammerfors|Tampere|Tampere|Tampere|Tampere|Tampere'),
   'Brno': E('Brno|Brno|Brno|Brünn|Brno|Brno'),
   'Ostrava': E('Ostrava|Ostrava|Ostrava|Ostrau|Ostrava|Ostrava'),
+  'Constanţa': E('Constanţa|Constanţa|Constanţa|Constanţa|Constanza|Costanza'),
   'Plovdiv': E('Plovdiv|Plovdiv|Plovdiv|Plowdiw|Plovdiv|Plovdiv'),
   'Varna': E('Varna|Varna|Varna|Warna|Varna|Varna'),
   'Opole': E('Opole|Opole|Opole|Oppeln|Opole|Opole'),
