@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -94,13 +95,16 @@ TEST(PlaceNames, EveryNameHasThePlainApostrophe) {
     int plain = 0;
     for (int fileNo = 1; fileNo <= 3; ++fileNo) {
         const auto places = LoadPlaces(fileNo);
-        for (const COrt* p : All(*places))
+        for (const COrt* p : All(*places)) {
+            QStringList marked;
             for (int lang = 1; lang <= 6; ++lang) {
-                EXPECT_FALSE(other.match(p->Names[lang]).hasMatch())
-                    << "Ort" << fileNo << " " << Languages[lang] << ": " << Label(*p) << " \""
-                    << p->Names[lang].toStdString() << "\"";
+                if (other.match(p->Names[lang]).hasMatch())
+                    marked << QString::fromLatin1(Languages[lang]) + ": " + p->Names[lang];
                 plain += p->Names[lang].count(QLatin1Char('\''));
             }
+            EXPECT_TRUE(marked.isEmpty())
+                << "Ort" << fileNo << " " << Label(*p) << ": " << marked.join(", ").toStdString();
+        }
     }
     for (int mapNo = 1; mapNo <= 5; ++mapNo) {
         const auto areas = LoadAreas(mapNo);
@@ -210,15 +214,17 @@ TEST(PlaceNames, CitiesWithAnOwnFormInALanguageCarryIt) {
         {"EG", "Port Said", {3, 5, 6}},
         {"IN", "Puducherry", {3}},
     };
-    std::vector<const COrt*> list;
     const auto places = LoadPlaces(1);
-    list = All(*places);
+    const std::vector<const COrt*> list = All(*places);
     for (const Expected& e : table) {
         const auto it = std::find_if(list.begin(), list.end(), [&](const COrt* p) {
             return p->MemberCodes[1] == QLatin1String(e.country) &&
                    Bare(p->Names[2]) == QString::fromUtf8(e.english);
         });
-        ASSERT_NE(it, list.end()) << "no place " << e.english << " in " << e.country;
+        if (it == list.end()) {
+            ADD_FAILURE() << "no place " << e.english << " in " << e.country;
+            continue;
+        }
         for (int lang : e.languages)
             EXPECT_NE((*it)->Names[lang], (*it)->Names[2])
                 << Languages[lang] << ": " << Label(**it);
