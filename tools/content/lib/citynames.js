@@ -372,6 +372,7 @@ const EXONYMS = {
   'Ulyanovsk': E('Uljanovsk|Ulyanovsk|Oulianovsk|Uljanowsk|Uliánovsk|Uljanovsk'),
   // As the territory is named (CLDR).
   'Macau': E('Macao|Macao|Macao|Macau|Macao|Macao'),
+  'Córdoba|ES': E('Córdoba|Córdoba|Cordoue|Córdoba|Córdoba|Cordova'),
   'Pamplona': E('Pamplona|Pamplona|Pampelune|Pamplona|Pamplona|Pamplona'),
   'Mazar-e Sharif': E('Mazar-e Sharif|Mazar-e Sharif|Mazâr-e Charîf|Masar-e Scharif|Mazar-e Sharif|Mazar-e Sharif'),
   'New Orleans': E('New Orleans|New Orleans|La Nouvelle-Orléans|New Orleans|Nueva Orleans|New Orleans'),
