@@ -405,6 +405,8 @@ const EXONYMS = {
   'Acapulco de Juárez': E('Acapulco|Acapulco|Acapulco|Acapulco|Acapulco|Acapulco'),
   'Heroica Matamoros': E('Matamoros|Matamoros|Matamoros|Matamoros|Matamoros|Matamoros'),
   'Cusco': E('Cusco|Cusco|Cuzco|Cusco|Cuzco|Cusco'),
+  'Linxia Chengguanzhen': E('Linxia|Linxia|Linxia|Linxia|Linxia|Linxia'),
+  'Puyang Chengguanzhen': E('Puyang|Puyang|Puyang|Puyang|Puyang|Puyang'),
   'Kashgar': E('Kashgar|Kashgar|Kachgar|Kaschgar|Kashgar|Kashgar'),
   // CLDR's German form lacks the accent, its French one is Almaty's name before 1993.
   'Mérida|MX': E('Mérida|Mérida|Mérida|Mérida|Mérida|Mérida'),
