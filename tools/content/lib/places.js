@@ -6,7 +6,7 @@ const { drawnLon } = require('../../datagen/lib/dateline');
 const { INSETS, insetPoint } = require('../../datagen/lib/insets');
 const { transliterate } = require('./crp');
 const { TERRITORIES, CAPITAL_CHOICE, SOURCE_COUNTRY, continentTable } = require('./countries');
-const { EXONYMS, SAME } = require('./citynames');
+const { EXONYMS, SAME, unlikeTheirArea } = require('./citynames');
 const { km, pointInPolygon, kmToOutline } = require('./geo');
 const { fold } = require('./geonames');
 const { URBAN_AREAS, SECTIONS, NO_FIGURE, censusFigure, MUNICIPAL_FIGURES } = require('./urban');
@@ -50,21 +50,27 @@ function exemplarCities() {
   const out = new Map();
   for (const tz of Object.keys(countryOf).sort()) {
     const parts = tz.split('/');
-    const six = names.map(z => { let n = z; for (const p of parts) n = n && n[p]; return n && n.exemplarCity; });
-    if (six.some(n => !n)) continue;
+    // A locale lists only the names that differ from the zone's own (its last part, "_" a space).
+    const own = parts[parts.length - 1].replace(/_/g, ' ');
+    const six = names.map(z => { let n = z; for (const p of parts) n = n && n[p]; return (n && n.exemplarCity) || own; });
     out.set(`${six[1]}|${countryOf[tz]}`, six);
   }
   return out;
 }
 
+// One apostrophe for every name, the plain one the area files use (Côte d'Ivoire): the sources
+// mix it with typographic quotes and the modifier letters of transcriptions.
+const plainApostrophes = s => s.replace(/[\u2018\u2019\u02BB\u02BC\u02BE\u02BF]/g, "'");
+const nameText = s => plainApostrophes(transliterate(s));
+
 // Names in the six languages, and where they came from.
 function namesOf(c, country, exemplars) {
-  const table = EXONYMS[`${c.city}|${country}`] || EXONYMS[c.city];
-  if (table) return { names: table.map(transliterate), source: 'table' };
+  const written = nameText(c.city);
+  const table = EXONYMS[`${c.city}|${country}`] || EXONYMS[c.city] || EXONYMS[`${written}|${country}`] || EXONYMS[written];
+  if (table) return { names: table.map(nameText), source: 'table' };
   const ex = exemplars.get(`${c.city}|${country}`) || exemplars.get(`${c.city_ascii}|${country}`);
-  if (ex) return { names: ex.map(transliterate), source: 'cldr' };
-  const n = transliterate(c.city);
-  return { names: LANGS.map(() => n), source: SAME.has(c.city) ? 'table' : 'source' };
+  if (ex) return { names: ex.map(nameText), source: 'cldr' };
+  return { names: LANGS.map(() => written), source: SAME.has(c.city) ? 'table' : 'source' };
 }
 
 // Cities of the first source checked against the second (GeoNames): the GeoNames place each one
@@ -203,7 +209,7 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
       // A region capital on its region's simplified border counts in its region.
       region: p.seatOf || (REGION_COUNTRIES.includes(p.country) ? shapes.regionOf(p.country, lat, lon) : ''),
       continent: continentOf(p.country, lat, lon, continents),
-      admin: transliterate(p.src.admin_name || ''),
+      admin: nameText(p.src.admin_name || ''),
       src,
     };
   });
@@ -221,6 +227,8 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
   list = dropColocated(list, log);
   demoteCrowded(list);
   disambiguate(list, countryNames);
+  const unlike = unlikeTheirArea(list, [world, ...otherFiles, ...regionFiles]);
+  if (unlike.length) throw new Error(`cities written otherwise than their region or country of one name:\n  ${unlike.join('\n  ')}`);
   list.sort((a, b) => a.rank - b.rank || b.pop - a.pop || a.id.localeCompare(b.id));
   return list;
 }
