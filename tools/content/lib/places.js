@@ -96,9 +96,10 @@ function verify(cities, gn, log) {
         if (!c.district && !EXONYMS[`${c.city}|${v.iso}`] && !EXONYMS[c.city] && !SAME.has(c.city)) v.renamed = big.g.name;
         claimed.add(big.g.id);
       }
-      else v.status = 'unverified';
+      // A city given for its district is reviewed in the district table.
+      else if (!c.district) v.status = 'unverified';
     }
-    const g = v.named ? v.named.pop || c.districtPop || 0 : 0;
+    const g = v.named ? Math.max(v.named.pop, c.districtPop || 0) : 0;
     // Within a factor of two the larger figure; beyond it the reviewed urban areas take the
     // larger and every other place the smaller; no figure for a place both sources overstate.
     // Chinese cities take the 2020 census's urban figure or size class (lib/urban.js).
@@ -128,8 +129,8 @@ function cityEntries(cities, gn, log = () => {}) {
     if (!city) return c;
     const iso = SOURCE_COUNTRY[c.iso2] || c.iso2;
     const hit = gn.named([city], iso, +c.lat, +c.lng);
-    // Where GeoNames gives the city no figure, its central district's stands for the town.
-    const own = gn.named([c.city], iso, +c.lat, +c.lng);
+    // The central district's own figure stands for the town where GeoNames gives it a larger one.
+    const own = gn.named([c.city], iso, +c.lat, +c.lng) || gn.largestNear(iso, +c.lat, +c.lng, 4);
     moved.push(`${c.city} -> ${city}${hit ? ` (${hit.d.toFixed(0)} km)` : ''}`);
     return { ...c, city, city_ascii: city, district: c.city, districtPop: own ? own.g.pop : 0, ...(hit ? { lat: String(hit.g.lat), lng: String(hit.g.lon) } : {}) };
   });
@@ -402,6 +403,40 @@ function unreviewedSizes(exercises, selected) {
   return out;
 }
 
+// The place list against a reference list of the cities of over 300,000: GeoNames' populated
+// places of that size (PPL, PPLA - PPLA4, PPLC; no sections, and no third- or fourth-level seats
+// in China and Britain, where they are districts and boroughs), one per city (a reference city within 5 km of a
+// larger one is part of it), and for China the cities of the census table besides. A reference
+// city is met by a place of its country within 10 km; a place of rank 2 - 4 that meets none is
+// listed too. By country: { missing: [...], extra: [...] }.
+function referenceDifferences(list, gn) {
+  const codes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC']);
+  const seat = g => codes.has(g.code) && !((g.country === 'CN' || g.country === 'GB') && /^PPLA[34]$/.test(g.code));
+  let ref = [];
+  for (const cell of gn.grid.values()) for (const g of cell) if (g.pop > MIN_POPULATION && seat(g)) ref.push(g);
+  ref.sort((a, b) => b.pop - a.pop || a.id - b.id);
+  const kept = [];
+  for (const g of ref) if (!kept.some(k => k.country === g.country && km(k, g) < 5)) kept.push(g);
+  ref = kept;
+  const out = {};
+  const entry = c => (out[c] = out[c] || { missing: [], extra: [] });
+  // Within 10 km, or of one name within 30 km (sources place a city's centre differently).
+  const near = (p, g) => p.country === g.country && (km(p, g) < 10 ||
+    (km(p, g) < 30 && [g.name, ...g.alt].some(n => fold(n) && [p.src.city, p.names[1]].some(m => fold(m) === fold(n)))));
+  // The sections left out on purpose are no city missing.
+  for (const g of ref) if (!list.some(p => near(p, g)) && !SECTIONS.has(`${g.name}|${g.country}`)) entry(g.country).missing.push(g.name);
+  const chinese = list.filter(p => p.country === 'CN');
+  for (const k of URBAN_CENSUS.keys()) {
+    const [city, province] = k.split('|');
+    if (!chinese.some(p => p.src.city === city && p.src.admin_name === province)) entry('CN').missing.push(city);
+  }
+  for (const p of list) {
+    if (p.flag1 || p.territoryTown || p.rank > 4 || p.pop <= MIN_POPULATION) continue;
+    if (p.basis !== 'census' && !ref.some(g => near(p, g))) entry(p.country).extra.push(p.names[1]);
+  }
+  return out;
+}
+
 // The places of the regions that a map draws again as insets (Alaska and Hawaii), moved into
 // them, with the other places of their country: the place file of that country's map exercises.
 function placesForInsets(list) {
@@ -424,4 +459,4 @@ function encodePlaces(list, w) {
   }
 }
 
-module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, placesForInsets, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };
+module.exports = { buildUrbanAreas, buildPlaces, referenceDifferences, encodePlaces, placesForInsets, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };

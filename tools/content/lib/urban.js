@@ -48,6 +48,8 @@ const SECTIONS = new Set(['Bronx|US', 'Brooklyn|US', 'Queens|US', 'Manhattan|US'
   // towns of Delhi's territory, wards of Greater Hyderabad and Greater Chennai, Johannesburg's
   // and Caracas' suburbs within their metropolitan municipality
   'Najafgarh|IN', 'Narela|IN', 'Kūkatpalli|IN', 'Ambattūr|IN', 'Randburg|ZA', 'Roodepoort|ZA', 'Petare|VE',
+  // a former city merged into Auckland's
+  'Manukau City|NZ',
   // districts of Tianjin, Zhangjiakou and Kaifeng
   'Hangu|CN', 'Zhangjiakou Shi Xuanhua Qu|CN', 'Kaifeng Chengguanzhen|CN']);
 
@@ -57,11 +59,11 @@ const SECTIONS = new Set(['Bronx|US', 'Brooklyn|US', 'Queens|US', 'Manhattan|US'
 // with the province where a name occurs twice.
 const DISTRICT_OF = new Map(Object.entries({
   'Tongshan|CN': 'Xuzhou', 'Dadukou|CN': 'Panzhihua', 'Xinpu|CN': 'Lianyungang', 'Huanglongsi|CN': 'Kaifeng',
-  'Guli|CN': 'Yongkang', 'Shashi|CN': 'Jingzhou', 'Xiping|CN|Shanxi': 'Datong', 'Xiaoxita|CN': 'Yichang',
+  'Guli|CN': 'Yongkang', 'Longzhou|CN|Hubei': 'Jingzhou', 'Xiping|CN|Shanxi': 'Datong', 'Xiaoxita|CN': 'Yichang',
   'Nangandao|CN': 'Xinxiang', 'Dayan|CN': 'Lijiang', 'Puyang Chengguanzhen|CN': 'Puyang',
   'Linxia Chengguanzhen|CN': 'Linxia', 'Wusong|CN': 'Tongling', 'Shengli|CN|Shandong': 'Dongying',
   'Lianshan|CN': 'Huludao', 'Qingyang|CN|Fujian': 'Jinjiang', 'Baojishi|CN': 'Baoji', 'Jiangguanchi|CN': 'Xuchang',
-  'Xiaoganzhan|CN': 'Xiaogan', 'Kuaidamao|CN': 'Tonghua', 'Jiaojiangcun|CN': 'Taizhou',
+  'Xiaoganzhan|CN': 'Xiaogan', 'Xushan|CN': 'Cixi', 'Kuaidamao|CN': 'Tonghua', 'Jiaojiangcun|CN': 'Taizhou',
   'Taoyuan District|TW': 'Taoyuan', 'Nishinomiya-hama|JP': 'Nishinomiya',
 }));
 const districtOf = c => DISTRICT_OF.get(`${c.city}|${c.iso2}|${c.admin_name}`) || DISTRICT_OF.get(`${c.city}|${c.iso2}`);
