@@ -99,7 +99,7 @@ function verify(cities, gn, log) {
       // A city given for its district is reviewed in the district table.
       else if (!c.district) v.status = 'unverified';
     }
-    const g = v.named ? Math.max(v.named.pop, c.districtPop || 0) : 0;
+    const g = Math.max(v.named ? v.named.pop : 0, c.districtPop || 0);
     // Within a factor of two the larger figure; beyond it the reviewed urban areas take the
     // larger and every other place the smaller; no figure for a place both sources overstate.
     // Chinese cities take the 2020 census's urban figure or size class (lib/urban.js).

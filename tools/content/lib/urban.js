@@ -63,7 +63,7 @@ const DISTRICT_OF = new Map(Object.entries({
   'Nangandao|CN': 'Xinxiang', 'Dayan|CN': 'Lijiang', 'Puyang Chengguanzhen|CN': 'Puyang',
   'Linxia Chengguanzhen|CN': 'Linxia', 'Wusong|CN': 'Tongling', 'Shengli|CN|Shandong': 'Dongying',
   'Lianshan|CN': 'Huludao', 'Qingyang|CN|Fujian': 'Jinjiang', 'Baojishi|CN': 'Baoji', 'Jiangguanchi|CN': 'Xuchang',
-  'Xiaoganzhan|CN': 'Xiaogan', 'Xushan|CN': 'Cixi', 'Kuaidamao|CN': 'Tonghua', 'Jiaojiangcun|CN': 'Taizhou',
+  'Xiaoganzhan|CN': 'Xiaogan', 'Xushan|CN': 'Cixi', 'Taihecun|CN': 'Qitaihe', 'Kuaidamao|CN': 'Tonghua', 'Jiaojiangcun|CN': 'Taizhou',
   'Taoyuan District|TW': 'Taoyuan', 'Nishinomiya-hama|JP': 'Nishinomiya',
 }));
 const districtOf = c => DISTRICT_OF.get(`${c.city}|${c.iso2}|${c.admin_name}`) || DISTRICT_OF.get(`${c.city}|${c.iso2}`);
