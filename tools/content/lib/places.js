@@ -246,8 +246,12 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
   demoteCrowded(list);
   disambiguate(list, countryNames);
   list.sort((a, b) => a.rank - b.rank || b.pop - a.pop || a.id.localeCompare(b.id));
+  // A name of a district or a city's part is a source entry that DISTRICT_OF or SECTIONS must map.
+  const districtNamed = list.filter(p => p.names.some(n => DISTRICT_NAME.test(n)));
+  if (districtNamed.length) throw new Error(`places named as a district: ${districtNamed.map(p => `${p.src.city} (${p.country})`).join(', ')}`);
   return list;
 }
+const DISTRICT_NAME = /( Qu| District| Borough|Chengguanzhen)( \(.*\))?$| Shi /;
 
 // National capitals first; then size decides.
 const importance = p => (p.flag1 ? 1 : 0);
