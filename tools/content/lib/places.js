@@ -408,11 +408,11 @@ function unreviewedSizes(exercises, selected) {
 }
 
 // The place list against a reference list of the cities of over 300,000: GeoNames' populated
-// places of that size (PPL, PPLA - PPLA4, PPLC; no sections, and no third- or fourth-level seats
-// in China and Britain, where they are districts and boroughs), one per city (a reference city within 5 km of a
-// larger one is part of it), and for China the cities of the census table besides. A reference
-// city is met by a place of its country within 10 km; a place of rank 2 - 4 that meets none is
-// listed too. By country: { missing: [...], extra: [...] }.
+// places of that size (PPL, PPLA - PPLA4, PPLC; no sections, and no third- or fourth-level
+// seats in China and Britain, where they are districts and boroughs), one per city (a reference
+// city within 5 km of a larger one is part of it), and the cities of the census table. A
+// reference city is met by a place of its country within 10 km, or of its name within 30 km; a
+// place of rank 2 - 4 that meets none is listed too. By country: { missing: [...], extra: [...] }.
 function referenceDifferences(list, gn) {
   const codes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC']);
   const seat = g => codes.has(g.code) && !((g.country === 'CN' || g.country === 'GB') && /^PPLA[34]$/.test(g.code));

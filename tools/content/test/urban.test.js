@@ -19,8 +19,8 @@ test('a Chinese city takes its census figure, its size class, or at most a milli
   assert.deepStrictEqual(censusFigure('Kunming', 'Yunnan', 4422686, [4422686, 3855346]), { pop: 5e6, named: true });
   // Another city of one name in another province is not the census's city.
   assert.deepStrictEqual(censusFigure('Suzhou', 'Anhui', 5352924, [5352924]), { pop: 1e6, named: false });
-  // A city of 1 to 3 million whose sources give the prefecture and the old town.
-  assert.deepStrictEqual(censusFigure('Linyi', 'Shandong', 270669, [11018365, 270669]), { pop: 3e6, named: true });
+  // A city of 1 to 3 million whose sources give the prefecture and the old town: the class's middle.
+  assert.deepStrictEqual(censusFigure('Linyi', 'Shandong', 270669, [11018365, 270669]), { pop: 1732000, named: true });
   assert.deepStrictEqual(censusFigure('Dongguan', 'Shanxi', 75135, [75135]), { pop: 75135, named: false });
 });
 
