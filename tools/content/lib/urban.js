@@ -77,8 +77,8 @@ const NO_FIGURE = new Set(['Nanchong|CN', 'Nowrangapur|IN', 'Kota Bharu|MY', 'Gu
 
 // 2020 census of China, urban area, by city and province: a figure where the census names one,
 // else the size class [at least, at most] it puts the city in. A class takes the larger source
-// figure within it, else the bound both lie beyond, else (one on each side) the class's middle,
-// the geometric mean of its bounds. The census puts 105 cities over a million, the reviewed ones
+// figure within it, else its upper bound where both lie above it, else the class's middle, the
+// geometric mean of its bounds. The census puts 105 cities over a million, the reviewed ones
 // here; every other Chinese city takes at most a million.
 const URBAN_CENSUS = new Map(Object.entries({
   // over 10 million, and the largest three of 5 to 10 million
@@ -123,10 +123,10 @@ function censusFigure(city, province, taken, figures) {
   if (!entry) return { pop: Math.min(taken, CENSUS_OTHERS_AT_MOST), named: false };
   const [lo, hi] = entry;
   const inside = figures.filter(f => f >= lo && f <= hi);
-  // Figures on both sides (a prefecture's and an old town's), or none: the class's middle.
+  // Figures below the class or on both sides of it (a prefecture's and an old town's): the
+  // class's middle, so that the city ranks in its class.
   const middle = Math.round(Math.sqrt(lo * hi) / 1000) * 1000;
-  const pop = inside.length ? Math.max(...inside) : figures.length && figures.every(f => f > hi) ? hi
-    : figures.length && figures.every(f => f < lo) ? lo : middle;
+  const pop = inside.length ? Math.max(...inside) : figures.length && figures.every(f => f > hi) ? hi : middle;
   return { pop, named: true };
 }
 
