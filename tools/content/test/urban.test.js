@@ -9,16 +9,19 @@ const path = require('path');
 const { censusFigure } = require('../lib/urban');
 const { unreviewedSizes } = require('../lib/places');
 
-test('a Chinese city takes its census figure, its size class, or at most 3 million', () => {
+test('a Chinese city takes its census figure, its size class, or at most a million', () => {
   // Named with a figure: neither source counts.
   assert.deepStrictEqual(censusFigure('Wuhan', 'Hubei', 10251000, [10251000, 9785388]), { pop: 9953000, named: true });
-  // A class: the larger figure inside it, else the bound nearest to the figures.
+  // A class: the larger figure inside it, else its upper bound where both lie above it.
   assert.deepStrictEqual(censusFigure('Suzhou', 'Jiangsu', 5345961, [4330000, 5345961]), { pop: 4330000, named: true });
   assert.deepStrictEqual(censusFigure('Hangzhou', 'Zhejiang', 9523000, [9523000, 6241971]), { pop: 9523000, named: true });
   assert.deepStrictEqual(censusFigure('Xiamen', 'Fujian', 9e6, [9e6, 8e6]), { pop: 5e6, named: true });
-  assert.deepStrictEqual(censusFigure('Kunming', 'Yunnan', 4422686, [4422686, 3855346]), { pop: 5e6, named: true });
+  // Both below the class: its middle, so that the city ranks as over 5 million.
+  assert.deepStrictEqual(censusFigure('Kunming', 'Yunnan', 4422686, [4422686, 3855346]), { pop: 7071000, named: true });
   // Another city of one name in another province is not the census's city.
-  assert.deepStrictEqual(censusFigure('Suzhou', 'Anhui', 5352924, [5352924]), { pop: 3e6, named: false });
+  assert.deepStrictEqual(censusFigure('Suzhou', 'Anhui', 5352924, [5352924]), { pop: 1e6, named: false });
+  // A city of 1 to 3 million whose sources give the prefecture and the old town: the class's middle.
+  assert.deepStrictEqual(censusFigure('Linyi', 'Shandong', 270669, [11018365, 270669]), { pop: 1732000, named: true });
   assert.deepStrictEqual(censusFigure('Dongguan', 'Shanxi', 75135, [75135]), { pop: 75135, named: false });
 });
 
