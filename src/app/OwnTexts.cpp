@@ -168,7 +168,7 @@ Row RowOf(TOwnText text) {
                     "Choisissez une ligne pour la voir sur la carte.",
                     "Wähle eine Zeile, um sie auf der Karte zu sehen.",
                     "Elige una línea para verla en el mapa.",
-                    "Scegli una riga per vederla sulla carta."};
+                    "Scegli una riga per vederla sulla mappa."};
         case TOwnText::PractiseThese:
             return {"Öva på dessa", "Practise these",  "Revoir ceux-ci",
                     "Diese üben",   "Practicar estos", "Ripassa questi"};
@@ -231,7 +231,7 @@ Row RowOf(TOwnText text) {
                     "Pointez la carte pour voir ce qui s'y trouve. Rien n'est compté.",
                     "Zeige auf die Karte, um zu sehen, was dort ist. Nichts wird gezählt.",
                     "Señala el mapa para ver qué hay. No se cuenta nada.",
-                    "Indica la carta per vedere cosa c'è. Non si conta nulla."};
+                    "Indica la mappa per vedere cosa c'è. Non si conta nulla."};
         case TOwnText::ExploreFlagsHint:
             return {
                 "Alla flaggor i övningen, med sina länders namn. Inget räknas.",
@@ -315,11 +315,11 @@ Row RowOf(TOwnText text) {
         case TOwnText::RuleView:
             return {"Utsnittet ligger utanför kartan.", "The view lies outside the map.",
                     "La vue sort de la carte.",         "Der Ausschnitt liegt außerhalb der Karte.",
-                    "La vista queda fuera del mapa.",   "La vista esce dalla carta."};
+                    "La vista queda fuera del mapa.",   "La vista esce dalla mappa."};
         case TOwnText::RuleMap:
             return {"Det finns ingen karta %1.", "There is no map %1.",
                     "Il n'y a pas de carte %1.", "Es gibt keine Karte %1.",
-                    "No existe el mapa %1.",     "Non esiste la carta %1."};
+                    "No existe el mapa %1.",     "Non esiste la mappa %1."};
         case TOwnText::RulePlaceFile:
             return {"Det finns ingen ortfil %1.",
                     "There is no place file %1.",
@@ -334,7 +334,7 @@ Row RowOf(TOwnText text) {
         case TOwnText::RuleUnknownKey:
             return {"%1 finns inte på den här kartan.",    "%1 names nothing on this map.",
                     "%1 ne désigne rien sur cette carte.", "%1 bezeichnet nichts auf dieser Karte.",
-                    "%1 no designa nada en este mapa.",    "%1 non indica nulla su questa carta."};
+                    "%1 no designa nada en este mapa.",    "%1 non indica nulla su questa mappa."};
         case TOwnText::RuleFlags:
             return {"En flaggövning visar högst %1 flaggor; den här har %2.",
                     "A flag exercise shows at most %1 flags; this one has %2.",
@@ -505,15 +505,15 @@ Row RowOf(TOwnText text) {
                     "„%1“ bearbeiten", "Editar «%1»", "Modifica «%1»"};
         case TOwnText::MakerKindMap:
             return {"1. Sort och karta", "1. Kind and map", "1. Type et carte",
-                    "1. Art und Karte",  "1. Tipo y mapa",  "1. Tipo e carta"};
+                    "1. Art und Karte",  "1. Tipo y mapa",  "1. Tipo e mappa"};
         case TOwnText::KindArea:
             return {"Hitta områdena på kartan",       "Find the areas on the map",
                     "Trouver les zones sur la carte", "Gebiete auf der Karte finden",
-                    "Encontrar las zonas en el mapa", "Trovare le zone sulla carta"};
+                    "Encontrar las zonas en el mapa", "Trovare le zone sulla mappa"};
         case TOwnText::KindPlace:
             return {"Hitta städerna på kartan",          "Find the cities on the map",
                     "Trouver les villes sur la carte",   "Städte auf der Karte finden",
-                    "Encontrar las ciudades en el mapa", "Trovare le città sulla carta"};
+                    "Encontrar las ciudades en el mapa", "Trovare le città sulla mappa"};
         case TOwnText::KindFlag:
             return {"Välj flaggorna", "Pick the flags",      "Choisir les drapeaux",
                     "Flaggen wählen", "Elegir las banderas", "Scegliere le bandiere"};
@@ -550,7 +550,7 @@ Row RowOf(TOwnText text) {
             return {"Sök…", "Search…", "Rechercher…", "Suchen…", "Buscar…", "Cerca…"};
         case TOwnText::PickOnMap:
             return {"Välj på kartan…",       "Pick on the map…",   "Choisir sur la carte…",
-                    "Auf der Karte wählen…", "Elegir en el mapa…", "Scegli sulla carta…"};
+                    "Auf der Karte wählen…", "Elegir en el mapa…", "Scegli sulla mappa…"};
         case TOwnText::ChosenCount:
             return {"%1 valda",   "%1 chosen",   "%1 choisis",
                     "%1 gewählt", "%1 elegidos", "%1 scelti"};
@@ -566,7 +566,7 @@ Row RowOf(TOwnText text) {
                 "Schließe die Karte, wenn du fertig bist.",
                 "Haz clic en las zonas para incluirlas o quitarlas (%1 elegidas). Cierra el mapa "
                 "cuando termines.",
-                "Clicca sulle zone per aggiungerle o toglierle (%1 scelte). Chiudi la carta "
+                "Clicca sulle zone per aggiungerle o toglierle (%1 scelte). Chiudi la mappa "
                 "quando hai finito."};
         case TOwnText::MakerPlaces:
             return {"3. Städer", "3. Cities", "3. Villes", "3. Städte", "3. Ciudades", "3. Città"};
@@ -611,10 +611,10 @@ Row RowOf(TOwnText text) {
                     "Comme la carte était affichée",
                     "Wie die Karte zuletzt gezeigt wurde",
                     "Como se mostró el mapa por última vez",
-                    "Come la carta era mostrata"};
+                    "Come la mappa era mostrata"};
         case TOwnText::ColoursOwn:
             return {"Kartans egna färger",  "The map's own colours", "Les couleurs de la carte",
-                    "Die Farben der Karte", "Los colores del mapa",  "I colori della carta"};
+                    "Die Farben der Karte", "Los colores del mapa",  "I colori della mappa"};
         case TOwnText::ColoursChosen:
             return {"De här färgerna:", "These colours:", "Ces couleurs :",
                     "Diese Farben:",    "Estos colores:", "Questi colori:"};
@@ -710,7 +710,7 @@ Row RowOf(TOwnText text) {
                 "Écrivez à côté de chaque numéro le nom de ce qu'il désigne sur la carte.",
                 "Schreibe neben jede Nummer den Namen dessen, was sie auf der Karte bezeichnet.",
                 "Escribe junto a cada número el nombre de lo que señala en el mapa.",
-                "Scrivi accanto a ogni numero il nome di ciò che indica sulla carta."};
+                "Scrivi accanto a ogni numero il nome di ciò che indica sulla mappa."};
         case TOwnText::WorksheetFlagTask:
             return {"Skriv namnet på varje flaggas land.",
                     "Write the name of each flag's country.",

@@ -28,6 +28,25 @@ QJsonObject LoadChanges() {
     return QJsonDocument::fromJson(f.readAll()).object();
 }
 
+// Checks that the picture in the given folder shows each probe of the given list in its colour.
+void ExpectProbes(const QJsonObject& change, const QString& list, const QString& folder) {
+    const std::string code = change["code"].toString().toStdString();
+    QImage flag(Dir + "/" + folder + "/" + change["code"].toString().toLower() + ".bmp");
+    ASSERT_FALSE(flag.isNull()) << folder.toStdString() << "/" << code;
+    for (const QJsonValue& p : change[list].toArray()) {
+        const QJsonArray probe = p.toArray();
+        const int x = std::min(flag.width() - 1, int(probe[0].toDouble() * flag.width()));
+        const int y = std::min(flag.height() - 1, int(probe[1].toDouble() * flag.height()));
+        const QColor want(probe[2].toString()), got = flag.pixelColor(x, y);
+        const int diff =
+            std::max({std::abs(want.red() - got.red()), std::abs(want.green() - got.green()),
+                      std::abs(want.blue() - got.blue())});
+        EXPECT_LE(diff, Tolerance)
+            << folder.toStdString() << "/" << code << " at " << x << "," << y << ": "
+            << got.name().toStdString() << " instead of " << want.name().toStdString();
+    }
+}
+
 }  // namespace
 
 TEST(FlagChanges, TheTableNamesItsSourceAndTheChangesSinceItsRelease) {
@@ -49,21 +68,20 @@ TEST(FlagChanges, EachChangedFlagShowsItsNewDesign) {
     const QJsonArray changes = LoadChanges()["changes"].toArray();
     ASSERT_FALSE(changes.isEmpty());
     for (const QJsonValue& v : changes) {
-        const QJsonObject c = v.toObject();
-        const std::string code = c["code"].toString().toStdString();
-        QImage flag(Dir + "/flags/" + c["code"].toString().toLower() + ".bmp");
-        ASSERT_FALSE(flag.isNull()) << code;
-        for (const QJsonValue& p : c["probes"].toArray()) {
-            const QJsonArray probe = p.toArray();
-            const int x = std::min(flag.width() - 1, int(probe[0].toDouble() * flag.width()));
-            const int y = std::min(flag.height() - 1, int(probe[1].toDouble() * flag.height()));
-            const QColor want(probe[2].toString()), got = flag.pixelColor(x, y);
-            const int diff =
-                std::max({std::abs(want.red() - got.red()), std::abs(want.green() - got.green()),
-                          std::abs(want.blue() - got.blue())});
-            EXPECT_LE(diff, Tolerance)
-                << code << " at " << x << "," << y << ": " << got.name().toStdString()
-                << " instead of " << want.name().toStdString();
-        }
+        ExpectProbes(v.toObject(), "probes", "flags");
+        ExpectProbes(v.toObject(), "probes", "flags2x");
     }
+}
+
+// Kyrgyzstan's tunduk is a lattice of crossing arcs, finer than the 1x picture can show: the
+// picture of twice the size must have red where the arcs cross and gold between them.
+TEST(FlagChanges, TheLargerPictureShowsTheDetailOfTheNewDesign) {
+    const QJsonArray changes = LoadChanges()["changes"].toArray();
+    int detailed = 0;
+    for (const QJsonValue& v : changes) {
+        if (v.toObject()["probes2x"].toArray().isEmpty()) continue;
+        ++detailed;
+        ExpectProbes(v.toObject(), "probes2x", "flags2x");
+    }
+    EXPECT_GE(detailed, 1);
 }
