@@ -207,12 +207,11 @@ function buildPlaces(world, regionFiles, gn, log = () => {}, otherFiles = []) {
       src,
     };
   });
-  // Every place lies in its country (coastal towns within the outline tolerance). Capitals and
-  // territory towns on islands that no area file draws stay, and are listed.
+  // Every place lies in its country (coastal towns within the outline tolerance). The area files
+  // draw the island of every capital and territory town (tools/datagen), so one outside is a fault.
   const outside = list.filter(p => !shapes.inCountry(p.country, p.lat, p.lon));
   const kept = outside.filter(p => p.flag1 || p.territoryTown);
-  const unlisted = kept.filter(p => !ISLAND_TOWNS.includes(p.id));
-  if (unlisted.length) throw new Error(`capitals outside their country's outlines: ${unlisted.map(p => `${p.src.city} (${p.country}, ${p.id})`).join(', ')}`);
+  if (kept.length) throw new Error(`capitals outside their country's outlines: ${kept.map(p => `${p.src.city} (${p.country}, ${p.id})`).join(', ')}`);
   const gone = outside.filter(p => !kept.includes(p));
   if (gone.length) log(`  places: left out ${gone.length} outside their country's outlines: ${gone.map(p => `${p.src.city} (${p.country})`).join(', ')}`);
   list = list.filter(p => !gone.includes(p));
@@ -295,17 +294,6 @@ class Shapes {
 }
 // A coastal town may lie this far (km) outside the simplified outline of its country or region.
 const COAST_KM = 15;
-// Capitals and territory towns (source ids) on islands that none of the area files draws.
-const ISLAND_TOWNS = [
-  '1044318561', // Nassau, New Providence (Bahamas)
-  '1296152641', // Tarawa (Kiribati)
-  '1548805075', // Port-Vila, Efate (Vanuatu)
-  '1882489296', // Apia, Upolu (Samoa)
-  '1796965313', // Grand Turk (Turks and Caicos Islands)
-  '1876784844', // Mata-Utu, Wallis (Wallis and Futuna)
-  '1612000000', // Adamstown, Pitcairn
-  '1850037473', // Charlotte Amalie, St Thomas (US Virgin Islands)
-];
 
 function demoteCrowded(list) {
   for (let i = 0; i < list.length; i++) {
@@ -397,4 +385,4 @@ function encodePlaces(list, w) {
   }
 }
 
-module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, placesForInsets, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM, ISLAND_TOWNS };
+module.exports = { buildUrbanAreas, buildPlaces, encodePlaces, placesForInsets, unreviewedSizes, REGION_COUNTRIES, LANGS, demoteCrowded, disambiguate, continentOf, dropColocated, Shapes, COAST_KM };
