@@ -7,7 +7,7 @@ const fs = require('fs');
 const path = require('path');
 const topojson = require('topojson-client');
 const { writeAtomic } = require('./lib/crp');
-const { buildAreaRecords, encodeAreaRecords, MAX_RECORDS } = require('./lib/areafile');
+const { buildAreaRecords, encodeAreaRecords, placesOffLand, MAX_RECORDS } = require('./lib/areafile');
 const { renderFlag, renderFlag2x, renderSvg, pngToBmp24 } = require('./lib/bmp');
 const { continentPictures } = require('./lib/continents');
 const { PNG } = require('pngjs');
@@ -98,6 +98,8 @@ function writeAreaFile(s) {
   const recs = s.records;
   const faults = policyFaults(recs);
   if (faults.length) throw new Error(`${s.name}: against the border policy: ${faults.join('; ')}`);
+  const off = placesOffLand(recs, (s.opt.keep || []).filter(k => k.checked), s.opt.clip);
+  if (off.length) throw new Error(`${s.name}: capitals or asked places off their country's land: ${off.join('; ')}`);
   writeAtomic(path.join(OUT, `${s.name}.crp`), encodeAreaRecords(recs));
   log(`${s.name}.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((n, r) => n + r.ring.length, 0)} points`);
 }
@@ -110,14 +112,19 @@ function heldPlaces(mapNo) {
   return once(`held ${mapNo}`, () => {
     const files = [1, 2, 3].map(n => readPlaceFile(path.join(OUT, `Ort${n}.crp`)));
     const out = new Map();
-    const hold = p => out.set(`${p.country} ${p.lat} ${p.lon}`, { lon: p.lon, lat: p.lat, country: p.country });
+    // Capitals and asked places are checked once the file is built (placesOffLand); a territory's
+    // town on a mainland coast (Nuuk) is left to the place check of tools/content.
+    const hold = (p, checked) => {
+      const key = `${p.country} ${p.lat} ${p.lon}`;
+      out.set(key, { lon: p.lon, lat: p.lat, country: p.country, checked: checked || !!(out.get(key) || {}).checked });
+    };
     const withCapital = new Set(files[0].filter(p => p.flag1).map(p => p.country));
-    for (const p of files[0]) if (p.flag1 || !withCapital.has(p.country)) hold(p);
+    for (const p of files[0]) if (p.flag1 || !withCapital.has(p.country)) hold(p, !!p.flag1);
     for (const e of readCatalogue(path.join(OUT, 'Ovning.crp'))) {
       if ((e.kind !== 'ORT' && e.kind !== 'MULTI') || e.map !== mapNo) continue;
       for (const p of files[e.placeFile - 1]) {
         if (p.rank > e.maxRank || (e.flag1 && !p.flag1) || (e.flag2 && !p.flag2)) continue;
-        if (e.items.some(k => k === p.country || k === p.region || k === p.continent)) hold(p);
+        if (e.items.some(k => k === p.country || k === p.region || k === p.continent)) hold(p, true);
       }
     }
     return [...out.values()].sort((a, b) => a.country.localeCompare(b.country) || a.lat - b.lat || a.lon - b.lon);
@@ -364,7 +371,7 @@ function area5Source() {
   return regionSource('AREA5', {
     countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04,
     // Kavaratti, the seat of Lakshadweep, lies on an island far below the size cap.
-    keep: heldPlaces(5).concat([{ lon: 72.642, lat: 10.566, country: 'IN' }]),
+    keep: heldPlaces(5).concat([{ lon: 72.642, lat: 10.566, country: 'IN', checked: false }]),
     lakes: [], views: views(CONTINENT_VIEWS, 0),
   });
 }

@@ -114,6 +114,25 @@ function buildAreaRecords(areas, opt) {
   return records;
 }
 
+// A town on the shore of a simplified coastline may lie this far (km) off its country's outline.
+const SHORE_KM = 7;
+
+// The kept places (opt.keep) that lie off every record of their country, as "country lat,lon (km)":
+// an island that the record cap or the simplification lost. Places beyond the file's clip boxes and
+// of countries it does not hold are not its to draw.
+function placesOffLand(records, keep, clip) {
+  const out = [];
+  for (const k of keep || []) {
+    if (clip && !clip.some(b => k.lon >= b.w && k.lon <= b.e && k.lat >= b.s && k.lat <= b.n)) continue;
+    const own = records.filter(r => (r.area.alt1 || r.area.code) === k.country);
+    if (!own.length || own.some(r => pointInRing(k.lat, k.lon, r.ring))) continue;
+    const c = Math.cos(k.lat * Math.PI / 180);
+    const km = Math.min(...own.map(r => distToRing(k.lon * c, k.lat, r.ring.map(([x, y]) => [x * c, y])))) * 111.2;
+    if (km > SHORE_KM) out.push(`${k.country} ${k.lat},${k.lon} (${Math.round(km)} km)`);
+  }
+  return out;
+}
+
 function encodeAreaRecords(records) {
   if (records.length > MAX_RECORDS) throw new Error(`${records.length} records exceed the cap of ${MAX_RECORDS}`);
   const w = new CrpWriter();
@@ -137,4 +156,4 @@ function encodeAreaRecords(records) {
   return w.toBuffer();
 }
 
-module.exports = { buildAreaRecords, encodeAreaRecords, degUnits, MAX_RECORDS };
+module.exports = { buildAreaRecords, encodeAreaRecords, placesOffLand, degUnits, MAX_RECORDS };
