@@ -59,7 +59,7 @@ const QSet<QString> TwoCities = {
     "New Delhi|Delhi",
     "Kolkata|Haora",
     "Santo Domingo|Santo Domingo Este",
-    "Rabat|Sale",
+    "Rabat|Salé",
     "Monterrey|Guadalupe",
     "Bacoor|Las Piñas City",
     "Makati City|Pasay City",

@@ -632,18 +632,6 @@ namespace {
 // A coastal town may lie this far outside the simplified outline of its country or region.
 constexpr double CoastToleranceKm = 15;
 
-// Capitals and territory towns (source ids) on islands that no area file draws.
-const QSet<QString> IslandTowns = {
-    QStringLiteral("1044318561"),  // Nassau
-    QStringLiteral("1296152641"),  // Tarawa
-    QStringLiteral("1548805075"),  // Port-Vila
-    QStringLiteral("1882489296"),  // Apia
-    QStringLiteral("1796965313"),  // Grand Turk
-    QStringLiteral("1876784844"),  // Mata-Utu
-    QStringLiteral("1612000000"),  // Adamstown
-    QStringLiteral("1850037473"),  // Charlotte Amalie
-};
-
 // Regions whose seat lies outside their outline: Akershus (governed from Oslo), Haryana and
 // Punjab (from Chandigarh), Dadra and Nagar Haveli and Daman and Diu (the file draws no Daman).
 const QSet<QString> SeatOutside = {QStringLiteral("NO-32"), QStringLiteral("IN-HR"),
@@ -715,10 +703,8 @@ TEST_P(ContentPlaces, EveryPlaceLiesInItsCountryAndRegion) {
     }
     for (const COrt* p = Places(GetParam()).First; p; p = p->Next) {
         const std::string name = p->Names[2].toStdString() + " (" + p->Code.toStdString() + ")";
-        if (!IslandTowns.contains(p->Code)) {
-            EXPECT_TRUE(Within(outlines[p->MemberCodes[1]], p->Latitude, p->Longitude))
-                << name << " lies outside " << p->MemberCodes[1].toStdString();
-        }
+        EXPECT_TRUE(Within(outlines[p->MemberCodes[1]], p->Latitude, p->Longitude))
+            << name << " lies outside " << p->MemberCodes[1].toStdString();
         if (!p->MemberCodes[2].isEmpty()) {
             EXPECT_TRUE(Within(outlines[p->MemberCodes[2]], p->Latitude, p->Longitude))
                 << name << " lies outside " << p->MemberCodes[2].toStdString();

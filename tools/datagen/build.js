@@ -7,17 +7,17 @@ const fs = require('fs');
 const path = require('path');
 const topojson = require('topojson-client');
 const { writeAtomic } = require('./lib/crp');
-const { buildAreaRecords, encodeAreaRecords, MAX_RECORDS } = require('./lib/areafile');
+const { buildAreaRecords, encodeAreaRecords, placesOffLand, MAX_RECORDS } = require('./lib/areafile');
 const { renderFlag, renderFlag2x, renderSvg, pngToBmp24 } = require('./lib/bmp');
 const { continentPictures } = require('./lib/continents');
 const { PNG } = require('pngjs');
 const src = require('./lib/sources');
-const { pointInRing, bbox, areaKm2 } = require('./lib/geom');
+const { pointInRing, bbox, areaKm2, distToRing } = require('./lib/geom');
 const admin1 = require('./lib/admin1');
 const { placeSeaSeeds } = require('./lib/seaseeds');
 const { exerciseViews, fitToSelection } = require('./lib/exviews');
 const { closePockets } = require('./lib/pockets');
-const { readCatalogue } = require('./lib/crpread');
+const { readCatalogue, readPlaceFile } = require('./lib/crpread');
 const { CrpWriter } = require('./lib/crp');
 const { makeView } = require('./lib/raster');
 const { simplifyRings } = require('./lib/topo');
@@ -98,8 +98,78 @@ function writeAreaFile(s) {
   const recs = s.records;
   const faults = policyFaults(recs);
   if (faults.length) throw new Error(`${s.name}: against the border policy: ${faults.join('; ')}`);
+  const off = placesOffLand(recs, (s.opt.keep || []).filter(k => k.checked), s.opt.clip);
+  if (off.length) throw new Error(`${s.name}: capitals or asked places off their country's land: ${off.join('; ')}`);
   writeAtomic(path.join(OUT, `${s.name}.crp`), encodeAreaRecords(recs));
   log(`${s.name}.crp: ${recs.length} records, ${new Set(recs.map(r => r.area.code)).size} areas, ${recs.reduce((n, r) => n + r.ring.length, 0)} points`);
+}
+
+// The places whose land a map must draw: every capital, the towns of the territories (areas
+// without a capital of their own: Grand Turk, Adamstown), and every place that an exercise on the
+// map asks (as the game selects them), from the delivered place files and catalogue. The sources
+// drop islands by size; these are kept whatever their size ({lon, lat, country}).
+function heldPlaces(mapNo) {
+  return once(`held ${mapNo}`, () => {
+    const files = [1, 2, 3].map(n => readPlaceFile(path.join(OUT, `Ort${n}.crp`)));
+    const out = new Map();
+    // Capitals and asked places are checked once the file is built (placesOffLand); a territory's
+    // town on a mainland coast (Nuuk) is left to the place check of tools/content.
+    const hold = (p, checked) => {
+      const key = `${p.country} ${p.lat} ${p.lon}`;
+      out.set(key, { lon: p.lon, lat: p.lat, country: p.country, checked: checked || !!(out.get(key) || {}).checked });
+    };
+    const withCapital = new Set(files[0].filter(p => p.flag1).map(p => p.country));
+    for (const p of files[0]) if (p.flag1 || !withCapital.has(p.country)) hold(p, !!p.flag1);
+    for (const e of readCatalogue(path.join(OUT, 'Ovning.crp'))) {
+      if ((e.kind !== 'ORT' && e.kind !== 'MULTI') || e.map !== mapNo) continue;
+      for (const p of files[e.placeFile - 1]) {
+        if (p.rank > e.maxRank || (e.flag1 && !p.flag1) || (e.flag2 && !p.flag2)) continue;
+        if (e.items.some(k => k === p.country || k === p.region || k === p.continent)) hold(p, true);
+      }
+    }
+    return [...out.values()].sort((a, b) => a.country.localeCompare(b.country) || a.lat - b.lat || a.lon - b.lon);
+  });
+}
+
+// Islands larger than this are never taken from the finer outlines (they may border another area).
+const FINER_ISLAND_KM2 = 5000;
+
+// A place on an island that the 1:50m outlines lack or draw off its shore (Tarawa, Apia's Upolu,
+// Grand Turk, Pitcairn) gets that island from the 1:10m outlines, in place of any coarse island
+// of the country's within its box.
+function pointsOfOthers(areas, a) {
+  return once(`points besides ${a.code}`, () => {
+    const set = new Set();
+    for (const o of areas) if (o !== a) for (const p of o.polygons) for (const [x, y] of p[0]) set.add(`${x},${y}`);
+    return set;
+  });
+}
+
+function finerIslands(areas, places) {
+  const unheld = places.map(k => ({ ...k, lon: k.lon > 180 ? k.lon - 360 : k.lon })).filter(k => {
+    const a = areas.find(x => x.code === k.country);
+    return a && !a.polygons.some(p => pointInRing(k.lat, k.lon, p[0]));
+  });
+  const codes = new Set(unheld.map(k => k.country));
+  const finer = codes.size ? admin1.countries(c => codes.has(c)) : [];
+  const taken = [];
+  for (const k of unheld) {
+    const d = finer.find(x => x.code === k.country);
+    // The island that holds the place, else the nearest within a tenth of a degree (Adamstown
+    // lies on Pitcairn's shore, just off its outline).
+    const poly = d && (d.polygons.find(p => pointInRing(k.lat, k.lon, p[0])) ||
+      d.polygons.map(p => ({ p, dist: distToRing(k.lon, k.lat, p[0]) })).filter(x => x.dist <= 0.1).sort((x, y) => x.dist - y.dist).map(x => x.p)[0]);
+    if (!poly || areaKm2(poly[0]) > FINER_ISLAND_KM2) continue;
+    const a = areas.find(x => x.code === k.country);
+    const b = bbox(poly[0]);
+    const overlaps = p => { const c = bbox(p[0]); return c.w <= b.e && c.e >= b.w && c.s <= b.n && c.n >= b.s; };
+    // Only islands: a coarse part that shares a border point with another area stays (Monaco).
+    const coarse = a.polygons.filter(overlaps);
+    if (coarse.some(p => areaKm2(p[0]) > FINER_ISLAND_KM2 || p[0].some(([x, y]) => pointsOfOthers(areas, a).has(`${x},${y}`)))) continue;
+    a.polygons = a.polygons.filter(p => !overlaps(p)).concat([poly]);
+    taken.push(k.country);
+  }
+  if (taken.length) log(`AREA1: islands from the 1:10m outlines for ${taken.join(', ')}`);
 }
 
 function worldSource() {
@@ -113,9 +183,9 @@ function worldSource() {
         a.polygons = detailed.polygons;
       }
     }
+    finerIslands(areas, heldPlaces(1));
     return areas;
-  // Malabo lies on Bioko, which the record cap would otherwise drop.
-  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, keep: [[8.78, 3.75]], dateline: true, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
+  }, { minKm2: 1500, minWeight: 0.004, exercisePx: 0.15, keep: heldPlaces(1), dateline: true, lakes: lakeRings(), views: views(CONTINENT_VIEWS, 0) });
 }
 
 const area1 = () => seaGroup1().records[0];
@@ -265,7 +335,7 @@ const lakeRings = () => waterBodies().map(w => w.ring);
 function area2Source() {
   return regionSource('AREA2', {
     countries: [], clip: [{ w: -95, e: 100, s: 24, n: 84 }, { w: -25, e: 45, s: 4, n: 24 }], minKm2: 150, minWeight: 0.0003, exercisePx: 0.04,
-    lakes: lakeRings(), views: views(EUROPE_VIEWS, 0),
+    keep: heldPlaces(2), lakes: lakeRings(), views: views(EUROPE_VIEWS, 0),
   });
 }
 
@@ -278,7 +348,7 @@ function area3Source() {
   return areaSource('AREA3', withInsets, {
     countries: ['US', 'CA', 'MX'],
     clip: [{ w: -180, e: -10, s: 5, n: 84 }, { w: -10, e: 66, s: 70, n: 84 }, { w: -95, e: -70, s: -6, n: 5 }], minKm2: 300, minWeight: 0.001, exercisePx: 0.06,
-    lakes: lakeRings(), views: views(AMERICA_VIEWS, 0),
+    keep: heldPlaces(3), lakes: lakeRings(), views: views(AMERICA_VIEWS, 0),
   });
 }
 
@@ -291,7 +361,7 @@ const AREA5_COUNTRIES = ['AU', 'BR', 'IN', 'CN', 'AR', 'ZA', 'JP'];
 function area4Source() {
   return regionSource('AREA4', {
     countries: AREA4_COUNTRIES, clip: [{ w: -35, e: 55, s: 19, n: 73 }, { w: -60, e: 66, s: 73, n: 85 }], minKm2: 150, minWeight: 0.0002, exercisePx: 0.02,
-    lakes: [], views: views(EUROPE_VIEWS, 0),
+    keep: heldPlaces(4), lakes: [], views: views(EUROPE_VIEWS, 0),
   });
 }
 
@@ -301,7 +371,7 @@ function area5Source() {
   return regionSource('AREA5', {
     countries: AREA5_COUNTRIES, context: c => big.has(c), minKm2: 800, minWeight: 0.0005, exercisePx: 0.04,
     // Kavaratti, the seat of Lakshadweep, lies on an island far below the size cap.
-    keep: [[72.642, 10.566]],
+    keep: heldPlaces(5).concat([{ lon: 72.642, lat: 10.566, country: 'IN', checked: false }]),
     lakes: [], views: views(CONTINENT_VIEWS, 0),
   });
 }

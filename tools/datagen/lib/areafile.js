@@ -2,7 +2,7 @@
 // Turns named areas into the records of an area file: one ring per record, capped, simplified, seeded.
 'use strict';
 const { CrpWriter, degUnits } = require('./crp');
-const { cutAntimeridian, clipToBoxes, areaKm2, bbox, openRing, pointInRing } = require('./geom');
+const { cutAntimeridian, clipToBoxes, areaKm2, bbox, openRing, pointInRing, distToRing } = require('./geom');
 const { simplifyRings } = require('./topo');
 const { computeSeeds } = require('./seeds');
 const { drawnRing } = require('./dateline');
@@ -11,6 +11,8 @@ const { seedStaysInside } = require('./seedcheck');
 const MAX_RECORDS = 500, MAX_POINTS = 500;
 // The reserved word's bit that marks an inset record (lib/insets.js).
 const INSET_BIT = 1;
+// How far (degrees) a kept place may lie off the part of its country it is kept for.
+const KEEP_DEG = 0.1;
 
 // Edges along ±180° stay straight in lon/lat but are curves on the game's map.
 function densifyEdges(r, step) {
@@ -68,8 +70,15 @@ function buildAreaRecords(areas, opt) {
   // a hole in the land and a country without one of its parts (the Gaza Strip).
   const main = pieces.filter(p => p.main);
   const inland = bordering(pieces);
-  // Islands that hold a capital (opt.keep: [lon, lat] points) are kept like bordering parts.
-  for (const p of pieces) if ((opt.keep || []).some(([lon, lat]) => pointInRing(lat, lon, p.ring))) inland.add(p);
+  // Islands that hold a capital or a place that an exercise asks (opt.keep: [{lon, lat, country}])
+  // are kept like bordering parts: the part of the place's country that holds the point, else its
+  // nearest part within KEEP_DEG (a town on the shore of a coarse island).
+  for (const k of opt.keep || []) {
+    const own = pieces.filter(p => (areas[p.ai].alt1 || areas[p.ai].code) === k.country);
+    const holder = own.find(p => pointInRing(k.lat, k.lon, p.ring));
+    const near = holder ? null : own.map(p => ({ p, d: distToRing(k.lon, k.lat, p.ring) })).filter(x => x.d <= KEEP_DEG).sort((x, y) => x.d - y.d)[0];
+    if (holder || near) inland.add(holder || near.p);
+  }
   const rest = pieces.filter(p => !p.main && (p.km2 >= (opt.minKm2 || 0) || inland.has(p)))
     .sort((x, y) => inland.has(y) - inland.has(x) || y.km2 - x.km2 || x.ai - y.ai);
   if (main.length > MAX_RECORDS) throw new Error(`${opt.name}: ${main.length} areas exceed the cap of ${MAX_RECORDS} records`);
@@ -105,6 +114,25 @@ function buildAreaRecords(areas, opt) {
   return records;
 }
 
+// A town on the shore of a simplified coastline may lie this far (km) off its country's outline.
+const SHORE_KM = 7;
+
+// The kept places (opt.keep) that lie off every record of their country, as "country lat,lon (km)":
+// an island that the record cap or the simplification lost. Places beyond the file's clip boxes and
+// of countries it does not hold are not its to draw.
+function placesOffLand(records, keep, clip) {
+  const out = [];
+  for (const k of keep || []) {
+    if (clip && !clip.some(b => k.lon >= b.w && k.lon <= b.e && k.lat >= b.s && k.lat <= b.n)) continue;
+    const own = records.filter(r => (r.area.alt1 || r.area.code) === k.country);
+    if (!own.length || own.some(r => pointInRing(k.lat, k.lon, r.ring))) continue;
+    const c = Math.cos(k.lat * Math.PI / 180);
+    const km = Math.min(...own.map(r => distToRing(k.lon * c, k.lat, r.ring.map(([x, y]) => [x * c, y])))) * 111.2;
+    if (km > SHORE_KM) out.push(`${k.country} ${k.lat},${k.lon} (${Math.round(km)} km)`);
+  }
+  return out;
+}
+
 function encodeAreaRecords(records) {
   if (records.length > MAX_RECORDS) throw new Error(`${records.length} records exceed the cap of ${MAX_RECORDS}`);
   const w = new CrpWriter();
@@ -128,4 +156,4 @@ function encodeAreaRecords(records) {
   return w.toBuffer();
 }
 
-module.exports = { buildAreaRecords, encodeAreaRecords, degUnits, MAX_RECORDS };
+module.exports = { buildAreaRecords, encodeAreaRecords, placesOffLand, degUnits, MAX_RECORDS };

@@ -71,4 +71,19 @@ function readCatalogue(file) {
   return out;
 }
 
-module.exports = { CrpReader, readAreaFile, readSeaFile, readCatalogue };
+// A place file (Ort1.crp - Ort3.crp): names, rank, flags, country, region, continent, point.
+function readPlaceFile(file) {
+  const r = new CrpReader(fs.readFileSync(file));
+  const out = [];
+  while (!r.atEnd()) {
+    const p = { id: r.text(), names: [] };
+    for (let i = 0; i < 6; i++) p.names.push(r.text());
+    p.rank = r.word(); p.flag1 = r.byte(); p.flag2 = r.byte();
+    p.country = r.text(); p.region = r.text(); p.continent = r.text();
+    p.lat = r.deg(); p.lon = r.deg();
+    out.push(p);
+  }
+  return out;
+}
+
+module.exports = { CrpReader, readAreaFile, readSeaFile, readCatalogue, readPlaceFile };
