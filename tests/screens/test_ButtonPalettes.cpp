@@ -50,6 +50,16 @@ class ButtonPaletteTest : public ScreenTest {
         window.grab();
         if (firstWindow < 0) firstWindow = int(recorder.palettes.size());
     }
+    // Opens Windows exercise screens of one kind in turn, each started and painted.
+    template <class Screen>
+    void OpenScreensInTurn(COvning& entry) {
+        for (int i = 0; i < Windows; ++i) {
+            Screen screen;
+            screen.StartExercise(entry);
+            Settle();
+            PaintButtons(screen);
+        }
+    }
     void ExpectNoNewPalettes() {
         EXPECT_GE(recorder.panels, Windows) << "every window painted its buttons";
         EXPECT_GT(firstWindow, 0);
@@ -67,35 +77,20 @@ TEST_F(ButtonPaletteTest, FlagScreensOpenedInTurn) {
                              Named(BoxArea("NO", 58, 5, 71, 31), "Norway", "no.bmp")});
     WritePlaces("Ort1.crp", {Place("Stockholm", "SE", 59.3, 18.1)});
     const std::unique_ptr<COvning> entry = Entry("FLAGG", {"SE", "NO"});
-    for (int i = 0; i < Windows; ++i) {
-        TfrmOvningFlagga screen;
-        screen.StartExercise(*entry);
-        Settle();
-        PaintButtons(screen);
-    }
+    OpenScreensInTurn<TfrmOvningFlagga>(*entry);
     ExpectNoNewPalettes();
 }
 
 TEST_F(ButtonPaletteTest, MapScreensOpenedInTurn) {
     WriteThreeBoxMap();
     const std::unique_ptr<COvning> entry = Entry("AREA", {"AAA", "BBB"});
-    for (int i = 0; i < Windows; ++i) {
-        TfrmOvningKarta screen;
-        screen.StartExercise(*entry);
-        Settle();
-        PaintButtons(screen);
-    }
+    OpenScreensInTurn<TfrmOvningKarta>(*entry);
     ExpectNoNewPalettes();
 }
 
 TEST_F(ButtonPaletteTest, MultipleChoiceScreensOpenedInTurn) {
     const std::unique_ptr<COvning> entry = Entry("MULTI", WriteFiveCountries());
-    for (int i = 0; i < Windows; ++i) {
-        TfrmOvningMulti screen;
-        screen.StartExercise(*entry);
-        Settle();
-        PaintButtons(screen);
-    }
+    OpenScreensInTurn<TfrmOvningMulti>(*entry);
     ExpectNoNewPalettes();
 }
 
